@@ -1,0 +1,98 @@
+#include "app/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace anagrove {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// True when text is [sign] digits [. digits] [e [sign] digits] with at least one
+// digit in the mantissa.
+bool IsDecimalSyntax(std::string_view text) {
+    std::size_t i = 0;
+    auto digits = [&] {
+        std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+} // namespace
+
+std::string ScoreText(std::int64_t n) { return std::to_string(n); }
+
+std::string CountText(std::int64_t n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
+
+std::optional<double> ParseDecimal(std::string_view text) {
+    text = TrimBlanks(text);
+    if (!IsDecimalSyntax(text))
+        return std::nullopt;
+    // from_chars does not take a leading '+'.
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+    auto value = ParseDecimal(text);
+    if (!value)
+        return std::nullopt;
+    double rounded = std::nearbyint(*value); // the default mode rounds halves to even
+    if (rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<std::string> CanonicalNumberText(std::string_view text) {
+    auto value = ParseDecimal(text);
+    if (!value)
+        return std::nullopt;
+    double v = *value == 0 ? 0.0 : *value; // no "-0"
+    std::array<char, 400> buffer{};
+    auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed);
+    if (ec != std::errc())
+        return std::nullopt;
+    std::string digits(buffer.data(), end);
+    return v < 0 ? digits : " " + digits;
+}
+
+} // namespace anagrove

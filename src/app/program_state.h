@@ -1,0 +1,35 @@
+#pragma once
+// The state that the windows share, owned by the main window.
+
+#include "app/settings.h"
+#include "dictionary/word_list.h"
+#include "points/letter_points.h"
+#include "search/found_words.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace anagrove {
+
+struct ProgramState {
+    // The loaded list (its WordCount() is the number of words); empty until the first load.
+    std::shared_ptr<const WordList> wordList = std::make_shared<const WordList>();
+    bool DictionaryReady = false; // a list is loaded and no user-started load is running
+    bool StartupDone = false;     // the start-up load has finished
+
+    // Toggle states of the check boxes: 1 or 2.
+    std::int32_t NomaxState = 1;     // 2 = "(no maximum limit)" checked
+    std::int32_t AnagramState = 1;   // 2 = "Find only exact anagrams" checked
+    std::int32_t UsepointsState = 1; // 2 = "Calculate points..." unchecked
+
+    Settings settings;         // the option texts read at start-up, and CustomPoints
+    FoundWords found;          // the last search's rows (FoundCount = found.FoundCount())
+    LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
+    std::string KeepLoaderOnTop; // "no" once the custom point editor has been used
+
+    std::int32_t LookupSpacePos = 0; // the last lookup's blank position, from 1
+    std::string LookupWord;          // the last looked-up word
+};
+
+} // namespace anagrove

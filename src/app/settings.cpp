@@ -1,0 +1,140 @@
+#include "app/settings.h"
+
+#include "dictionary/whole_file.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace anagrove {
+
+namespace {
+
+// The eight option fields in file order; the custom values follow them.
+constexpr std::array<std::string Settings::*, 8> kOptionFields{
+    &Settings::SortSetting,      &Settings::MinLettersSetting, &Settings::MaxLettersSetting,
+    &Settings::NomaxSetting,     &Settings::AnagramSetting,    &Settings::DictionarySetting,
+    &Settings::UsepointsSetting, &Settings::PointsSetting};
+
+std::string& Field(Settings& settings, int index) {
+    if (index < static_cast<int>(kOptionFields.size()))
+        return settings.*kOptionFields[static_cast<std::size_t>(index)];
+    return settings.customPoints[static_cast<std::size_t>(index) - kOptionFields.size()];
+}
+
+const std::string& Field(const Settings& settings, int index) {
+    return Field(const_cast<Settings&>(settings), index);
+}
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Reads comma- or line-separated fields, each quoted or plain.
+class FieldReader {
+  public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    bool Next(std::string& field) {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || IsLineEnd(text_[pos_])))
+            ++pos_;
+        if (pos_ >= text_.size())
+            return false;
+        if (text_[pos_] == '"') {
+            std::size_t close = text_.find('"', pos_ + 1);
+            if (close == std::string_view::npos)
+                close = text_.size();
+            field.assign(text_.substr(pos_ + 1, close - pos_ - 1));
+            pos_ = close + 1;
+            // Whatever follows the closing quote up to the separator is ignored.
+            while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]))
+                ++pos_;
+        } else {
+            std::size_t end = pos_;
+            while (end < text_.size() && text_[end] != ',' && !IsLineEnd(text_[end]))
+                ++end;
+            std::string_view plain = text_.substr(pos_, end - pos_);
+            while (!plain.empty() && plain.back() == ' ')
+                plain.remove_suffix(1);
+            field.assign(plain);
+            pos_ = end;
+        }
+        if (pos_ < text_.size() && text_[pos_] == ',')
+            ++pos_;
+        return true;
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::string CleanField(const std::string& text) {
+    std::string clean;
+    clean.reserve(text.size());
+    for (char c : text)
+        if (c != '"' && !IsLineEnd(c))
+            clean += c;
+    return clean;
+}
+
+} // namespace
+
+Settings ParseSettings(std::string_view text) {
+    Settings settings;
+    FieldReader reader(text);
+    std::string field;
+    for (int i = 0; i < kSettingsFieldCount && reader.Next(field); ++i)
+        Field(settings, i) = field;
+    return settings;
+}
+
+std::string FormatSettings(const Settings& settings) {
+    std::string line;
+    for (int i = 0; i < kSettingsFieldCount; ++i) {
+        if (i > 0)
+            line += ',';
+        line += '"' + CleanField(Field(settings, i)) + '"';
+    }
+    line += "\r\n";
+    return line;
+}
+
+Settings ReadSettings(const std::string& path) {
+    FileText file = ReadWholeFile(path);
+    return file.ok ? ParseSettings(file.text) : Settings{};
+}
+
+WriteResult WriteSettings(const std::string& path, const Settings& settings) {
+    const std::string line = FormatSettings(settings);
+    const std::string temporary = path + ".new";
+    auto failure = [&](int error) {
+        ::unlink(temporary.c_str());
+        return WriteResult{false, std::strerror(error)};
+    };
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return WriteResult{false, std::strerror(errno)};
+    std::size_t done = 0;
+    while (done < line.size()) {
+        ssize_t n = ::write(fd, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            int error = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return failure(error);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    const int synced = ::fsync(fd) == 0 ? 0 : errno;
+    const int closed = ::close(fd) == 0 ? 0 : errno;
+    if (synced != 0 || closed != 0)
+        return failure(synced != 0 ? synced : closed);
+    if (std::rename(temporary.c_str(), path.c_str()) != 0)
+        return failure(errno);
+    return WriteResult{true, {}};
+}
+
+} // namespace anagrove

@@ -1,0 +1,166 @@
+#include "cli/find_options.h"
+
+#include "app/latin1.h"
+
+#include <optional>
+
+namespace anagrove::cli {
+
+namespace {
+
+std::optional<SortMode> SortModeFromWord(const std::string& word) {
+    if (word == "alpha")
+        return SortMode::alpha;
+    if (word == "score")
+        return SortMode::score;
+    if (word == "length")
+        return SortMode::length;
+    return std::nullopt;
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return parts;
+        start = comma + 1;
+    }
+}
+
+ParsedCommandLine Error(std::string message) {
+    ParsedCommandLine parsed;
+    parsed.kind = ParsedCommandLine::Kind::error;
+    parsed.error = std::move(message);
+    return parsed;
+}
+
+} // namespace
+
+ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
+    ParsedCommandLine parsed;
+    FindOptions& o = parsed.options;
+    std::optional<std::string> letters;
+    bool pointsGiven = false;
+    bool onlyLetters = false; // after "--"
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size())
+                return false;
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (onlyLetters || arg.empty() || arg[0] != '-' || arg == "-") {
+            if (letters)
+                return Error("only one LETTERS argument may be given (quote letters that hold blanks)");
+            letters = arg;
+        } else if (arg == "--") {
+            onlyLetters = true;
+        } else if (arg == "--help" || arg == "-h") {
+            parsed.kind = ParsedCommandLine::Kind::help;
+            return parsed;
+        } else if (arg == "--no-max") {
+            o.nomax = true;
+        } else if (arg == "--anagram") {
+            o.anagram = true;
+        } else if (arg == "--no-points") {
+            o.usePoints = false;
+        } else if (arg == "--dictionary" || arg == "--word-list" || arg == "--min" ||
+                   arg == "--max" || arg == "--sort" || arg == "--then" || arg == "--points" ||
+                   arg == "--custom") {
+            if (!value(v))
+                return Error(arg + " needs a value");
+            if (arg == "--dictionary") {
+                if (v != "standard" && v != "extended")
+                    return Error("--dictionary must be standard or extended, not \"" + v + "\"");
+                o.dictionary = v;
+            } else if (arg == "--word-list") {
+                o.wordListFile = v;
+            } else if (arg == "--min") {
+                o.minimumText = Latin1FromUtf8(v);
+            } else if (arg == "--max") {
+                o.maximumText = Latin1FromUtf8(v);
+            } else if (arg == "--sort" || arg == "--then") {
+                auto mode = SortModeFromWord(v);
+                if (!mode)
+                    return Error(arg + " must be alpha, score or length, not \"" + v + "\"");
+                if (arg == "--sort")
+                    o.sort = *mode;
+                else
+                    o.thenSorts.push_back(*mode);
+            } else if (arg == "--points") {
+                auto scheme = PointSchemeFromWord(v);
+                if (!scheme)
+                    return Error("--points must be scrabble, literati, wordmojo or custom, not \"" +
+                                 v + "\"");
+                o.points = *scheme;
+                pointsGiven = true;
+            } else {
+                auto entries = SplitCommas(Latin1FromUtf8(v));
+                if (entries.size() != 26)
+                    return Error("--custom needs 26 values, A to Z, separated by commas (" +
+                                 std::to_string(entries.size()) + " given)");
+                o.customEntries = entries;
+            }
+        } else {
+            return Error("unknown option " + arg + " (see --help)");
+        }
+    }
+
+    if (!letters)
+        return Error("no LETTERS given (see --help)");
+    o.letters = Latin1FromUtf8(*letters);
+    if (o.customEntries) {
+        if (pointsGiven && o.points != PointScheme::custom)
+            return Error("--custom goes with --points custom");
+        o.points = PointScheme::custom;
+    }
+    if (!o.usePoints) {
+        bool scoreOrder = o.sort == SortMode::score;
+        for (SortMode mode : o.thenSorts)
+            scoreOrder = scoreOrder || mode == SortMode::score;
+        if (scoreOrder)
+            return Error("sorting by score needs points; it cannot go with --no-points");
+    }
+    return parsed;
+}
+
+std::string FindUsageText() {
+    return R"usage(Usage: anagrove-find [options] LETTERS
+
+Lists every word of a word list that can be laid with LETTERS, exactly as the
+Anagrove window lists it after "Find Words". Use * for a blank tile (quote it
+in the shell: 'retains*'). Items go to standard output, one per line; the
+status text goes to standard error.
+
+Options:
+  --dictionary standard|extended   which shipped word list (default standard)
+  --word-list FILE                 search any word-list file of the same format
+                                   (one word per line) instead
+  --min TEXT, --max TEXT           the length limits as typed into their boxes
+                                   (default 2 and 8; fractions allowed)
+  --no-max                         "(no maximum limit)": no upper length limit
+  --anagram                        "Find only exact anagrams": words exactly as
+                                   long as LETTERS (the limits do not apply)
+  --sort alpha|score|length        the order of the search (default alpha)
+  --points scrabble|literati|wordmojo|custom
+                                   the letter values (default scrabble)
+  --custom V1,...,V26              the custom values A to Z, as typed into the
+                                   custom point editor (implies --points custom)
+  --no-points                      items without points, as with "Calculate
+                                   points when displaying words" unchecked
+  --then alpha|score|length        afterwards choose that sort option, re-sorting
+                                   the shown results; may be repeated
+  -h, --help                       show this text
+
+Exit status: 0 after a search, 1 when the word list cannot be read, 2 for bad
+input.
+)usage";
+}
+
+} // namespace anagrove::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The command line of anagrove-find.
+
+#include "points/letter_points.h"
+#include "sort/quick_sort.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace anagrove::cli {
+
+struct FindOptions {
+    std::string letters;                 // as typed into the letters box (Latin-1)
+    std::string dictionary = "standard"; // standard or extended
+    std::optional<std::string> wordListFile;
+    std::string minimumText = "2";
+    std::string maximumText = "8";
+    bool nomax = false;
+    bool anagram = false;
+    SortMode sort = SortMode::alpha;
+    PointScheme points = PointScheme::scrabble;
+    std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
+    bool usePoints = true;
+    std::vector<SortMode> thenSorts;
+};
+
+struct ParsedCommandLine {
+    enum class Kind { run, help, error } kind = Kind::run;
+    FindOptions options;
+    std::string error; // one line, for Kind::error
+};
+
+// Reads the arguments after the program name. Never throws.
+[[nodiscard]] ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args);
+
+[[nodiscard]] std::string FindUsageText();
+
+} // namespace anagrove::cli

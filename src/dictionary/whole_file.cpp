@@ -1,0 +1,70 @@
+#include "dictionary/whole_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace anagrove {
+
+namespace {
+
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+FileText Failure(std::string why) { return FileText{false, {}, std::move(why)}; }
+
+} // namespace
+
+FileText ReadWholeFile(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return Failure(std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return Failure(std::strerror(errno));
+    if (S_ISDIR(info.st_mode))
+        return Failure(std::strerror(EISDIR));
+    if (static_cast<std::size_t>(info.st_size) > kMaxFileBytes)
+        return Failure("the file is too large");
+
+    FileText result;
+    result.text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    // A file may grow or shrink while it is read, and a pipe or special file
+    // reports size 0: read until the end, growing the buffer as needed.
+    for (;;) {
+        if (done == result.text.size()) {
+            if (result.text.size() >= kMaxFileBytes)
+                return Failure("the file is too large");
+            result.text.resize(result.text.size() + 65536);
+        }
+        ssize_t n = ::read(fd.get(), result.text.data() + done, result.text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Failure(std::strerror(errno));
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    result.text.resize(done);
+    result.ok = true;
+    return result;
+}
+
+} // namespace anagrove

@@ -1,0 +1,52 @@
+#include "lookup/lookup_address.h"
+
+namespace anagrove {
+
+std::optional<std::string> LookupWord(std::string_view item) {
+    std::size_t blank = item.find(' ');
+    if (blank == 0 || blank == std::string_view::npos)
+        return std::nullopt;
+    return std::string(item.substr(0, blank));
+}
+
+namespace {
+
+bool NeedsEncoding(unsigned char c) {
+    return c <= 32 || c >= 127 || c == '#' || c == '%' || c == '&' || c == '?' || c == '+' ||
+           c == '"' || c == '<' || c == '>' || c == '\\' || c == '^' || c == '`' || c == '{' ||
+           c == '|' || c == '}';
+}
+
+} // namespace
+
+std::optional<std::string> LookupAddress(std::string_view prefix, std::string_view item) {
+    auto word = LookupWord(item);
+    if (!word)
+        return std::nullopt;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string address(prefix);
+    for (unsigned char c : *word) {
+        if (NeedsEncoding(c)) {
+            address += '%';
+            address += kHex[c >> 4];
+            address += kHex[c & 15];
+        } else {
+            address += static_cast<char>(c);
+        }
+    }
+    return address;
+}
+
+std::string BrowserProblemText(long code) {
+    return std::string(kProgramTitle) + " had a problem running your web browser." +
+           "You should check that your browser is correctly installed." + "(Error" +
+           std::to_string(code) + ")";
+}
+
+std::string AssociationText(std::string_view document) {
+    return std::string(kProgramTitle) + " could not find a file association for " +
+           std::string(document) + " on your system. You should check that your browser" +
+           "is correctly installed and associated with this type of file.";
+}
+
+} // namespace anagrove

@@ -1,0 +1,31 @@
+#pragma once
+// Turning the custom point editor's 26 entries into stored and active values.
+
+#include "points/letter_points.h"
+
+#include <array>
+#include <string>
+#include <variant>
+
+namespace anagrove {
+
+struct CustomValues {
+    CustomPoints stored; // canonical texts for the settings file
+    LetterPoints active; // whole numbers for scoring
+};
+
+struct CustomValueError {
+    int letter = 0;      // 0 = A ... 25 = Z
+    std::string message; // names the letter
+};
+
+// Converts the entries A to Z. The first entry that is not a number, or whose
+// whole number lies outside the signed 32-bit range, is refused.
+[[nodiscard]] std::variant<CustomValues, CustomValueError>
+ConvertCustomValues(const std::array<std::string, 26>& entries);
+
+// The active values of stored custom texts, as start-up restores them. Gives
+// nothing when an entry does not convert.
+[[nodiscard]] std::optional<LetterPoints> LetterPointsFromCustom(const CustomPoints& stored);
+
+} // namespace anagrove

@@ -1,0 +1,39 @@
+#pragma once
+// Matching every word of the list against the typed letters.
+
+#include "dictionary/word_list.h"
+#include "points/letter_points.h"
+#include "search/found_words.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace anagrove {
+
+// The limits of one search, already converted from their boxes.
+struct SearchLimits {
+    double minimum = 2;
+    double maximum = 8;
+    bool nomax = false;   // "(no maximum limit)"
+    bool anagram = false; // "Find only exact anagrams": replaces both limits
+};
+
+// How often each letter a-z occurs in the typed text, without regard to case.
+using LetterCounts = std::array<std::int32_t, 26>;
+[[nodiscard]] LetterCounts CountTypedLetters(std::string_view letters);
+
+// Whether the word can be laid with the typed letters: each copy of a letter
+// beyond those typed takes one blank ("*"). Characters other than a-z and A-Z
+// need no tile.
+[[nodiscard]] bool CanLay(std::string_view word, const LetterCounts& typed, std::int32_t blanks);
+
+// Tests every word of the list, in list order, and records each accepted word
+// with its score. letters is the typed text as it stands (its length is the
+// anagram length). At most kFoundWordsCapacity rows are kept.
+[[nodiscard]] FoundWords findwords(std::string_view letters, const SearchLimits& limits,
+                                   const std::shared_ptr<const WordList>& list,
+                                   const LetterPoints& points);
+
+} // namespace anagrove

@@ -1,0 +1,11 @@
+#include "search/found_words.h"
+
+#include "app/number_text.h"
+
+namespace anagrove {
+
+std::string ScoreField(const FoundRow& row) { return ScoreText(row.score); }
+
+std::string LengthField(const FoundRow& row) { return " " + std::to_string(row.length); }
+
+} // namespace anagrove

@@ -1,0 +1,42 @@
+#include "search/search_request.h"
+
+#include "app/number_text.h"
+
+namespace anagrove {
+
+std::variant<SearchLimits, std::string> ReadSearchLimits(const SearchRequest& request) {
+    SearchLimits limits;
+    limits.nomax = request.nomax;
+    limits.anagram = request.anagram;
+    if (request.anagram)
+        return limits;
+    auto minimum = ParseDecimal(request.minimumText);
+    if (!minimum)
+        return std::string("Please enter a number in the box \"Minimum letters:\".");
+    limits.minimum = *minimum;
+    if (!request.nomax) {
+        auto maximum = ParseDecimal(request.maximumText);
+        if (!maximum)
+            return std::string("Please enter a number in the box \"Maximum letters:\".");
+        limits.maximum = *maximum;
+    }
+    return limits;
+}
+
+SearchOutcome RunSearch(const SearchRequest& request, const SearchLimits& limits,
+                        const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
+    SearchOutcome outcome;
+    outcome.found = findwords(request.letters, limits, list, points);
+    SortFound(outcome.found, request.mode);
+    outcome.listing = SearchListing(outcome.found, request.mode, request.usePoints);
+    outcome.caption = FoundCaptionText(outcome.found);
+    outcome.status = FoundStatusText(outcome.found, list ? list->WordCount() : 0);
+    return outcome;
+}
+
+ResultListing Resort(FoundWords& found, SortMode mode) {
+    SortFound(found, mode);
+    return ResortListing(found);
+}
+
+} // namespace anagrove

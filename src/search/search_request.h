@@ -1,0 +1,50 @@
+#pragma once
+// "Find Words": from the typed letters and options to the listed results.
+
+#include "dictionary/word_list.h"
+#include "points/letter_points.h"
+#include "search/find_words.h"
+#include "search/result_text.h"
+#include "sort/quick_sort.h"
+
+#include <memory>
+#include <string>
+#include <variant>
+
+namespace anagrove {
+
+inline constexpr const char* kSearchingStatusText = "Searching...";
+inline constexpr const char* kNoLettersMessage = "Please enter some letters to begin";
+
+// What the main window holds when "Find Words" is pressed.
+struct SearchRequest {
+    std::string letters;      // the letters box, unchanged
+    std::string minimumText;  // the "Minimum letters:" box
+    std::string maximumText;  // the "Maximum letters:" box
+    bool nomax = false;
+    bool anagram = false;
+    SortMode mode = SortMode::alpha;
+    bool usePoints = true;
+};
+
+// The limits of the request, or the message that refuses it: the limits in
+// play must be numbers (none in anagram mode, no maximum with no maximum limit).
+[[nodiscard]] std::variant<SearchLimits, std::string> ReadSearchLimits(const SearchRequest& request);
+
+struct SearchOutcome {
+    FoundWords found;      // sorted in the request's order
+    ResultListing listing; // what the result list shows
+    std::string caption;   // the results frame's caption
+    std::string status;    // the status bar's text
+};
+
+// Matches, scores, sorts and lists, as "Find Words" does once the request has
+// been checked.
+[[nodiscard]] SearchOutcome RunSearch(const SearchRequest& request, const SearchLimits& limits,
+                                      const std::shared_ptr<const WordList>& list,
+                                      const LetterPoints& points);
+
+// Re-sorts the shown results when the user picks another order.
+[[nodiscard]] ResultListing Resort(FoundWords& found, SortMode mode);
+
+} // namespace anagrove

@@ -1,0 +1,30 @@
+#pragma once
+// The three orders of the result table.
+
+#include "search/found_words.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace anagrove {
+
+// Which order the results are shown in; the values are those of the sort options.
+enum class SortMode : std::int32_t { alpha = 1, score = 2, length = 3 };
+
+// Each routine orders rows 0 to numEls of arr in place (numEls is an index:
+// -1 sorts nothing). Rows move as a whole.
+//
+// QuickSort orders by the word, comparing bytes. Rows with equal words are
+// identical, so every correct sort gives the same table.
+void QuickSort(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending = false);
+// QuickSort2 orders by score, QuickSort3 by length. Their ties are visible, so
+// they give exactly the order of the program's quicksort: last row as pivot,
+// equal keys stop both scans, the shorter part goes on the stack.
+void QuickSort2(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending = false);
+void QuickSort3(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending = false);
+
+// Sorts all rows of a search in the order of a sort option: alphabetical
+// ascending, score and length descending.
+void SortFound(FoundWords& found, SortMode mode);
+
+} // namespace anagrove
