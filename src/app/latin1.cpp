@@ -12,8 +12,11 @@ std::optional<std::string> DecodeUtf8(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2
-                                                : (lead >> 3) == 30 ? 3 : 4;
+        std::size_t extra = lead < 0x80         ? 0
+                            : (lead >> 5) == 6  ? 1
+                            : (lead >> 4) == 14 ? 2
+                            : (lead >> 3) == 30 ? 3
+                                                : 4;
         if (extra == 4 || i + extra >= text.size())
             return std::nullopt;
         char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);

@@ -10,8 +10,12 @@ namespace anagrove {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -52,9 +56,15 @@ bool IsDecimalSyntax(std::string_view text) {
 
 } // namespace
 
-std::string ScoreText(std::int64_t n) { return std::to_string(n); }
+std::string ScoreText(std::int64_t n) {
+    return std::to_string(n);
+}
 
-std::string CountText(std::int64_t n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
+std::string CountText(std::int64_t n) {
+    std::string text = n < 0 ? std::string() : std::string(" ");
+    text += std::to_string(n);
+    return text;
+}
 
 std::optional<double> ParseDecimal(std::string_view text) {
     text = TrimBlanks(text);

@@ -23,8 +23,8 @@ struct ProgramState {
     std::int32_t AnagramState = 1;   // 2 = "Find only exact anagrams" checked
     std::int32_t UsepointsState = 1; // 2 = "Calculate points..." unchecked
 
-    Settings settings;         // the option texts read at start-up, and CustomPoints
-    FoundWords found;          // the last search's rows (FoundCount = found.FoundCount())
+    Settings settings;           // the option texts read at start-up, and CustomPoints
+    FoundWords found;            // the last search's rows (FoundCount = found.FoundCount())
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
     std::string KeepLoaderOnTop; // "no" once the custom point editor has been used
 

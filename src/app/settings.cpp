@@ -29,7 +29,9 @@ const std::string& Field(const Settings& settings, int index) {
     return Field(const_cast<Settings&>(settings), index);
 }
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Reads comma- or line-separated fields, each quoted or plain.
 class FieldReader {

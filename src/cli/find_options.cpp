@@ -57,7 +57,8 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
         std::string v;
         if (onlyLetters || arg.empty() || arg[0] != '-' || arg == "-") {
             if (letters)
-                return Error("only one LETTERS argument may be given (quote letters that hold blanks)");
+                return Error(
+                    "only one LETTERS argument may be given (quote letters that hold blanks)");
             letters = arg;
         } else if (arg == "--") {
             onlyLetters = true;

@@ -25,7 +25,9 @@ class FileDescriptor {
     int fd_;
 };
 
-FileText Failure(std::string why) { return FileText{false, {}, std::move(why)}; }
+FileText Failure(std::string why) {
+    return FileText{false, {}, std::move(why)};
+}
 
 } // namespace
 

@@ -8,7 +8,7 @@ namespace {
 
 //                                         A  B  C  D  E  F  G  H  I  J  K  L  M
 //                                         N  O  P  Q  R  S  T  U  V  W  X  Y  Z
-constexpr LetterPoints kScrabble{1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3,
+constexpr LetterPoints kScrabble{1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
                                  1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
 constexpr LetterPoints kLiterati{1, 2, 1, 1, 1, 3, 1, 2, 1, 5, 3, 1, 1,
                                  1, 1, 2, 5, 1, 1, 1, 1, 4, 4, 5, 3, 5};
@@ -32,8 +32,8 @@ const char* PointSchemeWord(PointScheme scheme) {
 }
 
 std::optional<PointScheme> PointSchemeFromWord(std::string_view word) {
-    for (auto scheme : {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo,
-                        PointScheme::custom})
+    for (auto scheme :
+         {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo, PointScheme::custom})
         if (word == PointSchemeWord(scheme))
             return scheme;
     return std::nullopt;

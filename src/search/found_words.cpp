@@ -4,8 +4,14 @@
 
 namespace anagrove {
 
-std::string ScoreField(const FoundRow& row) { return ScoreText(row.score); }
+std::string ScoreField(const FoundRow& row) {
+    return ScoreText(row.score);
+}
 
-std::string LengthField(const FoundRow& row) { return " " + std::to_string(row.length); }
+std::string LengthField(const FoundRow& row) {
+    std::string text(" ");
+    text += std::to_string(row.length);
+    return text;
+}
 
 } // namespace anagrove

@@ -22,7 +22,7 @@ std::string ItemText(const FoundRow& row, ItemForm form) {
 
 ResultListing SearchListing(const FoundWords& found, SortMode mode, bool usePoints) {
     ResultListing listing;
-    listing.form = !usePoints              ? ItemForm::word_only
+    listing.form = !usePoints                ? ItemForm::word_only
                    : mode == SortMode::alpha ? ItemForm::score_in_brackets
                                              : ItemForm::score_after_space;
     if (mode == SortMode::alpha)

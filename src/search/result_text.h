@@ -12,7 +12,7 @@ namespace anagrove {
 // How the items of the result list are written. Every form begins with the
 // word and one space.
 enum class ItemForm {
-    word_only,        // "tea "
+    word_only,         // "tea "
     score_in_brackets, // "tea (3)"
     score_after_space, // "tea 3"
 };

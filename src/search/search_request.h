@@ -18,9 +18,9 @@ inline constexpr const char* kNoLettersMessage = "Please enter some letters to b
 
 // What the main window holds when "Find Words" is pressed.
 struct SearchRequest {
-    std::string letters;      // the letters box, unchanged
-    std::string minimumText;  // the "Minimum letters:" box
-    std::string maximumText;  // the "Maximum letters:" box
+    std::string letters;     // the letters box, unchanged
+    std::string minimumText; // the "Minimum letters:" box
+    std::string maximumText; // the "Maximum letters:" box
     bool nomax = false;
     bool anagram = false;
     SortMode mode = SortMode::alpha;
@@ -29,7 +29,8 @@ struct SearchRequest {
 
 // The limits of the request, or the message that refuses it: the limits in
 // play must be numbers (none in anagram mode, no maximum with no maximum limit).
-[[nodiscard]] std::variant<SearchLimits, std::string> ReadSearchLimits(const SearchRequest& request);
+[[nodiscard]] std::variant<SearchLimits, std::string>
+ReadSearchLimits(const SearchRequest& request);
 
 struct SearchOutcome {
     FoundWords found;      // sorted in the request's order

@@ -75,8 +75,7 @@ void ExactQuickSort(std::span<FoundRow> rows, std::span<Key> keys, bool descendi
 // When no two keys are equal, every correct sort gives the one order, so a
 // fast sort may stand in for the quicksort (which takes quadratic time on rows
 // that are already in order).
-template <class Key>
-bool AllKeysDifferent(std::span<const Key> keys) {
+template <class Key> bool AllKeysDifferent(std::span<const Key> keys) {
     std::vector<Key> sorted(keys.begin(), keys.end());
     std::sort(sorted.begin(), sorted.end());
     return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
@@ -109,9 +108,11 @@ void QuickSort(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending)
         return;
     auto end = arr.begin() + numEls + 1;
     if (descending)
-        std::sort(arr.begin(), end, [](const FoundRow& a, const FoundRow& b) { return a.word > b.word; });
+        std::sort(arr.begin(), end,
+                  [](const FoundRow& a, const FoundRow& b) { return a.word > b.word; });
     else
-        std::sort(arr.begin(), end, [](const FoundRow& a, const FoundRow& b) { return a.word < b.word; });
+        std::sort(arr.begin(), end,
+                  [](const FoundRow& a, const FoundRow& b) { return a.word < b.word; });
 }
 
 void QuickSort2(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
