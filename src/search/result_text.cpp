@@ -11,10 +11,13 @@ std::string ItemText(const FoundRow& row, ItemForm form) {
         text += ' ';
         break;
     case ItemForm::score_in_brackets:
-        text += " (" + ScoreField(row) + ")";
+        text += " (";
+        text += ScoreField(row);
+        text += ')';
         break;
     case ItemForm::score_after_space:
-        text += " " + ScoreField(row);
+        text += ' ';
+        text += ScoreField(row);
         break;
     }
     return text;
