@@ -3,6 +3,8 @@
 #include "search/char_count.h"
 #include "search/letter_score.h"
 
+#include <bit>
+
 namespace anagrove {
 
 LetterCounts CountTypedLetters(std::string_view letters) {
@@ -52,16 +54,32 @@ FoundWords findwords(std::string_view letters, const SearchLimits& limits,
     const LetterCounts typed = CountTypedLetters(letters);
     const std::int32_t blanks = CharCount(letters, "*");
     const auto typedLength = static_cast<std::int64_t>(letters.size());
+    WordSignature typedLetters = 0;
+    for (std::size_t x = 0; x < 26; ++x)
+        if (typed[x] > 0)
+            typedLetters |= 1u << x;
 
-    for (std::int32_t i = 0; i < list->WordCount(); ++i) {
+    // The signature rejects most words without looking at them: by length,
+    // and by the letters they use that were not typed (each needs a blank).
+    const std::vector<WordSignature>& signatures = list->Signatures();
+    const std::int32_t count = list->WordCount();
+    for (std::int32_t i = 0; i < count; ++i) {
+        const WordSignature signature = signatures[static_cast<std::size_t>(i)];
+        const auto untyped = std::popcount(signature & kLetterBits & ~typedLetters);
+        if (untyped > blanks && untyped > 0)
+            continue;
+        std::int64_t length = SignatureLength(signature);
+        if (length == kLongWord)
+            length = static_cast<std::int64_t>((*list)[i].size());
+        if (!WithinLength(length, typedLength, limits))
+            continue;
         std::string_view word = (*list)[i];
-        auto length = static_cast<std::int64_t>(word.size());
-        if (!WithinLength(length, typedLength, limits) || !CanLay(word, typed, blanks))
+        if (!CanLay(word, typed, blanks))
             continue;
         ++found.matched;
         if (found.FoundCount() < kFoundWordsCapacity)
             found.rows.push_back(
-                FoundRow{word, WordScore(word, points), static_cast<std::int32_t>(length)});
+                FoundRow{word, i, static_cast<std::int32_t>(length), WordScore(word, points)});
     }
     return found;
 }

@@ -18,8 +18,9 @@ inline constexpr std::int32_t kFoundWordsCapacity = 200001;
 // keeps that list alive, so the rows outlive a switch to another list.
 struct FoundRow {
     std::string_view word;
-    std::int64_t score = 0;
+    std::int32_t index = 0; // the word's place in its list
     std::int32_t length = 0;
+    std::int64_t score = 0;
 };
 
 // The score field as the table shows it ("12", "-3").

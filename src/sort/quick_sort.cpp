@@ -101,6 +101,17 @@ void SortByKey(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending,
     ExactQuickSort<Key>(rows, keys, descending);
 }
 
+// The alphabetical order through the list's ranks: integer comparisons instead
+// of text ones, and no work at all for rows that are in list order already
+// when the list is sorted.
+void SortByRank(std::vector<FoundRow>& rows, const WordList& list) {
+    auto before = [&list](const FoundRow& a, const FoundRow& b) {
+        return list.Rank(a.index) < list.Rank(b.index);
+    };
+    if (!std::is_sorted(rows.begin(), rows.end(), before))
+        std::sort(rows.begin(), rows.end(), before);
+}
+
 } // namespace
 
 void QuickSort(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
@@ -127,7 +138,10 @@ void SortFound(FoundWords& found, SortMode mode) {
     const std::int32_t numEls = found.FoundCount() - 1;
     switch (mode) {
     case SortMode::alpha:
-        QuickSort(found.rows, numEls, false);
+        if (found.source)
+            SortByRank(found.rows, *found.source);
+        else
+            QuickSort(found.rows, numEls, false);
         break;
     case SortMode::score:
         QuickSort2(found.rows, numEls, true);
