@@ -1,0 +1,254 @@
+// The main window's controls: where each one stands, its caption and its
+// initial state, and which handler each event runs.
+
+#include "form1.h"
+
+#include "form2.h"
+#include "form3.h"
+#include "lookup/lookup_address.h"
+#include "result_list_model.h"
+#include "twips.h"
+#include "window_font.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace anagrove::ui {
+
+namespace {
+
+constexpr int kStartupLoadIntervalMs = 101;
+constexpr int kListClickIntervalMs = 100;
+
+template <typename Widget, typename... Args>
+Widget* Make(const char* name, const Twips& tw, QRect twipRect, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(name);
+    PlaceAt(*widget, tw, twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height());
+    return widget;
+}
+
+QLabel* MakeLabel(const char* name, const Twips& tw, QRect twipRect, const QString& caption,
+                  QWidget* parent) {
+    auto* label = Make<QLabel>(name, tw, twipRect, caption, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Length limits may hold any text but a double quote or a line break, which the
+// settings line could not carry.
+void RefuseQuotes(QLineEdit& box) {
+    static const QRegularExpression kNoQuotes(QStringLiteral("[^\"\\r\\n]*"));
+    box.setValidator(new QRegularExpressionValidator(kNoQuotes, &box));
+}
+
+} // namespace
+
+Form1::Form1(Platform& platform) : QWidget(nullptr), platform_(platform) {
+    setObjectName("Form1");
+    setWindowTitle(kProgramTitle);
+    setFont(SansFont(font()));
+    const Twips tw(*this);
+    setFixedSize(tw.size(7110, 9225));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createLettersArea();
+    createSortOptions();
+    createLengthFrame();
+    createDictionaryFrame();
+    createPointsFrame();
+    createResultsFrame();
+    createLookupArea();
+    createStatusBar();
+    createTimers();
+    connectHandlers();
+    setFocusOrder();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createLettersArea() {
+    const Twips tw(*this);
+    Frame2 = Make<QGroupBox>("Frame2", tw, {120, 60, 4455, 780}, "Letters", this);
+    txtWord = Make<QLineEdit>("txtWord", tw, {120, 330, 4215, 330}, Frame2);
+    cmdStart = Make<QPushButton>("cmdStart", tw, {4695, 180, 1155, 585}, "Find Words", this);
+    cmdClear = Make<QPushButton>("cmdClear", tw, {5940, 180, 1050, 585}, "Clear", this);
+    Label6 = MakeLabel("Label6", tw, {180, 870, 4395, 255}, "Note: Use * for blank tiles", this);
+}
+
+void Form1::createSortOptions() {
+    const Twips tw(*this);
+    optAlpha = Make<QRadioButton>("optAlpha", tw, {120, 1170, 3600, 270},
+                                  "Sort found words alphabetically", this);
+    optLength = Make<QRadioButton>("optLength", tw, {120, 1440, 3600, 270},
+                                   "Sort found words by length", this);
+    optScore = Make<QRadioButton>("optScore", tw, {120, 1710, 3600, 270},
+                                  "Sort found words by score", this);
+    optAlpha->setChecked(true);
+    Label4 = MakeLabel("Label4", tw, {4080, 1320, 2910, 510},
+                       "<< To reorder list, click 'sort found words'", this);
+    Label4->setTextFormat(Qt::PlainText);
+}
+
+void Form1::createLengthFrame() {
+    const Twips tw(*this);
+    Frame3 = Make<QGroupBox>("Frame3", tw, {120, 2070, 3840, 2610},
+                             "Specify word length to search for:", this);
+    lblMinletters =
+        MakeLabel("lblMinletters", tw, {180, 360, 1620, 270}, "Minimum letters:", Frame3);
+    txtMinletters = Make<QLineEdit>("txtMinletters", tw, {1860, 330, 600, 330}, "2", Frame3);
+    lblMaxletters =
+        MakeLabel("lblMaxletters", tw, {180, 750, 1620, 270}, "Maximum letters:", Frame3);
+    txtMaxletters = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330}, "8", Frame3);
+    RefuseQuotes(*txtMinletters);
+    RefuseQuotes(*txtMaxletters);
+    chkNomax =
+        Make<QCheckBox>("chkNomax", tw, {180, 1110, 3300, 270}, "(no maximum limit)", Frame3);
+    Label1 = MakeLabel("Label1", tw, {180, 1410, 3300, 240}, "-or-", Frame3);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    chkAnagram = Make<QCheckBox>("chkAnagram", tw, {180, 1680, 3300, 270},
+                                 "Find only exact anagrams", Frame3);
+    Label2 = MakeLabel("Label2", tw, {180, 1980, 3300, 510},
+                       "(only find words containing all typed letters)", Frame3);
+}
+
+void Form1::createDictionaryFrame() {
+    const Twips tw(*this);
+    Frame4 = Make<QGroupBox>("Frame4", tw, {120, 4770, 3840, 990}, "Dictionary to use:", this);
+    optStandard =
+        Make<QRadioButton>("optStandard", tw, {180, 330, 2700, 270}, "Standard English", Frame4);
+    optExtended =
+        Make<QRadioButton>("optExtended", tw, {180, 630, 2700, 270}, "Extended English", Frame4);
+    optStandard->setChecked(true);
+    cmdNote1 = Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", Frame4);
+}
+
+void Form1::createPointsFrame() {
+    const Twips tw(*this);
+    Frame5 =
+        Make<QGroupBox>("Frame5", tw, {120, 5850, 3840, 2460}, "Letter point associations:", this);
+    chkUsepoints = Make<QCheckBox>("chkUsepoints", tw, {180, 360, 3180, 270},
+                                   "Calculate points when displaying words", Frame5);
+    chkUsepoints->setChecked(true);
+    cmdNote2 = Make<QPushButton>("cmdNote2", tw, {3360, 315, 375, 345}, "?", Frame5);
+    optPoints1 = Make<QRadioButton>("optPoints1", tw, {180, 870, 3300, 270},
+                                    "Use Scrabble\u00AE point associations", Frame5);
+    optPoints2 = Make<QRadioButton>("optPoints2", tw, {180, 1200, 3300, 270},
+                                    "Use Literati\u00AE point associations", Frame5);
+    optPoints3 = Make<QRadioButton>("optPoints3", tw, {180, 1530, 3300, 270},
+                                    "Use Wordmojo\u00AE point associations", Frame5);
+    optPoints4 = Make<QRadioButton>("optPoints4", tw, {180, 1860, 3300, 270},
+                                    "Use custom point associations", Frame5);
+    optPoints1->setChecked(true);
+    optPoints4->installEventFilter(this); // for its double-click
+}
+
+void Form1::createResultsFrame() {
+    const Twips tw(*this);
+    Frame1 = Make<QGroupBox>("Frame1", tw, {4080, 2070, 2910, 5190}, " Words Found ", this);
+    lstWords = Make<QListView>("lstWords", tw, {120, 300, 2670, 4770}, Frame1);
+    results_ = new ResultListModel(state_.found, lstWords);
+    lstWords->setModel(results_);
+    lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstWords->setUniformItemSizes(true);
+}
+
+void Form1::createLookupArea() {
+    const Twips tw(*this);
+    Label3 = MakeLabel("Label3", tw, {4080, 7350, 2910, 255}, "Lookup word in:", this);
+    cmdDict = Make<QPushButton>("cmdDict", tw, {4080, 7620, 1380, 420}, "Dictionary", this);
+    cmdThes = Make<QPushButton>("cmdThes", tw, {5610, 7620, 1380, 420}, "Thesaurus", this);
+    cmdDict->setEnabled(false);
+    cmdThes->setEnabled(false);
+    lblQues = MakeLabel("lblQues", tw, {4080, 8160, 2910, 255}, "Questions or Comments?", this);
+    link = Make<QLabel>("link", tw, {4080, 8415, 2910, 255}, "<a href=\"#\">Anagrove help page</a>",
+                        this);
+    link->setTextFormat(Qt::RichText);
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    link->setCursor(Qt::PointingHandCursor);
+}
+
+void Form1::createStatusBar() {
+    const Twips tw(*this);
+    statusbar = Make<QStatusBar>("statusbar", tw, {0, 8895, 7110, 330}, this);
+    statusbar->setSizeGripEnabled(false);
+}
+
+void Form1::createTimers() {
+    tmrAddwordstodb = new QTimer(this);
+    tmrAddwordstodb->setObjectName("tmrAddwordstodb");
+    tmrAddwordstodb->setInterval(kStartupLoadIntervalMs);
+    tmrAddwordstodb->start();
+
+    tmrListclick = new QTimer(this);
+    tmrListclick->setObjectName("tmrListclick");
+    tmrListclick->setInterval(kListClickIntervalMs);
+    tmrListclick->start();
+}
+
+void Form1::connectHandlers() {
+    // Option buttons act when they become selected, check boxes on every change:
+    // whether the user or the program makes it.
+    auto onSelected = [this](QRadioButton* option, void (Form1::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected)
+                (this->*handler)();
+        });
+    };
+    onSelected(optAlpha, &Form1::optAlpha_Click);
+    onSelected(optLength, &Form1::optLength_Click);
+    onSelected(optScore, &Form1::optScore_Click);
+    onSelected(optStandard, &Form1::optStandard_Click);
+    onSelected(optExtended, &Form1::optExtended_Click);
+    onSelected(optPoints1, &Form1::optPoints1_Click);
+    onSelected(optPoints2, &Form1::optPoints2_Click);
+    onSelected(optPoints3, &Form1::optPoints3_Click);
+    onSelected(optPoints4, &Form1::optPoints4_Click);
+    connect(chkNomax, &QCheckBox::toggled, this, &Form1::chkNomax_Click);
+    connect(chkAnagram, &QCheckBox::toggled, this, &Form1::chkAnagram_Click);
+    connect(chkUsepoints, &QCheckBox::toggled, this, &Form1::chkUsepoints_Click);
+
+    connect(cmdStart, &QPushButton::clicked, this, &Form1::cmdStart_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &Form1::cmdClear_Click);
+    connect(cmdNote1, &QPushButton::clicked, this, &Form1::cmdNote1_Click);
+    connect(cmdNote2, &QPushButton::clicked, this, &Form1::cmdNote2_Click);
+    connect(cmdDict, &QPushButton::clicked, this, &Form1::cmdDict_Click);
+    connect(cmdThes, &QPushButton::clicked, this, &Form1::cmdThes_Click);
+    connect(link, &QLabel::linkActivated, this, &Form1::link_Click);
+
+    connect(tmrAddwordstodb, &QTimer::timeout, this, &Form1::tmrAddwordstodb_Timer);
+    connect(tmrListclick, &QTimer::timeout, this, &Form1::tmrListclick_Timer);
+}
+
+void Form1::setFocusOrder() {
+    QWidget* const order[] = {txtWord,     cmdStart,      cmdClear,      optAlpha, optLength,
+                              optScore,    txtMinletters, txtMaxletters, chkNomax, chkAnagram,
+                              optStandard, optExtended,   lstWords,      cmdNote1, chkUsepoints,
+                              cmdNote2,    optPoints1,    cmdDict,       cmdThes,  optPoints2,
+                              optPoints3,  optPoints4};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setFocusPolicy(Qt::NoFocus);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == optPoints4 && event->type() == QEvent::MouseButtonDblClick)
+        optPoints4_DblClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace anagrove::ui

@@ -1,0 +1,55 @@
+// The word lists: loading the chosen one, and the help about them.
+
+#include "form1.h"
+
+#include "app/program_directory.h"
+#include "dictionary/whole_file.h"
+#include "platform.h"
+
+#include <QStatusBar>
+
+namespace anagrove::ui {
+
+namespace {
+constexpr const char* kNoWordListStatusText = "No word list is loaded";
+} // namespace
+
+void Form1::optStandard_Click() {
+    LoadWordList(DictionaryKind::standard);
+}
+
+void Form1::optExtended_Click() {
+    if (!state_.DictionaryReady)
+        return;
+    LoadWordList(DictionaryKind::extended);
+}
+
+void Form1::LoadWordList(DictionaryKind kind) {
+    setStatusText(LoadingStatusText(kind));
+    if (kind == DictionaryKind::extended)
+        state_.DictionaryReady = false;
+    statusbar->repaint();
+
+    const std::string path = WordListPath(platform_.programDirectory().toStdString(), kind);
+    FileText file = ReadWholeFile(path);
+    if (!file.ok) {
+        // Searches find nothing until a list loads; either list may be chosen.
+        state_.wordList = std::make_shared<const WordList>();
+        state_.DictionaryReady = true;
+        setStatusText(kNoWordListStatusText);
+        showMessage(
+            QString("The word list %1 could not be read: %2")
+                .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error.c_str())));
+        return;
+    }
+    state_.wordList = std::make_shared<const WordList>(anagrove::LoadWordList(file.text));
+    state_.DictionaryReady = true;
+    setStatusText(kReadyStatusText);
+}
+
+void Form1::cmdNote1_Click() {
+    showMessage("If words in the extended dictionary are found to be ineligible in your game, you "
+                "will have to use the standard dictionary.");
+}
+
+} // namespace anagrove::ui

@@ -1,0 +1,83 @@
+// Looking up the selected word on the web, and the help page link.
+
+#include "form1.h"
+
+#include "latin1_text.h"
+#include "lookup/lookup_address.h"
+#include "platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QUrl>
+
+namespace anagrove::ui {
+
+namespace {
+
+constexpr const char* kHelpPageName = "anagrove-help.html";
+
+// The help page beside the program, or in ../share/anagrove for an installed copy.
+QString HelpPagePath(const QString& programDirectory) {
+    const QDir dir(programDirectory);
+    const QString installed = dir.filePath(QString("../share/anagrove/") + kHelpPageName);
+    if (!QFileInfo::exists(dir.filePath(kHelpPageName)) && QFileInfo::exists(installed))
+        return QDir::cleanPath(installed);
+    return dir.filePath(kHelpPageName);
+}
+
+} // namespace
+
+QString Form1::selectedItemText() const {
+    const QModelIndexList selected = lstWords->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : selected.first().data().toString();
+}
+
+void Form1::tmrListclick_Timer() {
+    const bool selected = !selectedItemText().isEmpty();
+    cmdDict->setEnabled(selected);
+    cmdThes->setEnabled(selected);
+}
+
+void Form1::cmdDict_Click() {
+    lookUp(kDictionaryAddress);
+}
+void Form1::cmdThes_Click() {
+    lookUp(kThesaurusAddress);
+}
+
+void Form1::lookUp(const char* prefix) {
+    const std::string item = ToLatin1(selectedItemText());
+    auto address = LookupAddress(prefix, item);
+    if (!address)
+        return; // nothing selected
+    state_.LookupSpacePos = static_cast<std::int32_t>(item.find(' ') + 1);
+    state_.LookupWord = LookupWord(item).value_or(std::string());
+    OpenWebAddress(FromLatin1(*address));
+}
+
+void Form1::link_Click() {
+    OpenWebAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
+}
+
+void Form1::OpenWebAddress(const QString& address) {
+    LaunchDocument(this, address);
+}
+
+void Form1::LaunchDocument(QWidget* owner, const QString& document) {
+    QPointer<QWidget> guard(owner);
+    platform_.openDocument(document, [this, guard, document](OpenResult result) {
+        if (!guard || result.outcome == OpenResult::Outcome::success)
+            return;
+        const std::string text = result.outcome == OpenResult::Outcome::no_association
+                                     ? AssociationText(ToLatin1(document))
+                                     : BrowserProblemText(result.code);
+        platform_.showMessage(guard, kBrowserUnavailableTitle, FromLatin1(text),
+                              MessageIcon::warning);
+    });
+}
+
+} // namespace anagrove::ui

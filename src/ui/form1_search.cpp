@@ -1,0 +1,90 @@
+// The search: the letters, the length limits, "Find Words" and the orders.
+
+#include "form1.h"
+
+#include "latin1_text.h"
+#include "result_list_model.h"
+#include "search/search_request.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+
+#include <variant>
+
+namespace anagrove::ui {
+
+void Form1::chkNomax_Click() {
+    txtMaxletters->setEnabled(state_.NomaxState != 1);
+    state_.NomaxState = state_.NomaxState == 1 ? 2 : 1;
+}
+
+void Form1::chkAnagram_Click() {
+    SetEnabled({txtMaxletters, txtMinletters, chkNomax, lblMaxletters, lblMinletters},
+               state_.AnagramState != 1);
+    state_.AnagramState = state_.AnagramState == 1 ? 2 : 1;
+}
+
+void Form1::cmdClear_Click() {
+    txtWord->setText(QString());
+}
+
+void Form1::cmdStart_Click() {
+    SearchRequest request;
+    request.letters = ToLatin1(txtWord->text());
+    request.minimumText = ToLatin1(txtMinletters->text());
+    request.maximumText = ToLatin1(txtMaxletters->text());
+    request.nomax = chkNomax->isChecked();
+    request.anagram = chkAnagram->isChecked();
+    request.usePoints = chkUsepoints->isChecked();
+
+    // Limits that are not numbers refuse the search before anything changes.
+    auto limits = ReadSearchLimits(request);
+    if (auto* message = std::get_if<std::string>(&limits); message && !request.letters.empty()) {
+        showMessage(FromLatin1(*message));
+        return;
+    }
+
+    results_->clear();
+    setStatusText(kSearchingStatusText);
+    if (request.letters.empty()) {
+        showMessage(kNoLettersMessage);
+        return;
+    }
+    if (optAlpha->isChecked())
+        request.mode = SortMode::alpha;
+    else if (optScore->isChecked())
+        request.mode = SortMode::score;
+    else if (optLength->isChecked())
+        request.mode = SortMode::length;
+    else
+        return;
+    statusbar->repaint();
+
+    SearchOutcome outcome =
+        RunSearch(request, std::get<SearchLimits>(limits), state_.wordList, state_.letterPoints);
+    state_.found = std::move(outcome.found);
+    results_->show(outcome.listing);
+    Frame1->setTitle(FromLatin1(outcome.caption));
+    setStatusText(outcome.status);
+}
+
+void Form1::optAlpha_Click() {
+    resortShown(SortMode::alpha);
+}
+void Form1::optScore_Click() {
+    resortShown(SortMode::score);
+}
+void Form1::optLength_Click() {
+    resortShown(SortMode::length);
+}
+
+void Form1::resortShown(SortMode mode) {
+    results_->clear();
+    results_->show(Resort(state_.found, mode));
+}
+
+} // namespace anagrove::ui

@@ -1,0 +1,200 @@
+// Start-up from the settings file, and shutdown.
+
+#include "form1.h"
+
+#include "form3.h"
+#include "latin1_text.h"
+#include "lookup/lookup_address.h"
+#include "platform.h"
+#include "points/custom_points.h"
+#include "result_list_model.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace anagrove::ui {
+
+namespace {
+
+// A settings word that names neither list means the standard list, and one
+// that names no scheme means Scrabble, so that the window always shows the list
+// and the scheme in use.
+void MendUnknownWords(Settings& settings) {
+    if (settings.DictionarySetting != "extended")
+        settings.DictionarySetting = "standard";
+    if (!PointSchemeFromWord(settings.PointsSetting))
+        settings.PointsSetting = PointSchemeWord(PointScheme::scrabble);
+}
+
+} // namespace
+
+void Form1::Form_Load() {
+    state_.StartupDone = false;
+    state_.NomaxState = 1;
+    state_.AnagramState = 1;
+    state_.UsepointsState = 1;
+    if (state_.KeepLoaderOnTop != "no") {
+        state_.settings = ReadSettings(platform_.settingsPath().toStdString());
+        MendUnknownWords(state_.settings);
+    }
+    applyStartupSettings();
+    tmrAddwordstodb->start();
+    results_->clear();
+    state_.found = FoundWords{};
+}
+
+void Form1::applyStartupSettings() {
+    const Settings& s = state_.settings;
+    if (s.SortSetting == "alpha")
+        optAlpha->setChecked(true);
+    if (s.SortSetting == "length")
+        optLength->setChecked(true);
+    if (s.SortSetting == "score")
+        optScore->setChecked(true);
+
+    txtMinletters->setText(FromLatin1(s.MinLettersSetting));
+    txtMaxletters->setText(FromLatin1(s.MaxLettersSetting));
+
+    if (s.NomaxSetting == "2") {
+        chkNomax->setChecked(true);
+        txtMaxletters->setEnabled(false);
+        state_.NomaxState = 2;
+    }
+    if (s.AnagramSetting == "2") {
+        chkAnagram->setChecked(true);
+        state_.AnagramState = 2;
+        SetEnabled({txtMaxletters, txtMinletters, chkNomax, lblMaxletters, lblMinletters}, false);
+    }
+
+    showLoader();
+
+    if (s.UsepointsSetting == "false") {
+        chkUsepoints->setChecked(false);
+        SetEnabled({optScore, optPoints1, optPoints2, optPoints3, optPoints4}, false);
+        state_.UsepointsState = 2;
+    }
+
+    switch (*PointSchemeFromWord(s.PointsSetting)) {
+    case PointScheme::scrabble:
+        optPoints1->setChecked(true);
+        state_.letterPoints = PresetTable(PointScheme::scrabble);
+        break;
+    case PointScheme::literati:
+        optPoints2->setChecked(true);
+        state_.letterPoints = PresetTable(PointScheme::literati);
+        break;
+    case PointScheme::wordmojo:
+        optPoints3->setChecked(true);
+        state_.letterPoints = PresetTable(PointScheme::wordmojo);
+        break;
+    case PointScheme::custom:
+        optPoints4->setChecked(true);
+        // Values that do not convert leave the scores as they were.
+        if (!s.customPoints[0].empty())
+            if (auto points = LetterPointsFromCustom(s.customPoints))
+                state_.letterPoints = *points;
+        break;
+    }
+}
+
+void Form1::showLoader() {
+    if (!loader_)
+        loader_ = new Form3(this, [this] { return state_.KeepLoaderOnTop != "no"; });
+    const Twips tw(*this);
+    loader_->move(x() + tw.px(130), y() + (height() - loader_->height()) / 2);
+    if (state_.settings.DictionarySetting == "standard") {
+        optStandard->setChecked(true);
+        loader_->setCaption("Loading Standard Dictionary");
+        loader_->show();
+    } else if (state_.settings.DictionarySetting == "extended") {
+        loader_->setCaption("Loading Extended Dictionary");
+        loader_->show();
+        optExtended->setChecked(true);
+    }
+}
+
+void Form1::tmrAddwordstodb_Timer() {
+    LoadWordList(state_.settings.DictionarySetting == "standard" ? DictionaryKind::standard
+                                                                 : DictionaryKind::extended);
+    tmrAddwordstodb->stop();
+    loader_->hide();
+    loader_->ontopTimer().stop();
+    loader_->hide();
+    state_.StartupDone = true;
+    tmrAddwordstodb->stop();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::Form_Unload() {
+    Settings& s = state_.settings;
+    s.SortSetting = SortWord();
+    s.MinLettersSetting = ToLatin1(txtMinletters->text());
+    s.MaxLettersSetting = ToLatin1(txtMaxletters->text());
+    s.NomaxSetting = chkNomax->isChecked() ? "2" : "1";
+    s.AnagramSetting = chkAnagram->isChecked() ? "2" : "1";
+    s.DictionarySetting = DictionaryWord();
+    s.UsepointsSetting = chkUsepoints->isChecked() ? "true" : "false";
+    s.PointsSetting = PointsWord();
+
+    const QString path = platform_.settingsPath();
+    if (WriteResult written = WriteSettings(path.toStdString(), s); !written.ok)
+        showMessage(QString("The settings could not be saved to %1: %2")
+                        .arg(path, QString::fromLocal8Bit(written.error.c_str())));
+    platform_.endProgram();
+}
+
+std::string Form1::SortWord() const {
+    std::string word = state_.settings.SortSetting;
+    if (optAlpha->isChecked())
+        word = "alpha";
+    if (optLength->isChecked())
+        word = "length";
+    if (optScore->isChecked())
+        word = "score";
+    return word;
+}
+
+std::string Form1::DictionaryWord() const {
+    std::string word = state_.settings.DictionarySetting;
+    if (optStandard->isChecked())
+        word = "standard";
+    if (optExtended->isChecked())
+        word = "extended";
+    return word;
+}
+
+std::string Form1::PointsWord() const {
+    const QRadioButton* options[] = {optPoints1, optPoints2, optPoints3, optPoints4};
+    const PointScheme schemes[] = {PointScheme::scrabble, PointScheme::literati,
+                                   PointScheme::wordmojo, PointScheme::custom};
+    std::string word = state_.settings.PointsSetting;
+    for (std::size_t i = 0; i < std::size(options); ++i)
+        if (options[i]->isChecked())
+            word = PointSchemeWord(schemes[i]);
+    return word;
+}
+
+void Form1::setStatusText(const std::string& text) {
+    statusbar->showMessage(FromLatin1(text));
+}
+
+void Form1::showMessage(const QString& text) {
+    platform_.showMessage(this, kProgramTitle, text, MessageIcon::none);
+}
+
+void Form1::SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
+    for (QWidget* control : controls)
+        control->setEnabled(enabled);
+}
+
+} // namespace anagrove::ui

@@ -1,0 +1,134 @@
+#include "form2.h"
+
+#include "latin1_text.h"
+#include "lookup/lookup_address.h"
+#include "platform.h"
+#include "points/custom_points.h"
+#include "twips.h"
+#include "window_font.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <variant>
+
+namespace anagrove::ui {
+
+namespace {
+
+constexpr int kGridRows = 9;       // A-I, J-R, S-Z
+constexpr int kGridTop = 720;      // twips, inside the frame
+constexpr int kRowPitch = 480;     // twips between rows
+constexpr int kColumnPitch = 2040; // twips between columns
+constexpr int kLabelLeft = 840;    // twips, first column
+constexpr int kLabelWidth = 495;   // room for "W =" in Verdana
+constexpr int kBoxSize = 375;
+
+} // namespace
+
+Form2::Form2(ProgramState& state, Platform& platform, QWidget* mainWindow)
+    : QWidget(nullptr), state_(state), platform_(platform), mainWindow_(mainWindow) {
+    setObjectName("Form2");
+    setWindowTitle(kProgramTitle);
+    setFont(VerdanaFont(font()));
+    setFixedSize(Twips(*this).size(7080, 8370));
+    createFrame();
+    createLetterGrid();
+    createButtons();
+    setFocusOrder();
+    Form_Load();
+}
+
+void Form2::createFrame() {
+    Frame1 = new QGroupBox("Define Custom Letter Point Values", this);
+    Frame1->setObjectName("Frame1");
+    PlaceAt(*Frame1, Twips(*this), 240, 240, 6600, 7890);
+}
+
+void Form2::createLetterGrid() {
+    const Twips tw(*this);
+    for (int i = 0; i < 26; ++i) {
+        const QChar letter(static_cast<char16_t>(u'A' + i));
+        const int left = kLabelLeft + (i / kGridRows) * kColumnPitch;
+        const int top = kGridTop + (i % kGridRows) * kRowPitch;
+
+        auto* label = new QLabel(QString(letter) + " =", Frame1);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        PlaceAt(*label, tw, left, top + (kBoxSize - 255) / 2, kLabelWidth, 255);
+        letterLabels_[static_cast<std::size_t>(i)] = label;
+
+        auto* box = new QLineEdit(Frame1);
+        box->setObjectName(QString("txt") + letter);
+        PlaceAt(*box, tw, left + kLabelWidth + 60, top, kBoxSize * 2, kBoxSize);
+        label->setBuddy(box);
+        letterBoxes_[static_cast<std::size_t>(i)] = box;
+    }
+}
+
+void Form2::createButtons() {
+    const Twips tw(*this);
+    cmdSet = new QPushButton("Set Custom Values", Frame1);
+    cmdSet->setObjectName("cmdSet");
+    PlaceAt(*cmdSet, tw, 840, 5760, 2400, 495);
+    connect(cmdSet, &QPushButton::clicked, this, &Form2::cmdSet_Click);
+
+    cmdCancel = new QPushButton("Cancel", Frame1);
+    cmdCancel->setObjectName("cmdCancel");
+    PlaceAt(*cmdCancel, tw, 3360, 5760, 2400, 495);
+    connect(cmdCancel, &QPushButton::clicked, this, &Form2::cmdCancel_Click);
+}
+
+void Form2::setFocusOrder() {
+    QWidget* previous = letterBoxes_[0];
+    for (QWidget* next : letterBoxes_) {
+        if (next != previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, cmdSet);
+    setTabOrder(cmdSet, cmdCancel);
+}
+
+void Form2::Form_Load() {
+    for (std::size_t i = 0; i < 26; ++i)
+        letterBoxes_[i]->setText(FromLatin1(state_.settings.customPoints[i]));
+}
+
+void Form2::cmdSet_Click() {
+    state_.KeepLoaderOnTop = "no";
+    std::array<std::string, 26> entries;
+    for (std::size_t i = 0; i < 26; ++i)
+        entries[i] = ToLatin1(letterBoxes_[i]->text());
+    auto converted = ConvertCustomValues(entries);
+    if (auto* error = std::get_if<CustomValueError>(&converted)) {
+        platform_.showMessage(this, kProgramTitle, FromLatin1(error->message), MessageIcon::none);
+        letterBoxes_[static_cast<std::size_t>(error->letter)]->setFocus();
+        return;
+    }
+    auto& values = std::get<CustomValues>(converted);
+    state_.settings.customPoints = values.stored; // every stored text before any active value
+    state_.letterPoints = values.active;
+    returnToMainWindow();
+}
+
+void Form2::cmdCancel_Click() {
+    state_.KeepLoaderOnTop = "no";
+    returnToMainWindow();
+}
+
+void Form2::returnToMainWindow() {
+    mainWindow_->move(pos());
+    mainWindow_->show();
+    hide();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    // Closing the editor itself ends the program, and nothing of the run is saved.
+    event->accept();
+    platform_.endProgram();
+}
+
+} // namespace anagrove::ui

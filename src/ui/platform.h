@@ -1,0 +1,41 @@
+#pragma once
+// What the windows need from the desktop: where the program lives, message
+// boxes, the shell's "open" operation and the end of the program. Tests put a
+// recorder in its place.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace anagrove::ui {
+
+// How the shell's "open" operation went.
+struct OpenResult {
+    enum class Outcome { success, no_association, failure };
+    Outcome outcome = Outcome::success;
+    long code = 0; // the failure's number: an exit status or an error number
+};
+
+enum class MessageIcon { none, warning };
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // The directory that holds the program and its word lists.
+    [[nodiscard]] virtual QString programDirectory() const = 0;
+    // Where the settings file is read and written.
+    [[nodiscard]] virtual QString settingsPath() const = 0;
+    // A modal message with an OK button only; returns when the user has closed it.
+    virtual void showMessage(QWidget* owner, const QString& title, const QString& text,
+                             MessageIcon icon) = 0;
+    // Hands an address to the desktop's default handler without waiting for the
+    // browser; done receives the outcome, possibly later.
+    virtual void openDocument(const QString& address, std::function<void(OpenResult)> done) = 0;
+    // Ends the program at once: no window handler runs afterwards.
+    virtual void endProgram() = 0;
+};
+
+} // namespace anagrove::ui
