@@ -75,8 +75,7 @@ int Run(const cli::FindOptions& o) {
                   << '\n';
         return kNoWordList;
     }
-    auto list = std::make_shared<const WordList>(LoadWordList(file.text));
-    file.text.clear();
+    auto list = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
     if (list->DroppedWords() > 0)
         std::cerr << "anagrove-find: only the first " << kWordListCapacity << " words of " << path
                   << " were loaded; " << list->DroppedWords() << " more were left out\n";

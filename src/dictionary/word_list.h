@@ -1,8 +1,8 @@
 #pragma once
 // The loaded word list: every word of one word-list file, in file order.
 
+#include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,49 +20,80 @@ enum class DictionaryKind { standard, extended };
 [[nodiscard]] const char* LoadingStatusText(DictionaryKind kind);
 inline constexpr const char* kReadyStatusText = "Please enter letters to begin search";
 
-// What a search needs to know of a word at a glance, in one 32-bit value: bits
-// 0-25 tell which letters a-z (either case) it uses, bits 26-31 its length,
-// kLongWord for 63 characters or more.
-using WordSignature = std::uint32_t;
-inline constexpr WordSignature kLetterBits = (1u << 26) - 1;
+// What a search needs to know of a word's letters, without reading the word.
+// Letter x (a-z, either case) is bit x of each mask.
+struct LetterProfile {
+    std::uint32_t signature = 0; // bits 0-25: letters used; bits 26-31: length (kLongWord or more)
+    std::uint32_t twice = 0;     // letters used twice or more; kFourTimes: some letter 4+ times
+    std::uint32_t thrice = 0;    // letters used three times or more
+};
+inline constexpr std::uint32_t kLetterBits = (1u << 26) - 1;
 inline constexpr std::uint32_t kLongWord = 63;
-[[nodiscard]] WordSignature SignatureOf(std::string_view word);
-[[nodiscard]] inline std::uint32_t SignatureLength(WordSignature s) { return s >> 26; }
+inline constexpr std::uint32_t kFourTimes = 1u << 31;
+[[nodiscard]] LetterProfile ProfileOf(std::string_view word);
+[[nodiscard]] inline std::uint32_t SignatureLength(std::uint32_t signature) {
+    return signature >> 26;
+}
 
-// The words live in one buffer; each word is a slice of it, exactly as it stood
-// in the file (no trimming, no change of case).
+// The words are slices of the file's text, exactly as they stood in the file
+// (no trimming, no change of case); line ends are not part of them.
 class WordList {
   public:
     WordList() = default;
 
-    [[nodiscard]] std::int32_t WordCount() const { return static_cast<std::int32_t>(ends_.size()); }
+    [[nodiscard]] std::int32_t WordCount() const {
+        return static_cast<std::int32_t>(begins_.size());
+    }
     [[nodiscard]] std::string_view operator[](std::int32_t i) const {
-        std::uint32_t begin = i == 0 ? 0 : ends_[static_cast<std::size_t>(i) - 1];
-        return std::string_view(text_).substr(begin, ends_[static_cast<std::size_t>(i)] - begin);
+        const auto k = static_cast<std::size_t>(i);
+        return std::string_view(text_).substr(begins_[k], ends_[k] - begins_[k]);
     }
     // Words of the file beyond the capacity that were left out.
     [[nodiscard]] std::int64_t DroppedWords() const { return dropped_; }
 
-    [[nodiscard]] const std::vector<WordSignature>& Signatures() const { return signatures_; }
+    // One signature (LetterProfile::signature) per word, and the repeat masks
+    // (twice in the low half, thrice in the high half).
+    [[nodiscard]] const std::vector<std::uint32_t>& Signatures() const { return signatures_; }
+    [[nodiscard]] const std::vector<std::uint64_t>& Repeats() const { return repeats_; }
+    // The words grouped by signature length (0 to kLongWord), each group in
+    // list order: ByLength()[k] for k in LengthGroup(length) are the word
+    // numbers, with their signatures in SignaturesByLength()[k].
+    struct Group {
+        std::uint32_t begin = 0, end = 0;
+    };
+    [[nodiscard]] Group LengthGroup(std::uint32_t length) const { return groups_[length]; }
+    [[nodiscard]] const std::vector<std::uint32_t>& ByLength() const { return byLength_; }
+    [[nodiscard]] const std::vector<std::uint32_t>& SignaturesByLength() const {
+        return signaturesByLength_;
+    }
     // The place of word i in byte order; equal words may take either place.
     [[nodiscard]] std::uint32_t Rank(std::int32_t i) const {
         return ranks_.empty() ? static_cast<std::uint32_t>(i) : ranks_[static_cast<std::size_t>(i)];
     }
 
-    friend WordList LoadWordList(std::string_view fileText);
+    friend WordList TakeWordList(std::string&& fileText);
 
   private:
-    std::string text_;                // the words, back to back
-    std::vector<std::uint32_t> ends_; // end offset of each word in text_
+    void GroupByLength();
+
+    std::string text_; // the file's text
+    std::vector<std::uint32_t> begins_;
+    std::vector<std::uint32_t> ends_;
+    std::vector<std::uint32_t> signatures_;
+    std::vector<std::uint64_t> repeats_;
+    std::array<Group, kLongWord + 1> groups_{};
+    std::vector<std::uint32_t> byLength_;
+    std::vector<std::uint32_t> signaturesByLength_;
+    std::vector<std::uint32_t> ranks_; // empty when the file is in byte order
     std::int64_t dropped_ = 0;
-    std::vector<WordSignature> signatures_; // one per word
-    std::vector<std::uint32_t> ranks_;      // empty when the file is in byte order
 };
 
 // Cuts the text of a word-list file into words. A line ends at LF, with or
 // without a CR before it; a last line without a line end is a word unless it
 // is empty. Empty lines are empty words. At most kWordListCapacity words are
-// kept; the number left out is DroppedWords().
+// kept; the number left out is DroppedWords(). TakeWordList keeps the text it
+// is given instead of copying it.
+[[nodiscard]] WordList TakeWordList(std::string&& fileText);
 [[nodiscard]] WordList LoadWordList(std::string_view fileText);
 
 } // namespace anagrove

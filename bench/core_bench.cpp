@@ -1,0 +1,240 @@
+// Speed of the search, the sorts and loading, each beside the literal
+// reference on the same input. Run from the build's bin directory, where the
+// word lists lie:  anagrove-bench --benchmark_repetitions=5
+//                      --benchmark_report_aggregates_only=true
+
+#include "app/program_directory.h"
+#include "dictionary/whole_file.h"
+#include "dictionary/word_list.h"
+#include "points/letter_points.h"
+#include "reference/literal_search.h"
+#include "search/find_words.h"
+#include "sort/quick_sort.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace anagrove;
+
+// The extended list, read once for all benchmarks.
+struct ExtendedList {
+    std::string text;
+    std::shared_ptr<const WordList> list;
+    std::vector<std::string> literalList;
+
+    ExtendedList() {
+        FileText file =
+            ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
+        if (!file.ok)
+            throw std::runtime_error("extended.txt not found beside the benchmark: " + file.error);
+        text = std::move(file.text);
+        list = std::make_shared<const WordList>(LoadWordList(text));
+        literalList = literal::CutLines(text);
+    }
+};
+
+const ExtendedList& Extended() {
+    static const ExtendedList extended;
+    return extended;
+}
+
+const LetterPoints& Scrabble() {
+    return PresetTable(PointScheme::scrabble);
+}
+
+SearchLimits Limits(double minimum, double maximum, bool nomax) {
+    return SearchLimits{minimum, maximum, nomax, false};
+}
+
+literal::Limits LiteralLimits(const SearchLimits& l) {
+    return literal::Limits{l.minimum, l.maximum, l.nomax, l.anagram};
+}
+
+// ---- matching --------------------------------------------------------------
+
+void Match(benchmark::State& state, const char* letters, SearchLimits limits) {
+    const auto& data = Extended();
+    std::int64_t found = 0;
+    for (auto _ : state) {
+        FoundWords result = findwords(letters, limits, data.list, Scrabble());
+        found = result.matched;
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["matches"] = static_cast<double>(found);
+}
+
+void MatchLiteral(benchmark::State& state, const char* letters, SearchLimits limits) {
+    const auto& data = Extended();
+    for (auto _ : state) {
+        auto result =
+            literal::findwords(letters, LiteralLimits(limits), data.literalList, Scrabble());
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+BENCHMARK_CAPTURE(Match, retains_blank, "retains*", Limits(2, 8, false))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchLiteral, retains_blank, "retains*", Limits(2, 8, false))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Match, ten_blanks_nomax, "**********", Limits(2, 8, true))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchLiteral, ten_blanks_nomax, "**********", Limits(2, 8, true))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Match, no_match_qzjx, "qzjx", Limits(2, 8, false))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchLiteral, no_match_qzjx, "qzjx", Limits(2, 8, false))
+    ->Unit(benchmark::kMillisecond);
+
+// ---- sorting ---------------------------------------------------------------
+
+// 200,001 rows in list order: twenty blanks match nearly every word.
+const FoundWords& FullTable() {
+    static const FoundWords table =
+        findwords("********************", Limits(0, 0, true), Extended().list, Scrabble());
+    return table;
+}
+
+literal::TextTable LiteralRows(const FoundWords& found, std::size_t rows) {
+    literal::TextTable table;
+    for (std::size_t r = 0; r < rows && r < found.rows.size(); ++r)
+        table.push_back(literal::TextRow{std::string(found.rows[r].word), ScoreField(found.rows[r]),
+                                         LengthField(found.rows[r])});
+    return table;
+}
+
+// Sorts a copy of the full table in mode, starting from list order or, with
+// fromOwnOrder, from the order that mode itself gives.
+void Sort(benchmark::State& state, SortMode mode, bool fromOwnOrder) {
+    FoundWords start = FullTable();
+    if (fromOwnOrder)
+        SortFound(start, mode);
+    for (auto _ : state) {
+        state.PauseTiming();
+        FoundWords rows = start;
+        state.ResumeTiming();
+        SortFound(rows, mode);
+        benchmark::DoNotOptimize(rows);
+    }
+    state.counters["rows"] = static_cast<double>(start.rows.size());
+}
+
+// The literal sort on the first state.range(0) rows of the same input.
+void SortLiteral(benchmark::State& state, SortMode mode, bool fromOwnOrder) {
+    literal::TextTable start = LiteralRows(FullTable(), static_cast<std::size_t>(state.range(0)));
+    const int option = static_cast<int>(mode);
+    if (fromOwnOrder)
+        literal::SortByOption(start, option);
+    for (auto _ : state) {
+        state.PauseTiming();
+        literal::TextTable rows = start;
+        state.ResumeTiming();
+        literal::SortByOption(rows, option);
+        benchmark::DoNotOptimize(rows);
+    }
+    state.counters["rows"] = static_cast<double>(start.size());
+    state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK_CAPTURE(Sort, alpha_in_order, SortMode::alpha, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, alpha_in_order, SortMode::alpha, true)
+    ->RangeMultiplier(2)
+    ->Range(1000, 8000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sort, score_from_list_order, SortMode::score, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, score_from_list_order, SortMode::score, false)
+    ->Arg(200001)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sort, score_from_own_order, SortMode::score, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, score_from_own_order, SortMode::score, true)
+    ->Arg(200001)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sort, length_from_list_order, SortMode::length, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, length_from_list_order, SortMode::length, false)
+    ->Arg(200001)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sort, length_from_own_order, SortMode::length, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, length_from_own_order, SortMode::length, true)
+    ->Arg(200001)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+// 200,001 rows whose scores all differ, already highest first: the literal
+// quicksort takes quadratic time here; it is measured on fewer rows.
+FoundWords DistinctScores(std::size_t rows) {
+    FoundWords table = FullTable();
+    table.rows.resize(std::min(rows, table.rows.size()));
+    const auto n = static_cast<std::int64_t>(table.rows.size());
+    for (std::int64_t r = 0; r < n; ++r)
+        table.rows[static_cast<std::size_t>(r)].score = (n - r) * 2;
+    return table;
+}
+
+void ResortDistinctScores(benchmark::State& state) {
+    const FoundWords start = DistinctScores(200001);
+    for (auto _ : state) {
+        state.PauseTiming();
+        FoundWords rows = start;
+        state.ResumeTiming();
+        SortFound(rows, SortMode::score);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
+void ResortDistinctScoresLiteral(benchmark::State& state) {
+    const FoundWords distinct = DistinctScores(static_cast<std::size_t>(state.range(0)));
+    const literal::TextTable start = LiteralRows(distinct, distinct.rows.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        literal::TextTable rows = start;
+        state.ResumeTiming();
+        literal::SortByOption(rows, 2);
+        benchmark::DoNotOptimize(rows);
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK(ResortDistinctScores)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResortDistinctScoresLiteral)
+    ->RangeMultiplier(2)
+    ->Range(1000, 8000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
+// ---- loading ---------------------------------------------------------------
+
+void Load(benchmark::State& state) {
+    const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
+    for (auto _ : state) {
+        FileText file = ReadWholeFile(path);
+        WordList list = TakeWordList(std::move(file.text));
+        benchmark::DoNotOptimize(list);
+    }
+}
+
+void LoadLiteral(benchmark::State& state) {
+    const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
+    for (auto _ : state) {
+        FileText file = ReadWholeFile(path);
+        auto words = literal::CutLines(file.text);
+        benchmark::DoNotOptimize(words);
+    }
+}
+
+BENCHMARK(Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadLiteral)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
