@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <numeric>
 
@@ -82,8 +83,9 @@ WordList TakeWordList(std::string&& fileText) {
         fileText.resize(kMaxFileBytes);
     list.text_ = std::move(fileText);
     const std::string_view text = list.text_;
-    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-    const auto expected = std::min<std::size_t>(lines, kWordListCapacity);
+    // Room for the words, without counting them first: a line takes two bytes
+    // or more, but for empty lines.
+    const auto expected = std::min<std::size_t>(text.size() / 2 + 1, kWordListCapacity);
     list.begins_.reserve(expected);
     list.ends_.reserve(expected);
     list.signatures_.reserve(expected);
@@ -98,7 +100,7 @@ WordList TakeWordList(std::string&& fileText) {
     };
 
     std::size_t begin = 0;
-    while (begin < text.size() && list.begins_.size() < expected) {
+    while (begin < text.size() && list.begins_.size() < kWordListCapacity) {
         const void* lf = std::memchr(text.data() + begin, '\n', text.size() - begin);
         const std::size_t next =
             lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
@@ -115,8 +117,28 @@ WordList TakeWordList(std::string&& fileText) {
         list.dropped_ = std::count(rest.begin(), rest.end(), '\n') + (rest.back() != '\n' ? 1 : 0);
     }
     list.GroupByLength();
+    list.MarkLettersAndLengths();
     list.ranks_ = ByteOrderRanks(list);
     return list;
+}
+
+void WordList::MarkLettersAndLengths() {
+    const std::size_t blocks = Blocks();
+    letterWords_.assign(26 * blocks, 0);
+    lengthWords_.assign((kLongWord + 1) * blocks, 0);
+    for (std::size_t block = 0; block < blocks; ++block) {
+        std::array<std::uint64_t, 26> uses{};
+        const std::size_t end = std::min(signatures_.size(), (block + 1) * 64);
+        for (std::size_t i = block * 64; i < end; ++i) {
+            const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+            for (std::uint32_t letters = signatures_[i] & kLetterBits; letters != 0;
+                 letters &= letters - 1)
+                uses[static_cast<std::size_t>(std::countr_zero(letters))] |= bit;
+            lengthWords_[SignatureLength(signatures_[i]) * blocks + block] |= bit;
+        }
+        for (std::size_t x = 0; x < 26; ++x)
+            letterWords_[x * blocks + block] = uses[x];
+    }
 }
 
 void WordList::GroupByLength() {

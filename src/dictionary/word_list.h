@@ -66,6 +66,16 @@ class WordList {
     [[nodiscard]] const std::vector<std::uint32_t>& SignaturesByLength() const {
         return signaturesByLength_;
     }
+    // Sets of words as bit sets: word i is bit i % 64 of block i / 64.
+    [[nodiscard]] std::size_t Blocks() const { return (begins_.size() + 63) / 64; }
+    // The words that use letter x (0 = a); Blocks() blocks.
+    [[nodiscard]] const std::uint64_t* WordsWithLetter(std::uint32_t x) const {
+        return letterWords_.data() + x * Blocks();
+    }
+    // The words of a signature length (0 to kLongWord); Blocks() blocks.
+    [[nodiscard]] const std::uint64_t* WordsOfLength(std::uint32_t length) const {
+        return lengthWords_.data() + length * Blocks();
+    }
     // The place of word i in byte order; equal words may take either place.
     [[nodiscard]] std::uint32_t Rank(std::int32_t i) const {
         return ranks_.empty() ? static_cast<std::uint32_t>(i) : ranks_[static_cast<std::size_t>(i)];
@@ -75,6 +85,7 @@ class WordList {
 
   private:
     void GroupByLength();
+    void MarkLettersAndLengths();
 
     std::string text_; // the file's text
     std::vector<std::uint32_t> begins_;
@@ -84,7 +95,9 @@ class WordList {
     std::array<Group, kLongWord + 1> groups_{};
     std::vector<std::uint32_t> byLength_;
     std::vector<std::uint32_t> signaturesByLength_;
-    std::vector<std::uint32_t> ranks_; // empty when the file is in byte order
+    std::vector<std::uint64_t> letterWords_; // 26 bit sets
+    std::vector<std::uint64_t> lengthWords_; // kLongWord + 1 bit sets
+    std::vector<std::uint32_t> ranks_;       // empty when the file is in byte order
     std::int64_t dropped_ = 0;
 };
 

@@ -79,20 +79,28 @@ inline std::int32_t LettersIn(std::uint32_t mask) {
     return kLettersInHalf[mask & kHalfMask] + kLettersInHalf[(mask >> kHalfBits) & kHalfMask];
 }
 
-// The sum of the values of the letters in each half mask, for scoring words
-// from their masks.
-struct MaskPoints {
-    std::vector<std::int64_t> low, high;
-    explicit MaskPoints(const LetterPoints& points) : low(1u << kHalfBits), high(1u << kHalfBits) {
-        for (std::uint32_t m = 1; m < low.size(); ++m) {
-            const auto x = static_cast<std::size_t>(std::countr_zero(m));
-            low[m] = low[m & (m - 1)] + points[x];
-            high[m] = high[m & (m - 1)] + points[x + kHalfBits];
+// The sum of the values of the letters of a mask, looked up in three parts of
+// nine letters, for scoring words from their masks.
+class MaskPoints {
+  public:
+    explicit MaskPoints(const LetterPoints& points) {
+        for (std::size_t part = 0; part < 3; ++part) {
+            sums_[part][0] = 0;
+            for (std::uint32_t m = 1; m < kPartSize; ++m) {
+                const auto x = part * kPartBits + static_cast<std::size_t>(std::countr_zero(m));
+                sums_[part][m] = sums_[part][m & (m - 1)] + (x < 26 ? points[x] : 0);
+            }
         }
     }
     std::int64_t operator()(std::uint32_t mask) const {
-        return low[mask & kHalfMask] + high[(mask >> kHalfBits) & kHalfMask];
+        return sums_[0][mask & (kPartSize - 1)] + sums_[1][(mask >> kPartBits) & (kPartSize - 1)] +
+               sums_[2][(mask >> (2 * kPartBits)) & (kPartSize - 1)];
     }
+
+  private:
+    static constexpr unsigned kPartBits = 9;
+    static constexpr std::uint32_t kPartSize = 1u << kPartBits;
+    std::array<std::array<std::int64_t, kPartSize>, 3> sums_;
 };
 
 // Scores by byte, so that scoring a word is one table look-up per character.
@@ -105,6 +113,143 @@ std::array<std::int64_t, 256> PointsByByte(const LetterPoints& points) {
     return table;
 }
 
+// Marks the words of a list that pass one search's tests.
+class Matcher {
+  public:
+    Matcher(std::string_view letters, const SearchLimits& limits, const WordList& list)
+        : list_(list), limits_(limits), typed_(CountTypedLetters(letters)),
+          blanks_(CharCount(letters, "*")), typedLength_(static_cast<std::int64_t>(letters.size())),
+          masks_(typed_), matches_((static_cast<std::size_t>(list.WordCount()) + 63) / 64) {
+        // kLongWord stands for every longer length, checked on the word itself.
+        for (std::uint32_t length = 0; length < kLongWord; ++length)
+            lengthPasses_[length] = WithinLength(length, typedLength_, limits);
+        lengthPasses_[kLongWord] = true;
+    }
+
+    // With few blanks, most words are ruled out 64 at a time by the letters
+    // they use that were not typed; otherwise every word of the lengths that
+    // pass is tested.
+    std::vector<std::uint64_t> Run() {
+        if (blanks_ == 0)
+            MarkByLetters<0>();
+        else if (blanks_ == 1)
+            MarkByLetters<1>();
+        else if (blanks_ == 2)
+            MarkByLetters<2>();
+        else if (blanks_ == 3)
+            MarkByLetters<3>();
+        else
+            MarkByLength();
+        return std::move(matches_);
+    }
+
+  private:
+    void MarkByLength() {
+        const std::uint32_t* byLength = list_.ByLength().data();
+        const std::uint32_t* signatures = list_.SignaturesByLength().data();
+        for (std::uint32_t length = 0; length <= kLongWord; ++length) {
+            if (!lengthPasses_[length])
+                continue;
+            const WordList::Group group = list_.LengthGroup(length);
+            for (std::uint32_t k = group.begin; k < group.end; ++k) {
+                const std::int32_t missing = LettersIn(signatures[k] & kLetterBits & ~masks_.once);
+                if (missing <= blanks_ && RepeatsPass(byLength[k], missing) &&
+                    (length != kLongWord || LongWordPasses(byLength[k])))
+                    Mark(byLength[k]);
+            }
+        }
+    }
+
+    template <std::size_t Blanks> void MarkByLetters() {
+        const std::size_t blocks = matches_.size();
+        // level[k]: the words that use more than k letters that were not typed.
+        std::vector<std::uint64_t> levels((Blanks + 1) * blocks);
+        std::array<std::uint64_t*, Blanks + 1> level{};
+        for (std::size_t k = 0; k <= Blanks; ++k)
+            level[k] = levels.data() + k * blocks;
+        for (std::uint32_t letters = kLetterBits & ~masks_.once; letters != 0;
+             letters &= letters - 1) {
+            const std::uint64_t* uses =
+                list_.WordsWithLetter(static_cast<std::uint32_t>(std::countr_zero(letters)));
+            for (std::size_t b = 0; b < blocks; ++b) {
+                for (std::size_t k = Blanks; k > 0; --k)
+                    level[k][b] |= level[k - 1][b] & uses[b];
+                level[0][b] |= uses[b];
+            }
+        }
+        const std::vector<std::uint64_t> lengths = LengthsThatPass();
+        const std::uint32_t* signatures = list_.Signatures().data();
+        for (std::size_t b = 0; b < blocks; ++b) {
+            for (std::uint64_t candidates = lengths[b] & ~level[Blanks][b]; candidates != 0;
+                 candidates &= candidates - 1) {
+                const auto bit = static_cast<unsigned>(std::countr_zero(candidates));
+                const auto i = static_cast<std::uint32_t>(b * 64 + bit);
+                if (SignatureLength(signatures[i]) == kLongWord && !LongWordPasses(i))
+                    continue;
+                std::int32_t missing = 0;
+                for (std::size_t k = 0; k < Blanks; ++k)
+                    missing += static_cast<std::int32_t>((level[k][b] >> bit) & 1);
+                if (RepeatsPass(i, missing))
+                    Mark(i);
+            }
+        }
+    }
+
+    // The words whose signature length passes the limits, as a bit set.
+    std::vector<std::uint64_t> LengthsThatPass() const {
+        const std::size_t blocks = matches_.size();
+        std::vector<std::uint64_t> words(blocks);
+        const auto passing =
+            static_cast<std::size_t>(std::count(lengthPasses_.begin(), lengthPasses_.end(), true));
+        // Join the passing lengths, or the failing ones when they are fewer.
+        const bool joinPassing = passing * 2 <= lengthPasses_.size();
+        for (std::uint32_t length = 0; length <= kLongWord; ++length) {
+            if (lengthPasses_[length] != joinPassing)
+                continue;
+            const std::uint64_t* ofLength = list_.WordsOfLength(length);
+            for (std::size_t b = 0; b < blocks; ++b)
+                words[b] |= ofLength[b];
+        }
+        if (!joinPassing) {
+            for (std::uint64_t& block : words)
+                block = ~block;
+            if (const auto tail = static_cast<unsigned>(list_.WordCount() % 64); tail != 0)
+                words.back() &= (std::uint64_t{1} << tail) - 1;
+        }
+        return words;
+    }
+
+    // Whether the blanks left after the untyped letters cover the further
+    // copies of letters the word uses more than once.
+    bool RepeatsPass(std::uint32_t i, std::int32_t missing) const {
+        const std::uint64_t repeat = list_.Repeats()[i];
+        if (repeat == 0)
+            return true;
+        const auto twice = static_cast<std::uint32_t>(repeat);
+        const auto thrice = static_cast<std::uint32_t>(repeat >> 32);
+        if (twice & kFourTimes)
+            return CanLay(list_[static_cast<std::int32_t>(i)], typed_, blanks_);
+        missing += LettersIn(twice & ~masks_.twice) + LettersIn(thrice & ~masks_.thrice);
+        return missing <= blanks_;
+    }
+
+    bool LongWordPasses(std::uint32_t i) const {
+        const auto length = static_cast<std::int64_t>(list_[static_cast<std::int32_t>(i)].size());
+        return WithinLength(length, typedLength_, limits_);
+    }
+
+    void Mark(std::uint32_t i) { matches_[i / 64] |= std::uint64_t{1} << (i % 64); }
+
+    const WordList& list_;
+    const SearchLimits& limits_;
+    const LetterCounts typed_;
+    const std::int32_t blanks_;
+    const std::int64_t typedLength_;
+    const TypedMasks masks_;
+    std::array<bool, kLongWord + 1> lengthPasses_{};
+    std::vector<std::uint64_t> matches_;
+};
+
 } // namespace
 
 FoundWords findwords(std::string_view letters, const SearchLimits& limits,
@@ -113,63 +258,25 @@ FoundWords findwords(std::string_view letters, const SearchLimits& limits,
     found.source = list;
     if (!list)
         return found;
-    const LetterCounts typed = CountTypedLetters(letters);
-    const std::int32_t blanks = CharCount(letters, "*");
-    const auto typedLength = static_cast<std::int64_t>(letters.size());
-    const TypedMasks masks(typed);
-    const auto pointsByByte = PointsByByte(points);
-    const MaskPoints maskPoints(points);
-
-    // Which signature lengths pass the limits; kLongWord stands for every
-    // longer length, which is checked on the word itself.
-    std::array<bool, kLongWord + 1> lengthPasses{};
-    for (std::uint32_t length = 0; length < kLongWord; ++length)
-        lengthPasses[length] = WithinLength(length, typedLength, limits);
-    lengthPasses[kLongWord] = true;
-
-    // Words are tested group by group of one length, only in the groups that
-    // pass; the matches are marked and then taken in list order.
-    const std::int32_t count = list->WordCount();
-    std::vector<std::uint64_t> matches((static_cast<std::size_t>(count) + 63) / 64);
-    const std::uint32_t* byLength = list->ByLength().data();
-    const std::uint32_t* signatures = list->SignaturesByLength().data();
-    const std::uint32_t* wordSignatures = list->Signatures().data();
-    const std::uint64_t* repeats = list->Repeats().data();
-    for (std::uint32_t length = 0; length <= kLongWord; ++length) {
-        if (!lengthPasses[length])
-            continue;
-        const WordList::Group group = list->LengthGroup(length);
-        for (std::uint32_t k = group.begin; k < group.end; ++k) {
-            std::int32_t missing = LettersIn(signatures[k] & kLetterBits & ~masks.once);
-            if (missing > blanks)
-                continue;
-            const std::uint32_t i = byLength[k];
-            if (const std::uint64_t repeat = repeats[i]; repeat != 0) {
-                const auto twice = static_cast<std::uint32_t>(repeat);
-                const auto thrice = static_cast<std::uint32_t>(repeat >> 32);
-                if (twice & kFourTimes) {
-                    if (!CanLay((*list)[static_cast<std::int32_t>(i)], typed, blanks))
-                        continue;
-                } else {
-                    missing += LettersIn(twice & ~masks.twice) + LettersIn(thrice & ~masks.thrice);
-                    if (missing > blanks)
-                        continue;
-                }
-            }
-            matches[i / 64] |= std::uint64_t{1} << (i % 64);
-        }
-    }
+    const std::vector<std::uint64_t> matches = Matcher(letters, limits, *list).Run();
 
     std::int64_t total = 0;
     for (std::uint64_t bits : matches)
         total += std::popcount(bits);
+    found.matched = total;
     found.rows.reserve(
         static_cast<std::size_t>(std::min<std::int64_t>(total, kFoundWordsCapacity)));
+
+    // The matches in list order, each scored from its letter masks, or from
+    // its text when it uses a letter four times or more.
+    const auto pointsByByte = PointsByByte(points);
+    const MaskPoints maskPoints(points);
+    const std::uint32_t* signatures = list->Signatures().data();
+    const std::uint64_t* repeats = list->Repeats().data();
     for (std::size_t block = 0; block < matches.size(); ++block) {
         for (std::uint64_t bits = matches[block]; bits != 0; bits &= bits - 1) {
-            ++found.matched;
             if (found.FoundCount() >= kFoundWordsCapacity)
-                continue;
+                return found;
             const auto i = static_cast<std::int32_t>(
                 block * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             const std::string_view word = (*list)[i];
@@ -180,7 +287,7 @@ FoundWords findwords(std::string_view letters, const SearchLimits& limits,
                 for (char c : word)
                     score += pointsByByte[static_cast<unsigned char>(c)];
             } else {
-                score = maskPoints(wordSignatures[i] & kLetterBits) + maskPoints(twice) +
+                score = maskPoints(signatures[i] & kLetterBits) + maskPoints(twice) +
                         maskPoints(static_cast<std::uint32_t>(repeat >> 32));
             }
             found.rows.push_back(FoundRow{word, i, static_cast<std::int32_t>(word.size()), score});
