@@ -10,20 +10,27 @@ namespace anagrove {
 namespace {
 
 // The program's quicksort, step by step, over rows and an integer key per row.
-template <class Key>
-void ExactQuickSort(std::span<FoundRow> rows, std::span<Key> keys, bool descending) {
-    const auto numEls = static_cast<std::int32_t>(rows.size()) - 1;
+// A row's key and the row's place before the sort; the sort moves these
+// instead of whole rows.
+template <class Key> struct Entry {
+    Key key;
+    std::uint32_t row;
+};
+
+// The program's quicksort, step by step: the last row of a range is the pivot,
+// a key equal to it stops both scans, and the shorter part is stored while the
+// longer goes on.
+template <class Key> void ExactQuickSort(std::vector<Entry<Key>>& entries, bool descending) {
+    auto key = [&](std::int32_t r) { return entries[static_cast<std::size_t>(r)].key; };
     auto exchange = [&](std::int32_t a, std::int32_t b) {
-        std::swap(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)]);
-        std::swap(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+        std::swap(entries[static_cast<std::size_t>(a)], entries[static_cast<std::size_t>(b)]);
     };
-    auto key = [&](std::int32_t r) { return keys[static_cast<std::size_t>(r)]; };
-    // The part that goes on is never longer than the stored one, so the stack
-    // stays within 1 + log2(rows) entries.
+    // Each stored part is at least as long as the part that goes on, so the
+    // stack stays within 1 + log2(rows) entries.
     std::array<std::int32_t, 33> low{};
     std::array<std::int32_t, 33> high{};
     std::int32_t L = 0;
-    std::int32_t R = numEls;
+    std::int32_t R = static_cast<std::int32_t>(entries.size()) - 1;
     int sp = 1;
     low[1] = L;
     high[1] = R;
@@ -72,33 +79,45 @@ void ExactQuickSort(std::span<FoundRow> rows, std::span<Key> keys, bool descendi
     }
 }
 
-// When no two keys are equal, every correct sort gives the one order, so a
-// fast sort may stand in for the quicksort (which takes quadratic time on rows
-// that are already in order).
-template <class Key> bool AllKeysDifferent(std::span<const Key> keys) {
-    std::vector<Key> sorted(keys.begin(), keys.end());
-    std::sort(sorted.begin(), sorted.end());
-    return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+// When no two keys are equal, every correct sort gives the one order, and a
+// fast sort may stand in for the quicksort (which takes quadratic time on keys
+// that are in order already). Sorts entries and returns true in that case;
+// leaves them as they are otherwise. More keys than values between the
+// smallest and the largest key rule it out at once.
+template <class Key> bool SortDifferentKeys(std::vector<Entry<Key>>& entries, bool descending) {
+    auto before = [descending](const auto& a, const auto& b) {
+        return descending ? a.key > b.key : a.key < b.key;
+    };
+    auto [least, most] = std::minmax_element(
+        entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.key < b.key; });
+    const auto span = static_cast<long double>(most->key) - static_cast<long double>(least->key);
+    if (span + 1 < static_cast<long double>(entries.size()))
+        return false;
+    auto equal = [](const auto& a, const auto& b) { return a.key == b.key; };
+    std::vector<Entry<Key>> sorted = entries;
+    if (!std::is_sorted(sorted.begin(), sorted.end(), before))
+        std::sort(sorted.begin(), sorted.end(), before);
+    if (std::adjacent_find(sorted.begin(), sorted.end(), equal) != sorted.end())
+        return false;
+    entries = std::move(sorted);
+    return true;
 }
 
 template <class KeyOf>
 void SortByKey(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending, KeyOf keyOf) {
     if (numEls < 1)
         return;
-    std::span<FoundRow> rows(arr.data(), static_cast<std::size_t>(numEls) + 1);
-    using Key = decltype(keyOf(rows[0]));
-    std::vector<Key> keys;
-    keys.reserve(rows.size());
-    for (const auto& row : rows)
-        keys.push_back(keyOf(row));
-    if (AllKeysDifferent<Key>(keys)) {
-        auto before = [&](const FoundRow& a, const FoundRow& b) {
-            return descending ? keyOf(a) > keyOf(b) : keyOf(a) < keyOf(b);
-        };
-        std::sort(rows.begin(), rows.end(), before);
-        return;
-    }
-    ExactQuickSort<Key>(rows, keys, descending);
+    using Key = decltype(keyOf(arr[0]));
+    const auto count = static_cast<std::size_t>(numEls) + 1;
+    std::vector<Entry<Key>> entries(count);
+    for (std::size_t r = 0; r < count; ++r)
+        entries[r] = Entry<Key>{keyOf(arr[r]), static_cast<std::uint32_t>(r)};
+    if (!SortDifferentKeys(entries, descending))
+        ExactQuickSort(entries, descending);
+    std::vector<FoundRow> sorted(count);
+    for (std::size_t r = 0; r < count; ++r)
+        sorted[r] = arr[entries[r].row];
+    std::copy(sorted.begin(), sorted.end(), arr.begin());
 }
 
 // The alphabetical order through the list's ranks: integer comparisons instead
