@@ -78,7 +78,7 @@ std::string RandomRack(std::mt19937& rng, const std::vector<std::string>& words,
         rack = words[static_cast<std::size_t>(Pick(rng, 0, static_cast<int>(words.size()) - 1))];
     for (int n = Pick(rng, 0, 3); n > 0; --n)
         rack += static_cast<char>('a' + Pick(rng, 0, 25));
-    for (int n = Pick(rng, 0, 2) + (odd ? Pick(rng, 0, 1) : 0); n > 0; --n)
+    for (int n = PickOf(rng, {0, 0, 0, 1, 1, 2, 3, 4, 6}); n > 0; --n)
         rack += '*';
     for (int n = odd ? Pick(rng, 0, 2) : 0; n > 0; --n)
         rack += PickOf(rng, {' ', '\'', '-', '9', '\xe9', 'A', 'Z'});
@@ -95,14 +95,19 @@ std::string NumberText(double v) {
     return out.str();
 }
 
-// One search on both sides, then a chain of re-sorts, comparing the whole table each time.
-void CompareSearches(const BothLists& list, std::mt19937& rng, bool oddRacks, int maximumLength) {
+// One search on both sides, then a chain of re-sorts, comparing the whole table
+// each time. Adversarial searches also take limits around long words.
+void CompareSearches(const BothLists& list, std::mt19937& rng, bool adversarial) {
     literal::Limits limits;
-    limits.minimum = PickOf(rng, {-1.0, 0.0, 1.0, 2.0, 2.5, 3.0, 4.75});
-    limits.maximum = std::min<double>(maximumLength, PickOf(rng, {0.0, 1.5, 3.0, 4.5, 6.0, 8.0}));
-    limits.nomax = maximumLength > 20 && Pick(rng, 0, 4) == 0;
+    limits.minimum = adversarial && Pick(rng, 0, 3) == 0
+                         ? PickOf(rng, {61.5, 62.0, 63.0, 64.0, 65.0})
+                         : PickOf(rng, {-1.0, 0.0, 1.0, 2.0, 2.5, 3.0, 4.75});
+    limits.maximum = adversarial && Pick(rng, 0, 3) == 0
+                         ? PickOf(rng, {62.0, 62.5, 63.0, 64.0, 100.0})
+                         : PickOf(rng, {0.0, 1.5, 3.0, 4.5, 6.0, 8.0});
+    limits.nomax = Pick(rng, 0, 5) == 0;
     limits.anagram = Pick(rng, 0, 6) == 0;
-    SearchRequest request{RandomRack(rng, list.words, oddRacks),
+    SearchRequest request{RandomRack(rng, list.words, adversarial),
                           NumberText(limits.minimum),
                           NumberText(limits.maximum),
                           limits.nomax,
@@ -157,13 +162,18 @@ TEST(Differential, CharCountCountsEveryPositionAsWritten) {
 
 TEST(Differential, AdversarialListsAndRacks) {
     std::mt19937 rng(2024);
-    const char* pieces[] = {"a", "e", "t", "s",    "T",    "E",   "A",   "'",  "-",  " ",
-                            "q", "z", "x", "\xe9", "\xff", "tea", "eat", "\t", "\r", "ATE"};
+    const char* pieces[] = {"a",  "e",   "t",   "s",   "T",    "E",    "A",   "'",   "-",
+                            " ",  "q",   "z",   "x",   "\xe9", "\xff", "tea", "eat", "\t",
+                            "\r", "ATE", "eee", "eEe", "SSSS", "tet",  "zaq"};
     const char* ends[] = {"\r\n", "\n", "\r\n", "\n\n", "\r\n\r\n"};
     for (int n = 0; n < 200; ++n) {
         std::string file;
-        for (int line = Pick(rng, 0, 40); line > 0; --line) {
-            for (int k = Pick(rng, 0, 5); k > 0; --k)
+        // Up to some hundreds of words, so that sets of words span several blocks.
+        for (int line = Pick(rng, 0, 1) ? Pick(rng, 0, 20) : Pick(rng, 60, 300); line > 0; --line) {
+            // Mostly short words; some of about 63 characters, the longest
+            // length a word is filed under before it counts as long.
+            const int pieceCount = Pick(rng, 0, 9) == 0 ? Pick(rng, 25, 40) : Pick(rng, 0, 5);
+            for (int k = 0; k < pieceCount; ++k)
                 file += PickOf(rng, pieces);
             if (line > 1 || Pick(rng, 0, 1) == 1) // sometimes no line end after the last line
                 file += PickOf(rng, ends);
@@ -175,7 +185,7 @@ TEST(Differential, AdversarialListsAndRacks) {
         for (std::int32_t i = 0; i < list.program->WordCount(); ++i)
             ASSERT_EQ((*list.program)[i], list.words[static_cast<std::size_t>(i)]);
         for (int search = 0; search < 6; ++search)
-            CompareSearches(list, rng, true, 30);
+            CompareSearches(list, rng, true);
     }
 }
 
@@ -184,8 +194,8 @@ TEST(Differential, ShippedListsOnRandomRacks) {
     for (const char* name : {"standard.txt", "extended.txt"}) {
         const BothLists& list = ShippedList(name);
         ASSERT_GT(list.words.size(), 100000u) << name;
-        for (int n = 0; n < 200; ++n)
-            CompareSearches(list, rng, false, 8);
+        for (int n = 0; n < 150; ++n)
+            CompareSearches(list, rng, false);
     }
 }
 
