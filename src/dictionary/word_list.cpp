@@ -48,12 +48,32 @@ struct ProfileBuilder {
     }
 };
 
+// Whether a sorts before b in byte order. Words of a sorted list share long
+// beginnings, so they are compared eight bytes at a time.
+bool ByteLess(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t p = 0;
+    for (; p + 8 <= n; p += 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a.data() + p, 8);
+        std::memcpy(&y, b.data() + p, 8);
+        if (x != y)
+            break;
+    }
+    while (p < n && a[p] == b[p])
+        ++p;
+    if (p < n)
+        return static_cast<unsigned char>(a[p]) < static_cast<unsigned char>(b[p]);
+    return a.size() < b.size();
+}
+
 // Ranks in byte order, for lists that are not sorted already.
 std::vector<std::uint32_t> ByteOrderRanks(const WordList& list) {
     const std::int32_t n = list.WordCount();
     bool sorted = true;
     for (std::int32_t i = 1; i < n && sorted; ++i)
-        sorted = !(list[i] < list[i - 1]);
+        sorted = !ByteLess(list[i], list[i - 1]);
     if (sorted)
         return {};
     std::vector<std::uint32_t> order(static_cast<std::size_t>(n));
@@ -85,22 +105,18 @@ WordList TakeWordList(std::string&& fileText) {
     const std::string_view text = list.text_;
     // Room for the words, without counting them first: a line takes two bytes
     // or more, but for empty lines.
-    const auto expected = std::min<std::size_t>(text.size() / 2 + 1, kWordListCapacity);
-    list.begins_.reserve(expected);
-    list.ends_.reserve(expected);
-    list.signatures_.reserve(expected);
-    list.repeats_.reserve(expected);
-
-    auto add = [&list](std::size_t begin, std::size_t end, const ProfileBuilder& profile) {
-        const LetterProfile p = profile.Finish(end - begin);
-        list.begins_.push_back(static_cast<std::uint32_t>(begin));
-        list.ends_.push_back(static_cast<std::uint32_t>(end));
-        list.signatures_.push_back(p.signature);
-        list.repeats_.push_back(p.twice | (std::uint64_t{p.thrice} << 32));
+    std::size_t room = std::min<std::size_t>(text.size() / 2 + 1, kWordListCapacity);
+    auto makeRoom = [&list](std::size_t words) {
+        list.begins_.resize(words);
+        list.ends_.resize(words);
+        list.signatures_.resize(words);
+        list.repeats_.resize(words);
     };
+    makeRoom(room);
 
+    std::size_t words = 0;
     std::size_t begin = 0;
-    while (begin < text.size() && list.begins_.size() < kWordListCapacity) {
+    while (begin < text.size() && words < kWordListCapacity) {
         const void* lf = std::memchr(text.data() + begin, '\n', text.size() - begin);
         const std::size_t next =
             lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
@@ -108,53 +124,66 @@ WordList TakeWordList(std::string&& fileText) {
         ProfileBuilder profile;
         for (std::size_t k = begin; k < end; ++k)
             profile.Add(static_cast<unsigned char>(text[k]));
-        add(begin, end, profile); // the last line may have no line end
+        // The last line may have no line end.
+        const LetterProfile p = profile.Finish(end - begin);
+        if (words == room)
+            makeRoom(room = std::min<std::size_t>(room * 2, kWordListCapacity));
+        list.begins_[words] = static_cast<std::uint32_t>(begin);
+        list.ends_[words] = static_cast<std::uint32_t>(end);
+        list.signatures_[words] = p.signature;
+        list.repeats_[words] = p.twice | (std::uint64_t{p.thrice} << 32);
+        ++words;
         begin = lf ? next + 1 : text.size();
     }
+    makeRoom(words);
     // Whatever did not fit: its lines, and a last line without a line end.
     if (begin < text.size()) {
         const std::string_view rest = text.substr(begin);
         list.dropped_ = std::count(rest.begin(), rest.end(), '\n') + (rest.back() != '\n' ? 1 : 0);
     }
-    list.GroupByLength();
     list.MarkLettersAndLengths();
     list.ranks_ = ByteOrderRanks(list);
     return list;
 }
 
-void WordList::MarkLettersAndLengths() {
-    const std::size_t blocks = Blocks();
-    letterWords_.assign(26 * blocks, 0);
-    lengthWords_.assign((kLongWord + 1) * blocks, 0);
-    for (std::size_t block = 0; block < blocks; ++block) {
-        std::array<std::uint64_t, 26> uses{};
-        const std::size_t end = std::min(signatures_.size(), (block + 1) * 64);
-        for (std::size_t i = block * 64; i < end; ++i) {
-            const std::uint64_t bit = std::uint64_t{1} << (i % 64);
-            for (std::uint32_t letters = signatures_[i] & kLetterBits; letters != 0;
-                 letters &= letters - 1)
-                uses[static_cast<std::size_t>(std::countr_zero(letters))] |= bit;
-            lengthWords_[SignatureLength(signatures_[i]) * blocks + block] |= bit;
+namespace {
+
+// Transposes a 32 x 32 bit matrix: afterwards bit c of row r is what bit
+// (31 - r) of row (31 - c) was.
+void Transpose32(std::array<std::uint32_t, 32>& rows) {
+    std::uint32_t mask = 0x0000FFFF;
+    for (unsigned width = 16; width != 0; width >>= 1, mask ^= mask << width) {
+        for (unsigned k = 0; k < 32; k = (k + width + 1) & ~width) {
+            const std::uint32_t t = (rows[k] ^ (rows[k + width] >> width)) & mask;
+            rows[k] ^= t;
+            rows[k + width] ^= t << width;
         }
-        for (std::size_t x = 0; x < 26; ++x)
-            letterWords_[x * blocks + block] = uses[x];
     }
 }
 
-void WordList::GroupByLength() {
-    std::array<std::uint32_t, kLongWord + 2> start{};
-    for (std::uint32_t signature : signatures_)
-        ++start[SignatureLength(signature) + 1];
-    for (std::size_t length = 1; length < start.size(); ++length)
-        start[length] += start[length - 1];
-    for (std::uint32_t length = 0; length <= kLongWord; ++length)
-        groups_[length] = Group{start[length], start[length + 1]};
-    byLength_.resize(signatures_.size());
-    signaturesByLength_.resize(signatures_.size());
-    for (std::size_t i = 0; i < signatures_.size(); ++i) {
-        const std::uint32_t k = start[SignatureLength(signatures_[i])]++;
-        byLength_[k] = static_cast<std::uint32_t>(i);
-        signaturesByLength_[k] = signatures_[i];
+} // namespace
+
+void WordList::MarkLettersAndLengths() {
+    const std::size_t blocks = Blocks();
+    const std::size_t count = signatures_.size();
+    letterWords_.assign(26 * blocks, 0);
+    lengthWords_.assign((kLongWord + 1) * blocks, 0);
+    for (std::size_t block = 0; block < blocks; ++block) {
+        // The signatures of 32 words at a time, turned so that row 31 - x
+        // holds which of the words use letter x.
+        for (std::size_t half = 0; half < 2; ++half) {
+            const std::size_t first = block * 64 + half * 32;
+            std::array<std::uint32_t, 32> rows{};
+            for (std::size_t r = 0; r < 32; ++r)
+                rows[r] = first + 31 - r < count ? signatures_[first + 31 - r] & kLetterBits : 0;
+            Transpose32(rows);
+            for (std::size_t x = 0; x < 26; ++x)
+                letterWords_[x * blocks + block] |= std::uint64_t{rows[31 - x]} << (half * 32);
+        }
+        const std::size_t end = std::min(count, (block + 1) * 64);
+        for (std::size_t i = block * 64; i < end; ++i)
+            lengthWords_[SignatureLength(signatures_[i]) * blocks + block] |= std::uint64_t{1}
+                                                                              << (i % 64);
     }
 }
 

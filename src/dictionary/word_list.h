@@ -55,17 +55,6 @@ class WordList {
     // (twice in the low half, thrice in the high half).
     [[nodiscard]] const std::vector<std::uint32_t>& Signatures() const { return signatures_; }
     [[nodiscard]] const std::vector<std::uint64_t>& Repeats() const { return repeats_; }
-    // The words grouped by signature length (0 to kLongWord), each group in
-    // list order: ByLength()[k] for k in LengthGroup(length) are the word
-    // numbers, with their signatures in SignaturesByLength()[k].
-    struct Group {
-        std::uint32_t begin = 0, end = 0;
-    };
-    [[nodiscard]] Group LengthGroup(std::uint32_t length) const { return groups_[length]; }
-    [[nodiscard]] const std::vector<std::uint32_t>& ByLength() const { return byLength_; }
-    [[nodiscard]] const std::vector<std::uint32_t>& SignaturesByLength() const {
-        return signaturesByLength_;
-    }
     // Sets of words as bit sets: word i is bit i % 64 of block i / 64.
     [[nodiscard]] std::size_t Blocks() const { return (begins_.size() + 63) / 64; }
     // The words that use letter x (0 = a); Blocks() blocks.
@@ -84,7 +73,6 @@ class WordList {
     friend WordList TakeWordList(std::string&& fileText);
 
   private:
-    void GroupByLength();
     void MarkLettersAndLengths();
 
     std::string text_; // the file's text
@@ -92,9 +80,6 @@ class WordList {
     std::vector<std::uint32_t> ends_;
     std::vector<std::uint32_t> signatures_;
     std::vector<std::uint64_t> repeats_;
-    std::array<Group, kLongWord + 1> groups_{};
-    std::vector<std::uint32_t> byLength_;
-    std::vector<std::uint32_t> signaturesByLength_;
     std::vector<std::uint64_t> letterWords_; // 26 bit sets
     std::vector<std::uint64_t> lengthWords_; // kLongWord + 1 bit sets
     std::vector<std::uint32_t> ranks_;       // empty when the file is in byte order

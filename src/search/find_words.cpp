@@ -126,9 +126,9 @@ class Matcher {
         lengthPasses_[kLongWord] = true;
     }
 
-    // With few blanks, most words are ruled out 64 at a time by the letters
-    // they use that were not typed; otherwise every word of the lengths that
-    // pass is tested.
+    // Words of lengths that fail are ruled out 64 at a time, and with few
+    // blanks also the words that use more letters that were not typed than
+    // there are blanks; the others are tested one by one.
     std::vector<std::uint64_t> Run() {
         if (blanks_ == 0)
             MarkByLetters<0>();
@@ -145,17 +145,17 @@ class Matcher {
 
   private:
     void MarkByLength() {
-        const std::uint32_t* byLength = list_.ByLength().data();
-        const std::uint32_t* signatures = list_.SignaturesByLength().data();
-        for (std::uint32_t length = 0; length <= kLongWord; ++length) {
-            if (!lengthPasses_[length])
-                continue;
-            const WordList::Group group = list_.LengthGroup(length);
-            for (std::uint32_t k = group.begin; k < group.end; ++k) {
-                const std::int32_t missing = LettersIn(signatures[k] & kLetterBits & ~masks_.once);
-                if (missing <= blanks_ && RepeatsPass(byLength[k], missing) &&
-                    (length != kLongWord || LongWordPasses(byLength[k])))
-                    Mark(byLength[k]);
+        const std::vector<std::uint64_t> lengths = LengthsThatPass();
+        const std::uint32_t* signatures = list_.Signatures().data();
+        for (std::size_t b = 0; b < lengths.size(); ++b) {
+            for (std::uint64_t candidates = lengths[b]; candidates != 0;
+                 candidates &= candidates - 1) {
+                const auto i = static_cast<std::uint32_t>(
+                    b * 64 + static_cast<unsigned>(std::countr_zero(candidates)));
+                const std::int32_t missing = LettersIn(signatures[i] & kLetterBits & ~masks_.once);
+                if (missing <= blanks_ && RepeatsPass(i, missing) &&
+                    (SignatureLength(signatures[i]) != kLongWord || LongWordPasses(i)))
+                    Mark(i);
             }
         }
     }
