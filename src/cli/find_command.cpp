@@ -1,0 +1,112 @@
+#include "cli/find_command.h"
+
+#include "app/latin1.h"
+#include "app/program_directory.h"
+#include "cli/find_options.h"
+#include "dictionary/whole_file.h"
+#include "points/custom_points.h"
+#include "search/search_request.h"
+
+#include <array>
+#include <exception>
+#include <memory>
+#include <variant>
+
+namespace anagrove::cli {
+
+namespace {
+
+int Refuse(std::ostream& err, const std::string& message) {
+    err << "anagrove-find: " << message << '\n';
+    return kExitBadInput;
+}
+
+std::variant<LetterPoints, std::string> ChooseLetterPoints(const FindOptions& o) {
+    if (o.points != PointScheme::custom)
+        return PresetTable(o.points);
+    if (!o.customEntries)
+        return LetterPoints{}; // custom values never set score nothing
+    std::array<std::string, 26> entries;
+    std::copy(o.customEntries->begin(), o.customEntries->end(), entries.begin());
+    auto converted = ConvertCustomValues(entries);
+    if (auto* error = std::get_if<CustomValueError>(&converted))
+        return error->message;
+    return std::get<CustomValues>(converted).active;
+}
+
+void PrintListing(std::ostream& out, const FoundWords& found, const ResultListing& listing) {
+    std::string text;
+    for (std::int32_t r = listing.firstRow; r < listing.firstRow + listing.rowCount; ++r) {
+        text += Utf8FromLatin1(ItemText(found.rows[static_cast<std::size_t>(r)], listing.form));
+        text += '\n';
+        if (text.size() > (1u << 16)) {
+            out << text;
+            text.clear();
+        }
+    }
+    out << text;
+}
+
+int Run(const FindOptions& o, const std::string& programDirectory, std::ostream& out,
+        std::ostream& err) {
+    auto points = ChooseLetterPoints(o);
+    if (auto* message = std::get_if<std::string>(&points))
+        return Refuse(err, *message);
+
+    SearchRequest request{o.letters, o.minimumText, o.maximumText, o.nomax,
+                          o.anagram, o.sort,        o.usePoints};
+    if (request.letters.empty())
+        return Refuse(err, kNoLettersMessage);
+    auto limits = ReadSearchLimits(request);
+    if (auto* message = std::get_if<std::string>(&limits))
+        return Refuse(err, *message);
+
+    const std::string path =
+        o.wordListFile
+            ? *o.wordListFile
+            : WordListPath(programDirectory, o.dictionary == "extended" ? DictionaryKind::extended
+                                                                        : DictionaryKind::standard);
+    FileText file = ReadWholeFile(path);
+    if (!file.ok) {
+        err << "anagrove-find: cannot read the word list " << path << ": " << file.error << '\n';
+        return kExitNoWordList;
+    }
+    auto list = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
+    if (list->DroppedWords() > 0)
+        err << "anagrove-find: only the first " << kWordListCapacity << " words of " << path
+            << " were loaded; " << list->DroppedWords() << " more were left out\n";
+
+    SearchOutcome outcome =
+        RunSearch(request, std::get<SearchLimits>(limits), list, std::get<LetterPoints>(points));
+    ResultListing listing = outcome.listing;
+    for (SortMode mode : o.thenSorts)
+        listing = Resort(outcome.found, mode);
+    PrintListing(out, outcome.found, listing);
+    out.flush();
+    err << Utf8FromLatin1(outcome.status) << '\n';
+    return out ? kExitFound : kExitNoWordList;
+}
+
+} // namespace
+
+int RunFindCommand(const std::vector<std::string>& args, const std::string& programDirectory,
+                   std::ostream& out, std::ostream& err) {
+    try {
+        ParsedCommandLine parsed = ParseFindArguments(args);
+        switch (parsed.kind) {
+        case ParsedCommandLine::Kind::help:
+            out << FindUsageText();
+            return kExitFound;
+        case ParsedCommandLine::Kind::error:
+            return Refuse(err, parsed.error);
+        case ParsedCommandLine::Kind::run:
+            break;
+        }
+        return Run(parsed.options, programDirectory, out, err);
+    } catch (const std::exception& e) {
+        err << "anagrove-find: " << e.what() << '\n';
+        return kExitNoWordList;
+    }
+}
+
+} // namespace anagrove::cli

@@ -1,0 +1,21 @@
+#pragma once
+// anagrove-find's whole run, from its arguments to its output and exit status.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace anagrove::cli {
+
+inline constexpr int kExitFound = 0;
+inline constexpr int kExitNoWordList = 1;
+inline constexpr int kExitBadInput = 2;
+
+// Runs the command with the arguments after its name: the result list's items
+// go to out, the status text and every complaint to err. The shipped word
+// lists are looked for in programDirectory. Never throws.
+[[nodiscard]] int RunFindCommand(const std::vector<std::string>& args,
+                                 const std::string& programDirectory, std::ostream& out,
+                                 std::ostream& err);
+
+} // namespace anagrove::cli
