@@ -32,7 +32,8 @@ FileText Failure(std::string why) {
 } // namespace
 
 FileText ReadWholeFile(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: opening a pipe would otherwise wait for a writer.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         return Failure(std::strerror(errno));
     struct stat info {};
@@ -40,6 +41,9 @@ FileText ReadWholeFile(const std::string& path) {
         return Failure(std::strerror(errno));
     if (S_ISDIR(info.st_mode))
         return Failure(std::strerror(EISDIR));
+    // Devices and pipes may never end or may block; only plain files are read.
+    if (!S_ISREG(info.st_mode))
+        return Failure("not a regular file");
     if (static_cast<std::size_t>(info.st_size) > kMaxFileBytes)
         return Failure("the file is too large");
 

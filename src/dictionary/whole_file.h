@@ -15,8 +15,8 @@ struct FileText {
     std::string error; // why it could not be read, when !ok
 };
 
-// Reads the whole file at path with one read. Directories, unreadable files and
-// files larger than kMaxFileBytes are reported, not read.
+// Reads the whole file at path with one read. Directories, devices, pipes,
+// unreadable files and files larger than kMaxFileBytes are reported, not read.
 [[nodiscard]] FileText ReadWholeFile(const std::string& path);
 
 } // namespace anagrove
