@@ -2,22 +2,22 @@
 // random racks, limits, letter values and word lists.
 
 #include "points/letter_points.h"
-#include "search/char_count.h"
 #include "search/search_request.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <map>
 #include <random>
-#include <sstream>
 
 namespace {
 
 using namespace anagrove;
 using testing_support::SameTable;
 using testing_support::TextTableOf;
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 struct BothLists {
     std::shared_ptr<const WordList> program;
@@ -28,116 +28,88 @@ BothLists LoadBoth(std::string_view fileText) {
     return {std::make_shared<const WordList>(LoadWordList(fileText)), literal::CutLines(fileText)};
 }
 
-const BothLists& ShippedList(const std::string& name) {
-    static std::map<std::string, BothLists> cache;
-    auto it = cache.find(name);
-    if (it == cache.end())
-        it = cache
-                 .emplace(name, LoadBoth(testing_support::FileBytes(std::string(ANAGROVE_BIN_DIR) +
-                                                                    "/" + name)))
-                 .first;
-    return it->second;
-}
+std::mt19937 rng(2024);
 
-int Pick(std::mt19937& rng, int low, int high) {
+int Pick(int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
 }
 
-template <class T, std::size_t N> T PickOf(std::mt19937& rng, const T (&choices)[N]) {
-    return choices[static_cast<std::size_t>(Pick(rng, 0, static_cast<int>(N) - 1))];
+template <class T, std::size_t N> T PickOf(const T (&choices)[N]) {
+    return choices[static_cast<std::size_t>(Pick(0, static_cast<int>(N) - 1))];
 }
 
-LetterPoints RandomPoints(std::mt19937& rng) {
-    LetterPoints points{};
-    switch (Pick(rng, 0, 3)) {
-    case 0:
+LetterPoints RandomPoints() {
+    const int kind = Pick(0, 3);
+    if (kind == 0)
         return PresetTable(
-            PickOf(rng, {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo}));
-    case 1: // small values: many equal scores
-        for (auto& v : points)
-            v = Pick(rng, -3, 12);
-        return points;
-    case 2: // values at the ends of the 32-bit range: sums need 64 bits
-        for (auto& v : points)
-            v = Pick(rng, 0, 1) ? std::numeric_limits<std::int32_t>::max() - Pick(rng, 0, 3)
-                                : std::numeric_limits<std::int32_t>::min() + Pick(rng, 0, 3);
-        return points;
-    default:
-        for (auto& v : points)
-            v = Pick(rng, std::numeric_limits<std::int32_t>::min(),
-                     std::numeric_limits<std::int32_t>::max());
-        return points;
-    }
+            PickOf({PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo}));
+    LetterPoints points{};
+    for (auto& v : points) // small values tie often; the others need 64-bit sums
+        v = kind == 1   ? Pick(-3, 12)
+            : kind == 2 ? (Pick(0, 1) ? kMax - Pick(0, 3) : kMin + Pick(0, 3))
+                        : Pick(kMin, kMax);
+    return points;
 }
 
-// A rack: letters of a word of the list or at random, in mixed case, with
-// blanks and, for the adversarial lists, characters that are no letters.
-std::string RandomRack(std::mt19937& rng, const std::vector<std::string>& words, bool odd) {
+// Letters of a word of the list or at random, in mixed case, with blanks and,
+// for the adversarial lists, characters that are no letters.
+std::string RandomRack(const std::vector<std::string>& words, bool adversarial) {
     std::string rack;
-    if (!words.empty() && Pick(rng, 0, 2) > 0)
-        rack = words[static_cast<std::size_t>(Pick(rng, 0, static_cast<int>(words.size()) - 1))];
-    for (int n = Pick(rng, 0, 3); n > 0; --n)
-        rack += static_cast<char>('a' + Pick(rng, 0, 25));
-    for (int n = PickOf(rng, {0, 0, 0, 1, 1, 2, 3, 4, 6}); n > 0; --n)
-        rack += '*';
-    for (int n = odd ? Pick(rng, 0, 2) : 0; n > 0; --n)
-        rack += PickOf(rng, {' ', '\'', '-', '9', '\xe9', 'A', 'Z'});
+    if (!words.empty() && Pick(0, 2) > 0)
+        rack = words[static_cast<std::size_t>(Pick(0, static_cast<int>(words.size()) - 1))];
+    for (int n = Pick(0, 3); n > 0; --n)
+        rack += static_cast<char>('a' + Pick(0, 25));
+    rack += std::string(static_cast<std::size_t>(PickOf({0, 0, 0, 1, 1, 2, 3, 4, 6})), '*');
+    for (int n = adversarial ? Pick(0, 2) : 0; n > 0; --n)
+        rack += PickOf({' ', '\'', '-', '9', '\xe9', 'A', 'Z'});
     for (char& c : rack)
-        if (c >= 'a' && c <= 'z' && Pick(rng, 0, 4) == 0)
+        if (c >= 'a' && c <= 'z' && Pick(0, 4) == 0)
             c = static_cast<char>(c - 'a' + 'A');
     std::shuffle(rack.begin(), rack.end(), rng);
     return rack.empty() ? "*" : rack;
 }
 
-std::string NumberText(double v) {
-    std::ostringstream out;
-    out << v;
-    return out.str();
-}
-
 // One search on both sides, then a chain of re-sorts, comparing the whole table
 // each time. Adversarial searches also take limits around long words.
-void CompareSearches(const BothLists& list, std::mt19937& rng, bool adversarial) {
+void CompareSearches(const BothLists& list, bool adversarial) {
     literal::Limits limits;
-    limits.minimum = adversarial && Pick(rng, 0, 3) == 0
-                         ? PickOf(rng, {61.5, 62.0, 63.0, 64.0, 65.0})
-                         : PickOf(rng, {-1.0, 0.0, 1.0, 2.0, 2.5, 3.0, 4.75});
-    limits.maximum = adversarial && Pick(rng, 0, 3) == 0
-                         ? PickOf(rng, {62.0, 62.5, 63.0, 64.0, 100.0})
-                         : PickOf(rng, {0.0, 1.5, 3.0, 4.5, 6.0, 8.0});
-    limits.nomax = Pick(rng, 0, 5) == 0;
-    limits.anagram = Pick(rng, 0, 6) == 0;
-    SearchRequest request{RandomRack(rng, list.words, adversarial),
-                          NumberText(limits.minimum),
-                          NumberText(limits.maximum),
-                          limits.nomax,
-                          limits.anagram,
-                          static_cast<SortMode>(Pick(rng, 1, 3)),
-                          true};
-    const LetterPoints points = RandomPoints(rng);
+    limits.minimum = adversarial && Pick(0, 3) == 0 ? PickOf({61.5, 62.0, 63.0, 64.0, 65.0})
+                                                    : PickOf({-1.0, 0.0, 1.0, 2.0, 2.5, 3.0, 4.75});
+    limits.maximum = adversarial && Pick(0, 3) == 0 ? PickOf({62.0, 62.5, 63.0, 64.0, 100.0})
+                                                    : PickOf({0.0, 1.5, 3.0, 4.5, 6.0, 8.0});
+    limits.nomax = Pick(0, 5) == 0;
+    limits.anagram = Pick(0, 6) == 0;
+    const std::string rack = RandomRack(list.words, adversarial);
+    if (const auto blanks = std::count(rack.begin(), rack.end(), '*'); !adversarial && blanks > 1) {
+        limits.nomax = false; // keep the tables of the big lists to some thousand rows
+        limits.maximum = std::min(limits.maximum, blanks > 3 ? 3.0 : 6.0);
+    }
+    const SearchRequest request{rack,
+                                std::to_string(limits.minimum),
+                                std::to_string(limits.maximum),
+                                limits.nomax,
+                                limits.anagram,
+                                static_cast<SortMode>(Pick(1, 3)),
+                                true};
+    const LetterPoints points = RandomPoints();
     SCOPED_TRACE("rack \"" + request.letters + "\" min " + request.minimumText + " max " +
                  request.maximumText + (limits.nomax ? " nomax" : "") +
-                 (limits.anagram ? " anagram" : "") + " points A=" + std::to_string(points[0]) +
-                 " sort " + std::to_string(static_cast<int>(request.mode)));
+                 (limits.anagram ? " anagram" : "") + " A=" + std::to_string(points[0]) +
+                 " order " + std::to_string(static_cast<int>(request.mode)));
 
-    auto programLimits = ReadSearchLimits(request);
-    ASSERT_TRUE(std::holds_alternative<SearchLimits>(programLimits));
-    const auto& searchLimits = std::get<SearchLimits>(programLimits);
+    const auto programLimits = std::get<SearchLimits>(ReadSearchLimits(request));
     literal::Found expected = literal::findwords(request.letters, limits, list.words, points);
-    FoundWords inListOrder = findwords(request.letters, searchLimits, list.program, points);
+    const FoundWords inListOrder = findwords(request.letters, programLimits, list.program, points);
     ASSERT_EQ(inListOrder.matched, expected.matched);
     ASSERT_TRUE(SameTable(TextTableOf(inListOrder), expected.rows));
-    // The literal sort takes quadratic time on rows in order; big tables are
-    // left to the sort tests.
-    if (expected.rows.size() > 3000)
+    if (expected.rows.size() > 3000) // the literal sort is quadratic on rows in order
         return;
 
-    SearchOutcome outcome = RunSearch(request, searchLimits, list.program, points);
+    SearchOutcome outcome = RunSearch(request, programLimits, list.program, points);
     literal::SortByOption(expected.rows, static_cast<int>(request.mode));
     ASSERT_TRUE(SameTable(TextTableOf(outcome.found), expected.rows));
-
     for (int step = 0; step < 3; ++step) {
-        auto mode = static_cast<SortMode>(Pick(rng, 1, 3));
+        const auto mode = static_cast<SortMode>(Pick(1, 3));
         (void)Resort(outcome.found, mode);
         literal::SortByOption(expected.rows, static_cast<int>(mode));
         ASSERT_TRUE(SameTable(TextTableOf(outcome.found), expected.rows))
@@ -145,95 +117,68 @@ void CompareSearches(const BothLists& list, std::mt19937& rng, bool adversarial)
     }
 }
 
-TEST(Differential, CharCountCountsEveryPositionAsWritten) {
-    std::mt19937 rng(7);
-    for (int n = 0; n < 3000; ++n) {
-        std::string text, chars;
-        for (int k = Pick(rng, 0, 8); k > 0; --k)
-            text += PickOf(rng, {'a', 'A', 'b', 'B', '*', ' ', '\xe1', '\xc1'});
-        for (int k = Pick(rng, 0, 3); k > 0; --k)
-            chars += PickOf(rng, {'a', 'A', 'b', '*', '\xe1'});
-        bool caseSensitive = Pick(rng, 0, 1) == 1;
-        ASSERT_EQ(CharCount(text, chars, caseSensitive),
-                  literal::CharCount(text, chars, caseSensitive))
-            << '"' << text << "\" \"" << chars << "\" " << caseSensitive;
-    }
-}
-
 TEST(Differential, AdversarialListsAndRacks) {
-    std::mt19937 rng(2024);
     const char* pieces[] = {"a",  "e",   "t",   "s",   "T",    "E",    "A",   "'",   "-",
                             " ",  "q",   "z",   "x",   "\xe9", "\xff", "tea", "eat", "\t",
                             "\r", "ATE", "eee", "eEe", "SSSS", "tet",  "zaq"};
-    const char* ends[] = {"\r\n", "\n", "\r\n", "\n\n", "\r\n\r\n"};
     for (int n = 0; n < 200; ++n) {
-        std::string file;
-        // Up to some hundreds of words, so that sets of words span several blocks.
-        for (int line = Pick(rng, 0, 1) ? Pick(rng, 0, 20) : Pick(rng, 60, 300); line > 0; --line) {
-            // Mostly short words; some of about 63 characters, the longest
-            // length a word is filed under before it counts as long.
-            const int pieceCount = Pick(rng, 0, 9) == 0 ? Pick(rng, 25, 40) : Pick(rng, 0, 5);
-            for (int k = 0; k < pieceCount; ++k)
-                file += PickOf(rng, pieces);
-            if (line > 1 || Pick(rng, 0, 1) == 1) // sometimes no line end after the last line
-                file += PickOf(rng, ends);
+        std::string file; // up to some hundreds of words, so that word sets span several blocks
+        for (int line = Pick(0, 1) ? Pick(0, 20) : Pick(60, 300); line > 0; --line) {
+            // Mostly short words, some around 63 characters, where long words begin.
+            for (int k = Pick(0, 9) == 0 ? Pick(25, 40) : Pick(0, 5); k > 0; --k)
+                file += PickOf(pieces);
+            if (line > 1 || Pick(0, 1) == 1) // sometimes no line end after the last line
+                file += PickOf({"\r\n", "\n", "\r\n", "\n\n", "\r\n\r\n"});
         }
-        if (Pick(rng, 0, 3) == 0 && !file.empty()) // duplicated lines
+        if (Pick(0, 3) == 0) // duplicates
             file += file;
-        BothLists list = LoadBoth(file);
+        const BothLists list = LoadBoth(file);
         ASSERT_EQ(list.program->WordCount(), static_cast<std::int32_t>(list.words.size()));
         for (std::int32_t i = 0; i < list.program->WordCount(); ++i)
             ASSERT_EQ((*list.program)[i], list.words[static_cast<std::size_t>(i)]);
         for (int search = 0; search < 6; ++search)
-            CompareSearches(list, rng, true);
+            CompareSearches(list, true);
     }
 }
 
 TEST(Differential, ShippedListsOnRandomRacks) {
-    std::mt19937 rng(99);
     for (const char* name : {"standard.txt", "extended.txt"}) {
-        const BothLists& list = ShippedList(name);
+        const BothLists list =
+            LoadBoth(testing_support::FileBytes(std::string(ANAGROVE_BIN_DIR) + "/" + name));
         ASSERT_GT(list.words.size(), 100000u) << name;
         for (int n = 0; n < 150; ++n)
-            CompareSearches(list, rng, false);
+            CompareSearches(list, false);
     }
 }
 
-// The sorts alone, on tables whose keys tie often, never, or come pre-ordered.
+// The sorts alone, on tables whose keys tie often, never, or come in order.
 TEST(Differential, SortsOnRandomTables) {
-    std::mt19937 rng(31337);
-    std::vector<std::string> words;
-    for (int n = 0; n < 400; ++n) {
-        std::string w;
-        for (int k = Pick(rng, 0, 3); k > 0; --k)
-            w += PickOf(rng, {'a', 'b', 'B', '\xe9', ' '});
-        words.push_back(w);
-    }
+    std::vector<std::string> words(400);
+    for (auto& w : words)
+        for (int k = Pick(0, 3); k > 0; --k)
+            w += PickOf({'a', 'b', 'B', '\xe9', ' '});
     for (int n = 0; n < 600; ++n) {
-        const int size = PickOf(rng, {0, 1, 2, 3, 5, 8, 20, 60, 300, 1500});
-        const int kind = Pick(rng, 0, 3); // 0 ties, 1 all different, 2 ascending, 3 descending
-        const int routine = Pick(rng, 1, 3);
-        std::vector<FoundRow> table;
+        const int size = PickOf({0, 1, 2, 3, 5, 8, 20, 60, 300, 1500});
+        const int kind = Pick(0, 3); // ties, all different, ascending, descending
+        const int routine = Pick(1, 3);
+        std::vector<FoundRow> table(static_cast<std::size_t>(size));
         for (int r = 0; r < size; ++r) {
-            std::int64_t key = kind == 0   ? Pick(rng, -2, 3)
-                               : kind == 1 ? std::int64_t{r} * 7919 % 10007 - 5000
-                               : kind == 2 ? r / Pick(rng, 1, 3)
-                                           : -r;
-            if (Pick(rng, 0, 9) == 0)
-                key *= std::int64_t{1} << 33;
-            FoundRow row;
-            row.word = words[static_cast<std::size_t>(Pick(rng, 0, 399))];
-            row.score = key;
-            row.length = kind == 1 ? r : Pick(rng, 0, 4);
+            FoundRow& row = table[static_cast<std::size_t>(r)];
+            row.word = words[static_cast<std::size_t>(Pick(0, 399))];
+            row.score = kind == 0   ? Pick(-2, 3)
+                        : kind == 1 ? std::int64_t{r} * 7919 % 10007 - 5000
+                        : kind == 2 ? r / Pick(1, 3)
+                                    : -r;
+            row.score *= Pick(0, 9) == 0 ? std::int64_t{1} << 33 : 1;
+            row.length = kind == 1 ? r : Pick(0, 4);
             if (routine == 1) { // equal words make identical rows, as in a search
-                row.score = static_cast<std::int64_t>(std::hash<std::string_view>{}(row.word) % 97);
+                row.score = static_cast<std::int64_t>(row.word.size()) * 3;
                 row.length = static_cast<std::int32_t>(row.word.size());
             }
-            table.push_back(row);
         }
         std::shuffle(table.begin(), table.begin() + (kind < 2 ? size : 0), rng);
-        const auto numEls = static_cast<std::int32_t>(size > 0 ? Pick(rng, -1, size - 1) : -1);
-        const bool descending = Pick(rng, 0, 1) == 1;
+        const auto numEls = static_cast<std::int32_t>(size > 0 ? Pick(-1, size - 1) : -1);
+        const bool descending = Pick(0, 1) == 1;
         FoundWords program{nullptr, table, size};
         literal::TextTable expected = TextTableOf(program);
         SCOPED_TRACE("routine " + std::to_string(routine) + " kind " + std::to_string(kind) +

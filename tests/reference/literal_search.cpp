@@ -6,69 +6,54 @@ namespace literal {
 
 namespace {
 
+constexpr std::string_view kTestOrder = "aeioustcdnprfgbhjklmvwxyzq";
+static_assert(kTestOrder.size() == 26);
+
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-constexpr std::string_view kTestOrder = "aeioustcdnprfgbhjklmvwxyzq";
-static_assert(kTestOrder.size() == 26);
-
-// The text of a number: digits, a minus sign before a negative one.
-std::string DecimalText(std::int64_t n) {
-    return std::to_string(n);
-}
-
 // The number of a key text: blanks skipped, an optional minus sign, digits.
-std::int64_t NumberOfText(std::string_view text) {
-    std::size_t p = 0;
-    while (p < text.size() && text[p] == ' ')
-        ++p;
-    bool negative = p < text.size() && text[p] == '-';
-    if (negative)
-        ++p;
+std::int64_t NumberOfText(const std::string& text) {
+    std::size_t p = text.find_first_not_of(' ');
+    if (p == std::string::npos)
+        return 0;
+    const bool negative = text[p] == '-';
     std::int64_t n = 0;
-    for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
+    for (p += negative ? 1 : 0; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
         n = n * 10 + (text[p] - '0');
     return negative ? -n : n;
 }
 
-// Ordinal text comparison: character codes one by one, a proper prefix first.
-int CompareWords(const std::string& a, const std::string& b) {
-    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        auto ca = static_cast<unsigned char>(a[k]);
-        auto cb = static_cast<unsigned char>(b[k]);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
 int CompareNumbers(const std::string& a, const std::string& b) {
-    std::int64_t x = NumberOfText(a);
-    std::int64_t y = NumberOfText(b);
+    const std::int64_t x = NumberOfText(a), y = NumberOfText(b);
     return x < y ? -1 : x > y ? 1 : 0;
 }
 
+// Character codes one by one; a proper prefix sorts first.
+int CompareWords(const std::string& a, const std::string& b) {
+    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k)
+        if (a[k] != b[k])
+            return static_cast<unsigned char>(a[k]) < static_cast<unsigned char>(b[k]) ? -1 : 1;
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+using Compare = int (*)(const std::string&, const std::string&);
+
 // The one quicksort of the three routines, step by step.
 void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::string TextRow::*field,
-                 int (*compare)(const std::string&, const std::string&)) {
-    auto key = [&](std::int32_t r) -> const std::string& {
-        return arr.at(static_cast<std::size_t>(r)).*field;
-    };
-    std::array<std::int32_t, 33> lowRow{};
-    std::array<std::int32_t, 33> highRow{};
-    std::int16_t stackPointer = 1;
-    std::int32_t L = 0;
-    std::int32_t R = numEls;
+                 Compare compare) {
+    auto row = [&arr](std::int32_t r) -> TextRow& { return arr.at(static_cast<std::size_t>(r)); };
+    auto key = [&](std::int32_t r) -> const std::string& { return row(r).*field; };
+    std::array<std::int32_t, 33> lowRow{}, highRow{};
+    std::int16_t top = 1;
+    std::int32_t L = 0, R = numEls;
     lowRow[1] = L;
     highRow[1] = R;
     for (;;) {
         if (R > L) {
             const std::string v = key(R);
-            std::int32_t i = L - 1;
-            std::int32_t j = R;
+            std::int32_t i = L - 1, j = R;
             do {
                 do
                     ++i;
@@ -77,32 +62,29 @@ void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::stri
                     --j;
                 while (
                     !(j == L || (descending ? compare(key(j), v) >= 0 : compare(key(j), v) <= 0)));
-                TextRow held = arr.at(static_cast<std::size_t>(i));
-                arr.at(static_cast<std::size_t>(i)) = arr.at(static_cast<std::size_t>(j));
-                arr.at(static_cast<std::size_t>(j)) = held;
+                TextRow held = row(i);
+                row(i) = row(j);
+                row(j) = held;
             } while (!(j <= i));
-            TextRow aside = arr.at(static_cast<std::size_t>(j));
-            arr.at(static_cast<std::size_t>(j)) = arr.at(static_cast<std::size_t>(i));
-            arr.at(static_cast<std::size_t>(i)) = arr.at(static_cast<std::size_t>(R));
-            arr.at(static_cast<std::size_t>(R)) = aside;
-            ++stackPointer;
-            if (stackPointer > 32)
+            TextRow aside = row(j);
+            row(j) = row(i);
+            row(i) = row(R);
+            row(R) = aside;
+            if (++top > 32)
                 throw std::logic_error("pending-range stack exhausted");
-            auto top = static_cast<std::size_t>(stackPointer);
             if (i - L > R - i) {
-                lowRow[top] = L;
-                highRow[top] = i - 1;
+                lowRow[static_cast<std::size_t>(top)] = L;
+                highRow[static_cast<std::size_t>(top)] = i - 1;
                 L = i + 1;
             } else {
-                lowRow[top] = i + 1;
-                highRow[top] = R;
+                lowRow[static_cast<std::size_t>(top)] = i + 1;
+                highRow[static_cast<std::size_t>(top)] = R;
                 R = i - 1;
             }
         } else {
-            L = lowRow[static_cast<std::size_t>(stackPointer)];
-            R = highRow[static_cast<std::size_t>(stackPointer)];
-            --stackPointer;
-            if (stackPointer == 0)
+            L = lowRow[static_cast<std::size_t>(top)];
+            R = highRow[static_cast<std::size_t>(top)];
+            if (--top == 0)
                 return;
         }
     }
@@ -119,13 +101,11 @@ std::int32_t CharCount(std::string_view OrigString, std::string_view Chars, bool
     for (std::int64_t p = 1; p <= n - k + 1; ++p) {
         bool equal = true;
         for (std::int64_t q = 0; q < k; ++q) {
-            char a = OrigString[static_cast<std::size_t>(p - 1 + q)];
-            char b = Chars[static_cast<std::size_t>(q)];
-            if (CaseSensitive ? a != b : Lower(a) != Lower(b))
-                equal = false;
+            const char a = OrigString[static_cast<std::size_t>(p - 1 + q)];
+            const char b = Chars[static_cast<std::size_t>(q)];
+            equal = equal && (CaseSensitive ? a == b : Lower(a) == Lower(b));
         }
-        if (equal)
-            ++count;
+        count += equal ? 1 : 0;
     }
     return count;
 }
@@ -134,14 +114,14 @@ std::vector<std::string> CutLines(std::string_view fileText) {
     std::vector<std::string> lines;
     std::string piece;
     for (char c : fileText) {
-        if (c == '\n') {
-            if (!piece.empty() && piece.back() == '\r')
-                piece.pop_back();
-            lines.push_back(piece);
-            piece.clear();
-        } else {
+        if (c != '\n') {
             piece += c;
+            continue;
         }
+        if (!piece.empty() && piece.back() == '\r')
+            piece.pop_back();
+        lines.push_back(piece);
+        piece.clear();
     }
     if (!piece.empty())
         lines.push_back(piece);
@@ -159,27 +139,24 @@ Found findwords(std::string_view letters, const Limits& limits,
     for (const std::string& w : WordList) {
         std::int64_t WordScore = 0;
         std::int32_t BlankCount = CharCount(letters, "*");
-        const auto L = static_cast<std::int64_t>(w.size());
-        if (!limits.anagram && limits.minimum > static_cast<double>(L))
+        const auto L = static_cast<double>(w.size());
+        if (!limits.anagram && limits.minimum > L)
             continue;
-        if (!limits.nomax && !limits.anagram && limits.maximum < static_cast<double>(L))
+        if (!limits.nomax && !limits.anagram && limits.maximum < L)
             continue;
-        if (limits.anagram && L != static_cast<std::int64_t>(letters.size()))
+        if (limits.anagram && w.size() != letters.size())
             continue;
         const bool withBlanks = BlankCount >= 1;
         bool rejected = false;
-        for (char x : kTestOrder) {
-            std::int32_t c = CharCount(w, std::string(1, x));
-            std::int32_t t = LetterCount[static_cast<std::size_t>(x - 'a')];
-            if (!withBlanks) {
+        for (std::size_t n = 0; n < kTestOrder.size() && !rejected; ++n) {
+            const std::int32_t c = CharCount(w, kTestOrder.substr(n, 1));
+            const std::int32_t t = LetterCount[static_cast<std::size_t>(kTestOrder[n] - 'a')];
+            if (!withBlanks) // step 5
                 rejected = c > t;
-            } else if (c > t + BlankCount) {
+            else if (c > t + BlankCount) // step 6
                 rejected = true;
-            } else if (c > t) {
+            else if (c > t)
                 BlankCount -= c - t;
-            }
-            if (rejected)
-                break;
         }
         if (rejected)
             continue;
@@ -187,8 +164,9 @@ Found findwords(std::string_view letters, const Limits& limits,
             WordScore += std::int64_t{LetterPoints[static_cast<std::size_t>(x - 'a')]} *
                          CharCount(w, std::string(1, x));
         ++found.matched;
-        if (static_cast<std::int64_t>(found.rows.size()) < kTableRows)
-            found.rows.push_back(TextRow{w, DecimalText(WordScore), " " + DecimalText(L)});
+        if (found.rows.size() < static_cast<std::size_t>(kTableRows))
+            found.rows.push_back(
+                TextRow{w, std::to_string(WordScore), " " + std::to_string(w.size())});
     }
     return found;
 }

@@ -11,31 +11,25 @@
 
 namespace literal {
 
-// One row of the result table: the word, the score text ("12", "-3") and the
-// length text after one space (" 7").
+// A row of the result table: the word, the score text ("-3") and the length text (" 7").
 struct TextRow {
-    std::string word;
-    std::string score;
-    std::string length;
+    std::string word, score, length;
     bool operator==(const TextRow&) const = default;
 };
 using TextTable = std::vector<TextRow>;
 
 inline constexpr std::int32_t kTableRows = 200001;
 
-// Occurrences of Chars in OrigString, overlapping ones included.
 std::int32_t CharCount(std::string_view OrigString, std::string_view Chars,
                        bool CaseSensitive = false);
 
-// The words of a word-list file: lines end at LF, a CR just before the LF is
-// part of the line end, and a last line without a line end is a word unless empty.
+// The words of a list file: a line ends at LF, a CR before the LF belongs to the
+// line end, and a last line without a line end is a word unless it is empty.
 std::vector<std::string> CutLines(std::string_view fileText);
 
 struct Limits {
-    double minimum = 2;
-    double maximum = 8;
-    bool nomax = false;
-    bool anagram = false;
+    double minimum = 2, maximum = 8;
+    bool nomax = false, anagram = false;
 };
 
 struct Found {
@@ -43,7 +37,6 @@ struct Found {
     std::int64_t matched = 0; // every accepted word
 };
 
-// Tests every word of the list in order, as "Find Words" does.
 Found findwords(std::string_view letters, const Limits& limits,
                 const std::vector<std::string>& WordList,
                 const std::array<std::int32_t, 26>& LetterPoints);
@@ -53,7 +46,7 @@ void QuickSort(TextTable& arr, std::int32_t numEls, bool descending = false);
 void QuickSort2(TextTable& arr, std::int32_t numEls, bool descending = false);
 void QuickSort3(TextTable& arr, std::int32_t numEls, bool descending = false);
 
-// The sort of a sort option: 1 by word ascending, 2 by score and 3 by length descending.
+// The sort of a sort option: 1 by word ascending, 2 by score, 3 by length descending.
 void SortByOption(TextTable& arr, int sortOption);
 
 } // namespace literal
