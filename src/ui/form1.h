@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -98,7 +99,9 @@ class Form1 final : public QWidget {
     void applyStartupSettings();
     void showLoader();
     void setStatusText(const std::string& text);
-    void LoadWordList(DictionaryKind kind);
+    // Loads a word list; gives the message to show when it cannot be read.
+    [[nodiscard]] std::optional<QString> LoadWordList(DictionaryKind kind,
+                                                      bool chosenByUser = false);
     void resortShown(SortMode mode);
     void lookUp(const char* prefix);
     void OpenWebAddress(const QString& address);

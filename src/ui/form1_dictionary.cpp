@@ -15,18 +15,20 @@ constexpr const char* kNoWordListStatusText = "No word list is loaded";
 } // namespace
 
 void Form1::optStandard_Click() {
-    LoadWordList(DictionaryKind::standard);
+    if (auto failure = LoadWordList(DictionaryKind::standard))
+        showMessage(*failure);
 }
 
 void Form1::optExtended_Click() {
     if (!state_.DictionaryReady)
         return;
-    LoadWordList(DictionaryKind::extended);
+    if (auto failure = LoadWordList(DictionaryKind::extended, true))
+        showMessage(*failure);
 }
 
-void Form1::LoadWordList(DictionaryKind kind) {
+std::optional<QString> Form1::LoadWordList(DictionaryKind kind, bool chosenByUser) {
     setStatusText(LoadingStatusText(kind));
-    if (kind == DictionaryKind::extended)
+    if (chosenByUser)
         state_.DictionaryReady = false;
     statusbar->repaint();
 
@@ -37,14 +39,13 @@ void Form1::LoadWordList(DictionaryKind kind) {
         state_.wordList = std::make_shared<const WordList>();
         state_.DictionaryReady = true;
         setStatusText(kNoWordListStatusText);
-        showMessage(
-            QString("The word list %1 could not be read: %2")
-                .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error.c_str())));
-        return;
+        return QString("The word list %1 could not be read: %2")
+            .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error.c_str()));
     }
-    state_.wordList = std::make_shared<const WordList>(anagrove::LoadWordList(file.text));
+    state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
     state_.DictionaryReady = true;
     setStatusText(kReadyStatusText);
+    return std::nullopt;
 }
 
 void Form1::cmdNote1_Click() {

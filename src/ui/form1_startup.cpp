@@ -120,14 +120,18 @@ void Form1::showLoader() {
 }
 
 void Form1::tmrAddwordstodb_Timer() {
-    LoadWordList(state_.settings.DictionarySetting == "standard" ? DictionaryKind::standard
-                                                                 : DictionaryKind::extended);
+    auto failure =
+        LoadWordList(state_.settings.DictionarySetting == "standard" ? DictionaryKind::standard
+                                                                     : DictionaryKind::extended);
     tmrAddwordstodb->stop();
     loader_->hide();
     loader_->ontopTimer().stop();
     loader_->hide();
     state_.StartupDone = true;
     tmrAddwordstodb->stop();
+    // Shown once the loading window is gone, so that it cannot cover the message.
+    if (failure)
+        showMessage(*failure);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -20,12 +20,13 @@ namespace anagrove::ui {
 namespace {
 
 constexpr int kGridRows = 9;       // A-I, J-R, S-Z
-constexpr int kGridTop = 720;      // twips, inside the frame
+constexpr int kGridTop = 1200;     // twips, inside the frame
 constexpr int kRowPitch = 480;     // twips between rows
 constexpr int kColumnPitch = 2040; // twips between columns
-constexpr int kLabelLeft = 840;    // twips, first column
+constexpr int kLabelLeft = 735;    // twips, first column
 constexpr int kLabelWidth = 495;   // room for "W =" in Verdana
-constexpr int kBoxSize = 375;
+constexpr int kBoxSize = 375;      // the boxes' height
+constexpr int kBoxWidth = 495;     // wide enough for a blank and three digits
 
 } // namespace
 
@@ -62,7 +63,7 @@ void Form2::createLetterGrid() {
 
         auto* box = new QLineEdit(Frame1);
         box->setObjectName(QString("txt") + letter);
-        PlaceAt(*box, tw, left + kLabelWidth + 60, top, kBoxSize * 2, kBoxSize);
+        PlaceAt(*box, tw, left + kLabelWidth + 60, top, kBoxWidth, kBoxSize);
         label->setBuddy(box);
         letterBoxes_[static_cast<std::size_t>(i)] = box;
     }
@@ -72,12 +73,12 @@ void Form2::createButtons() {
     const Twips tw(*this);
     cmdSet = new QPushButton("Set Custom Values", Frame1);
     cmdSet->setObjectName("cmdSet");
-    PlaceAt(*cmdSet, tw, 840, 5760, 2400, 495);
+    PlaceAt(*cmdSet, tw, 780, 6480, 2400, 495);
     connect(cmdSet, &QPushButton::clicked, this, &Form2::cmdSet_Click);
 
     cmdCancel = new QPushButton("Cancel", Frame1);
     cmdCancel->setObjectName("cmdCancel");
-    PlaceAt(*cmdCancel, tw, 3360, 5760, 2400, 495);
+    PlaceAt(*cmdCancel, tw, 3420, 6480, 2400, 495);
     connect(cmdCancel, &QPushButton::clicked, this, &Form2::cmdCancel_Click);
 }
 

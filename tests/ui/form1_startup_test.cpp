@@ -261,6 +261,7 @@ void Form1StartupTest::missingWordListLeavesTheProgramUsable() {
     QCOMPARE(platform.messages.size(), 1u);
     QCOMPARE(platform.messages[0].title, "Anagrove");
     QVERIFY(platform.messages[0].text.contains(dir.filePath("standard.txt")));
+    QVERIFY(!platform.messages[0].visibleWindows.contains("Form3"));
     QCOMPARE(StatusText(*window), "No word list is loaded");
     QVERIFY(!window->loader()->isVisible());
 

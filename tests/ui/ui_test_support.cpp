@@ -1,5 +1,6 @@
 #include "ui_test_support.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -28,7 +29,11 @@ QString FakePlatform::settingsPath() const {
 
 void FakePlatform::showMessage(QWidget*, const QString& title, const QString& text,
                                MessageIcon icon) {
-    messages.push_back({title, text, icon});
+    QStringList visible;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            visible << window->objectName();
+    messages.push_back({title, text, icon, visible});
 }
 
 void FakePlatform::openDocument(const QString& address, std::function<void(OpenResult)> done) {

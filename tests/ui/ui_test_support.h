@@ -17,6 +17,7 @@ struct RecordedMessage {
     QString title;
     QString text;
     MessageIcon icon;
+    QStringList visibleWindows; // objectNames of the windows shown meanwhile
 };
 
 class FakePlatform final : public Platform {
