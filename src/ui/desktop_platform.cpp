@@ -54,8 +54,11 @@ QString DesktopPlatform::settingsPath() const {
 
 void DesktopPlatform::showMessage(QWidget* owner, const QString& title, const QString& text,
                                   MessageIcon icon) {
+    // The program's texts break lines with CR LF; Qt's labels want LF alone.
+    QString shown = text;
+    shown.replace("\r\n", "\n");
     QMessageBox box(icon == MessageIcon::warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title, text, QMessageBox::Ok, owner);
+                    title, shown, QMessageBox::Ok, owner);
     box.exec();
 }
 
