@@ -70,7 +70,6 @@ class Form1SearchTest : public QObject {
     void emptyLettersAreRefused();
     void findWordsInEachOrder_data();
     void findWordsInEachOrder();
-    void nothingFound();
     void limitsThatAreNotNumbers();
     void resortingKeepsTheTableOrder();
     void pointSchemesScoreTheNextSearch();
@@ -141,6 +140,7 @@ void Form1SearchTest::emptyLettersAreRefused() {
     ProgramDirectory dir;
     FakePlatform platform(dir.path());
     auto window = StartWithShortWords(platform);
+    QCOMPARE(Child<QGroupBox>(*window, "Frame1").title(), " Words Found ");
     FindWords(*window, "tea");
     QVERIFY(!ListedItems(*window).isEmpty());
 
@@ -151,8 +151,10 @@ void Form1SearchTest::emptyLettersAreRefused() {
     QVERIFY(ListedItems(*window).isEmpty());
     QCOMPARE(StatusText(*window), "Searching...");
 
-    FindWords(*window, "  "); // blanks are letters enough to search
+    FindWords(*window, "  "); // blanks are letters enough to search, and find nothing
     QCOMPARE(platform.messages.size(), 1u);
+    QVERIFY(ListedItems(*window).isEmpty());
+    QCOMPARE(Child<QGroupBox>(*window, "Frame1").title(), " 0 words found");
     QCOMPARE(StatusText(*window), " 0 words found out of 9 total words.");
 }
 
@@ -194,17 +196,6 @@ void Form1SearchTest::findWordsInEachOrder() {
     FindWords(*window, "tea"); // the same input gives the same list
     QCOMPARE(ListedItems(*window), items);
     QVERIFY(platform.messages.empty());
-}
-
-void Form1SearchTest::nothingFound() {
-    ProgramDirectory dir;
-    FakePlatform platform(dir.path());
-    auto window = StartWithShortWords(platform);
-    QCOMPARE(Child<QGroupBox>(*window, "Frame1").title(), " Words Found ");
-    FindWords(*window, "zzz");
-    QVERIFY(ListedItems(*window).isEmpty());
-    QCOMPARE(Child<QGroupBox>(*window, "Frame1").title(), " 0 words found");
-    QCOMPARE(StatusText(*window), " 0 words found out of 9 total words.");
 }
 
 void Form1SearchTest::limitsThatAreNotNumbers() {
@@ -267,12 +258,6 @@ void Form1SearchTest::resortingKeepsTheTableOrder() {
     QCOMPARE(Child<QGroupBox>(*window, "Frame1").title(), " 7 words found");
     QCOMPARE(StatusText(*window), " 7 words found out of 9 total words.");
 
-    // Switching points off with score order re-sorts alphabetically, scores shown.
-    score.setChecked(true);
-    Child<QCheckBox>(*window, "chkUsepoints").setChecked(false);
-    QVERIFY(alpha.isChecked());
-    QCOMPARE(ListedItems(*window).first(), "a 1");
-
     // A smaller search shows only its own rows.
     FindWords(*window, "at");
     length.setChecked(true);
@@ -304,15 +289,18 @@ void Form1SearchTest::pointSchemesScoreTheNextSearch() {
 void Form1SearchTest::switchingPointsOffAndOn() {
     ProgramDirectory dir;
     FakePlatform platform(dir.path());
-    auto window = StartProgram(platform);
+    auto window = StartWithShortWords(platform);
     Child<QRadioButton>(*window, "optPoints2").setChecked(true);
     Child<QRadioButton>(*window, "optScore").setChecked(true);
+    FindWords(*window, "at");
     auto& usePoints = Child<QCheckBox>(*window, "chkUsepoints");
     EnableRecorder recorder(*window, kPointControls);
 
+    // Off with score order: greyed in order, and re-sorted alphabetically with scores.
     usePoints.setChecked(false);
     QCOMPARE(recorder.changes, Changes(kPointControls, "off"));
     QVERIFY(Child<QRadioButton>(*window, "optAlpha").isChecked());
+    QCOMPARE(ListedItems(*window), (QStringList{"a 1", "at 2"}));
     QCOMPARE(window->state().UsepointsState, 2);
 
     recorder.changes.clear();

@@ -66,6 +66,8 @@ void Form1StartupTest::missingSettingsGiveTheDesignedState() {
     QCOMPARE(Child<QLabel>(*window->loader(), "Label1").text(), "Loading Standard Dictionary");
     QCOMPARE(Child<QLabel>(*window->loader(), "Label2").text(), "Please wait...");
     QCOMPARE(window->state().wordList->WordCount(), 0); // nothing loads before the timer
+    QCOMPARE(Child<QTimer>(*window, "tmrAddwordstodb").interval(), 101);
+    QCOMPARE(window->loader()->ontopTimer().interval(), 10);
 
     QTRY_VERIFY(window->state().StartupDone);
     QVERIFY(!window->loader()->isVisible());
@@ -83,6 +85,19 @@ void Form1StartupTest::missingSettingsGiveTheDesignedState() {
     QCOMPARE(window->state().wordList->WordCount(), kStandardWords.size());
     QCOMPARE(StatusText(*window), "Please enter letters to begin search");
     QVERIFY(platform.messages.empty());
+
+    const QStringList focusOrder = {"txtWord",    "cmdStart",   "cmdClear",      "optAlpha",
+                                    "optLength",  "optScore",   "txtMinletters", "txtMaxletters",
+                                    "chkNomax",   "chkAnagram", "optStandard",   "optExtended",
+                                    "lstWords",   "cmdNote1",   "chkUsepoints",  "cmdNote2",
+                                    "optPoints1", "cmdDict",    "cmdThes",       "optPoints2",
+                                    "optPoints3", "optPoints4"};
+    QStringList chain;
+    QWidget* first = &Child<QWidget>(*window, "txtWord");
+    for (QWidget* w = first; chain.size() < focusOrder.size(); w = w->nextInFocusChain())
+        if (focusOrder.contains(w->objectName()))
+            chain << w->objectName();
+    QCOMPARE(chain, focusOrder);
 }
 
 void Form1StartupTest::eachFieldSetsItsControl_data() {
