@@ -236,9 +236,12 @@ TEST(WordListLoading, LineEndsAndLastLines) {
 
 TEST(Capacity, LongListKeepsItsFirstWordsAndCountsTheRest) {
     std::string file;
-    for (int i = 0; i < kWordListCapacity + 38; ++i)
+    for (int i = 0; i < kWordListCapacity; ++i)
         file += "w" + std::to_string(1000000 + i) + "\r\n";
-    const WordList list = LoadWordList(file);
+    EXPECT_EQ(LoadWordList(file).DroppedWords(), 0); // full, and nothing after the last line end
+    for (int i = 0; i < 37; ++i)
+        file += "x\r\n";
+    const WordList list = LoadWordList(file + "y"); // the last line has no line end
     EXPECT_EQ(list.WordCount(), 265062);
     EXPECT_EQ(list.DroppedWords(), 38);
     EXPECT_EQ(list[265061], "w1265061");
