@@ -73,8 +73,7 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::ostream&
     }
     auto list = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
     if (list->DroppedWords() > 0)
-        err << "anagrove-find: only the first " << kWordListCapacity << " words of " << path
-            << " were loaded; " << list->DroppedWords() << " more were left out\n";
+        err << "anagrove-find: " << LeftOutWordsText(path, list->DroppedWords()) << '\n';
 
     SearchOutcome outcome =
         RunSearch(request, std::get<SearchLimits>(limits), list, std::get<LetterPoints>(points));

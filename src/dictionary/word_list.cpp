@@ -19,6 +19,11 @@ const char* LoadingStatusText(DictionaryKind kind) {
                                             : "Loading extended dictionary... please wait";
 }
 
+std::string LeftOutWordsText(const std::string& path, std::int64_t dropped) {
+    return "Only the first " + std::to_string(kWordListCapacity) + " words of " + path +
+           " were loaded; " + std::to_string(dropped) + " more were left out.";
+}
+
 namespace {
 
 // The bit of each byte that is a letter a-z or A-Z; 0 for every other byte.

@@ -45,6 +45,8 @@ std::optional<QString> Form1::LoadWordList(DictionaryKind kind, bool chosenByUse
     state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
     state_.DictionaryReady = true;
     setStatusText(kReadyStatusText);
+    if (const std::int64_t dropped = state_.wordList->DroppedWords(); dropped > 0)
+        return QString::fromStdString(LeftOutWordsText(path, dropped));
     return std::nullopt;
 }
 
