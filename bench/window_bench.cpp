@@ -1,0 +1,136 @@
+// A whole "Find Words" in the real main window, offscreen: from the click to
+// the filled, painted result list. Run from the build's bin directory, where
+// the word lists lie:  anagrove-window-bench --benchmark_repetitions=5
+
+#include "form1.h"
+#include "platform.h"
+#include "reference/literal_search.h"
+
+#include "app/program_directory.h"
+#include "dictionary/whole_file.h"
+#include "points/letter_points.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListView>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <memory>
+
+namespace {
+
+using namespace anagrove;
+
+// The desktop, without message boxes or a browser; the settings go to a
+// temporary folder and name the extended list.
+class BenchPlatform final : public ui::Platform {
+  public:
+    BenchPlatform() {
+        std::ofstream(settingsPath().toStdString(), std::ios::binary)
+            << R"("alpha","2","8","1","1","extended","true","scrabble")"
+            << "\r\n";
+    }
+    [[nodiscard]] QString programDirectory() const override {
+        return QString::fromStdString(ExecutableDirectory());
+    }
+    [[nodiscard]] QString settingsPath() const override { return settings_.filePath("data.dat"); }
+    void showMessage(QWidget*, const QString&, const QString&, ui::MessageIcon) override {}
+    void openDocument(const QString&, std::function<void(ui::OpenResult)>) override {}
+    void endProgram() override {}
+
+  private:
+    QTemporaryDir settings_;
+};
+
+// The main window after its start-up load.
+struct Window {
+    BenchPlatform platform;
+    ui::Form1 form{platform};
+
+    Window() {
+        form.show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!form.state().StartupDone && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (!form.state().StartupDone)
+            throw std::runtime_error("the start-up load did not finish");
+    }
+    template <class T> T* control(const char* name) { return form.findChild<T*>(name); }
+};
+
+Window& TheWindow() {
+    static Window window;
+    return window;
+}
+
+// Types the letters, sets the options as a user would, then measures the
+// click of "Find Words" up to the painted list.
+void FindWords(benchmark::State& state, const char* letters, bool nomax, const char* order) {
+    Window& w = TheWindow();
+    w.control<QLineEdit>("txtWord")->setText(letters);
+    w.control<QCheckBox>("chkNomax")->setChecked(nomax);
+    w.control<QRadioButton>(order)->setChecked(true);
+    QListView* list = w.control<QListView>("lstWords");
+    QAbstractButton* findWords = w.control<QAbstractButton>("cmdStart");
+    for (auto _ : state) {
+        findWords->click();
+        list->viewport()->repaint();
+        QApplication::processEvents();
+    }
+    state.counters["items"] = list->model()->rowCount();
+}
+
+// The literal search and sort of the same letters, and the item texts made
+// for every row, as a list that holds one text per item would need them.
+void FindWordsLiteral(benchmark::State& state, const char* letters, int order) {
+    static const std::vector<std::string> words = [] {
+        FileText file =
+            ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
+        return literal::CutLines(file.text);
+    }();
+    for (auto _ : state) {
+        literal::Found found = literal::findwords(letters, literal::Limits{2, 8, false, false},
+                                                  words, PresetTable(PointScheme::scrabble));
+        literal::SortByOption(found.rows, order);
+        QStringList items;
+        for (const auto& row : found.rows)
+            items << QString::fromLatin1(row.word + " (" + row.score + ")");
+        benchmark::DoNotOptimize(items);
+    }
+}
+
+BENCHMARK_CAPTURE(FindWords, retains_alpha, "retains*", false, "optAlpha")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, retains_score, "retains*", false, "optScore")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, retains_length, "retains*", false, "optLength")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWordsLiteral, retains_alpha, "retains*", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWordsLiteral, retains_score, "retains*", 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWordsLiteral, retains_length, "retains*", 3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, ten_blanks_nomax_alpha, "**********", true, "optAlpha")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, ten_blanks_nomax_score, "**********", true, "optScore")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, ten_blanks_nomax_length, "**********", true, "optLength")
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
