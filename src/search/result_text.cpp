@@ -48,8 +48,8 @@ std::string FoundStatusText(const FoundWords& found, std::int32_t wordCount) {
     std::string text = CountText(found.FoundCount()) + " words found out of" +
                        CountText(wordCount) + " total words.";
     if (found.Truncated())
-        text += " Only the first" + CountText(found.FoundCount()) + " of" +
-                CountText(found.matched) + " matching words are listed.";
+        text += " (the first" + CountText(found.FoundCount()) + " of" + CountText(found.matched) +
+                " matches)";
     return text;
 }
 
