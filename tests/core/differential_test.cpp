@@ -16,35 +16,24 @@ using namespace anagrove;
 using testing_support::SameTable;
 using testing_support::TextTableOf;
 
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-
-struct BothLists {
-    std::shared_ptr<const WordList> program;
-    std::vector<std::string> words;
-};
-
-BothLists LoadBoth(std::string_view fileText) {
-    return {std::make_shared<const WordList>(LoadWordList(fileText)), literal::CutLines(fileText)};
-}
-
 std::mt19937 rng(2024);
 
 int Pick(int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
 }
-
 template <class T, std::size_t N> T PickOf(const T (&choices)[N]) {
     return choices[static_cast<std::size_t>(Pick(0, static_cast<int>(N) - 1))];
 }
 
+// A preset, small values that tie often, values near the 32-bit ends, or any.
 LetterPoints RandomPoints() {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max(), kMin = -kMax - 1;
     const int kind = Pick(0, 3);
     if (kind == 0)
         return PresetTable(
             PickOf({PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo}));
     LetterPoints points{};
-    for (auto& v : points) // small values tie often; the others need 64-bit sums
+    for (auto& v : points)
         v = kind == 1   ? Pick(-3, 12)
             : kind == 2 ? (Pick(0, 1) ? kMax - Pick(0, 3) : kMin + Pick(0, 3))
                         : Pick(kMin, kMax);
@@ -70,18 +59,19 @@ std::string RandomRack(const std::vector<std::string>& words, bool adversarial) 
 }
 
 // One search on both sides, then a chain of re-sorts, comparing the whole table
-// each time. Adversarial searches also take limits around long words.
-void CompareSearches(const BothLists& list, bool adversarial) {
-    literal::Limits limits;
-    limits.minimum = adversarial && Pick(0, 3) == 0 ? PickOf({61.5, 62.0, 63.0, 64.0, 65.0})
-                                                    : PickOf({-1.0, 0.0, 1.0, 2.0, 2.5, 3.0, 4.75});
-    limits.maximum = adversarial && Pick(0, 3) == 0 ? PickOf({62.0, 62.5, 63.0, 64.0, 100.0})
-                                                    : PickOf({0.0, 1.5, 3.0, 4.5, 6.0, 8.0});
-    limits.nomax = Pick(0, 5) == 0;
-    limits.anagram = Pick(0, 6) == 0;
-    const std::string rack = RandomRack(list.words, adversarial);
+// each time. Adversarial searches also take limits around 63 letters, where the
+// program's long words begin.
+void CompareSearches(const std::shared_ptr<const WordList>& list,
+                     const std::vector<std::string>& words, bool adversarial) {
+    const bool longWords = adversarial && Pick(0, 3) == 0;
+    literal::Limits limits{longWords ? PickOf({61.5, 62.0, 63.0, 64.0, 65.0})
+                                     : PickOf({-1.0, 0.0, 1.0, 2.0, 2.5, 3.0, 4.75}),
+                           longWords ? PickOf({62.0, 62.5, 63.0, 64.0, 100.0})
+                                     : PickOf({0.0, 1.5, 3.0, 4.5, 6.0, 8.0}),
+                           Pick(0, 5) == 0, Pick(0, 6) == 0};
+    const std::string rack = RandomRack(words, adversarial);
     if (const auto blanks = std::count(rack.begin(), rack.end(), '*'); !adversarial && blanks > 1) {
-        limits.nomax = false; // keep the tables of the big lists to some thousand rows
+        limits.nomax = false; // keep the tables of the shipped lists to some thousand rows
         limits.maximum = std::min(limits.maximum, blanks > 3 ? 3.0 : 6.0);
     }
     const SearchRequest request{rack,
@@ -92,39 +82,39 @@ void CompareSearches(const BothLists& list, bool adversarial) {
                                 static_cast<SortMode>(Pick(1, 3)),
                                 true};
     const LetterPoints points = RandomPoints();
-    SCOPED_TRACE("rack \"" + request.letters + "\" min " + request.minimumText + " max " +
+    SCOPED_TRACE("rack \"" + rack + "\" min " + request.minimumText + " max " +
                  request.maximumText + (limits.nomax ? " nomax" : "") +
                  (limits.anagram ? " anagram" : "") + " A=" + std::to_string(points[0]) +
                  " order " + std::to_string(static_cast<int>(request.mode)));
 
     const auto programLimits = std::get<SearchLimits>(ReadSearchLimits(request));
-    literal::Found expected = literal::findwords(request.letters, limits, list.words, points);
-    const FoundWords inListOrder = findwords(request.letters, programLimits, list.program, points);
-    ASSERT_EQ(inListOrder.matched, expected.matched);
-    ASSERT_TRUE(SameTable(TextTableOf(inListOrder), expected.rows));
-    if (expected.rows.size() > 3000) // the literal sort is quadratic on rows in order
+    literal::Found expected = literal::findwords(rack, limits, words, points);
+    SearchOutcome outcome = RunSearch(request, programLimits, list, points);
+    ASSERT_EQ(outcome.found.matched, expected.matched);
+    if (expected.rows.size() > 3000) { // the literal sort is quadratic on rows in order
+        ASSERT_TRUE(
+            SameTable(TextTableOf(findwords(rack, programLimits, list, points)), expected.rows));
         return;
-
-    SearchOutcome outcome = RunSearch(request, programLimits, list.program, points);
-    literal::SortByOption(expected.rows, static_cast<int>(request.mode));
-    ASSERT_TRUE(SameTable(TextTableOf(outcome.found), expected.rows));
-    for (int step = 0; step < 3; ++step) {
-        const auto mode = static_cast<SortMode>(Pick(1, 3));
-        (void)Resort(outcome.found, mode);
+    }
+    for (int step = 0; step < 4; ++step) { // the search's order, then three re-sorts
+        const auto mode = step == 0 ? request.mode : static_cast<SortMode>(Pick(1, 3));
+        if (step > 0)
+            (void)Resort(outcome.found, mode);
         literal::SortByOption(expected.rows, static_cast<int>(mode));
         ASSERT_TRUE(SameTable(TextTableOf(outcome.found), expected.rows))
-            << "after re-sort " << step << " by option " << static_cast<int>(mode);
+            << "step " << step << ", order " << static_cast<int>(mode);
     }
 }
 
 TEST(Differential, AdversarialListsAndRacks) {
-    const char* pieces[] = {"a",  "e",   "t",   "s",   "T",    "E",    "A",   "'",   "-",
-                            " ",  "q",   "z",   "x",   "\xe9", "\xff", "tea", "eat", "\t",
-                            "\r", "ATE", "eee", "eEe", "SSSS", "tet",  "zaq"};
+    const std::string_view pieces[] = {"a",    "e",    "t",   "s",   "T",      "E",   "A",
+                                       "'",    "-",    " ",   "q",   "z",      "x",   "\xe9",
+                                       "\xff", "tea",  "eat", "\t",  "\r",     "ATE", "eee",
+                                       "eEe",  "SSSS", "tet", "zaq", {"\0", 1}};
     for (int n = 0; n < 200; ++n) {
         std::string file; // up to some hundreds of words, so that word sets span several blocks
         for (int line = Pick(0, 1) ? Pick(0, 20) : Pick(60, 300); line > 0; --line) {
-            // Mostly short words, some around 63 characters, where long words begin.
+            // Mostly short words, some around 63 characters.
             for (int k = Pick(0, 9) == 0 ? Pick(25, 40) : Pick(0, 5); k > 0; --k)
                 file += PickOf(pieces);
             if (line > 1 || Pick(0, 1) == 1) // sometimes no line end after the last line
@@ -132,26 +122,29 @@ TEST(Differential, AdversarialListsAndRacks) {
         }
         if (Pick(0, 3) == 0) // duplicates
             file += file;
-        const BothLists list = LoadBoth(file);
-        ASSERT_EQ(list.program->WordCount(), static_cast<std::int32_t>(list.words.size()));
-        for (std::int32_t i = 0; i < list.program->WordCount(); ++i)
-            ASSERT_EQ((*list.program)[i], list.words[static_cast<std::size_t>(i)]);
+        const auto list = std::make_shared<const WordList>(LoadWordList(file));
+        const std::vector<std::string> words = literal::CutLines(file);
+        ASSERT_EQ(list->WordCount(), static_cast<std::int32_t>(words.size()));
+        for (std::int32_t i = 0; i < list->WordCount(); ++i)
+            ASSERT_EQ((*list)[i], words[static_cast<std::size_t>(i)]);
         for (int search = 0; search < 6; ++search)
-            CompareSearches(list, true);
+            CompareSearches(list, words, true);
     }
 }
 
 TEST(Differential, ShippedListsOnRandomRacks) {
     for (const char* name : {"standard.txt", "extended.txt"}) {
-        const BothLists list =
-            LoadBoth(testing_support::FileBytes(std::string(ANAGROVE_BIN_DIR) + "/" + name));
-        ASSERT_GT(list.words.size(), 100000u) << name;
+        std::string file = testing_support::FileBytes(std::string(ANAGROVE_BIN_DIR) + "/" + name);
+        const std::vector<std::string> words = literal::CutLines(file);
+        ASSERT_GT(words.size(), 100000u) << name;
+        const auto list = std::make_shared<const WordList>(TakeWordList(std::move(file)));
         for (int n = 0; n < 150; ++n)
-            CompareSearches(list, false);
+            CompareSearches(list, words, false);
     }
 }
 
-// The sorts alone, on tables whose keys tie often, never, or come in order.
+// The sorts alone, both directions, on part or all of tables whose keys tie
+// often, never, or come in order.
 TEST(Differential, SortsOnRandomTables) {
     std::vector<std::string> words(400);
     for (auto& w : words)

@@ -1,50 +1,39 @@
 #include "reference/literal_search.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace literal {
 
 namespace {
 
 constexpr std::string_view kTestOrder = "aeioustcdnprfgbhjklmvwxyzq";
-static_assert(kTestOrder.size() == 26);
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The number of a key text: blanks skipped, an optional minus sign, digits.
-std::int64_t NumberOfText(const std::string& text) {
-    std::size_t p = text.find_first_not_of(' ');
-    if (p == std::string::npos)
-        return 0;
-    const bool negative = text[p] == '-';
-    std::int64_t n = 0;
-    for (p += negative ? 1 : 0; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
-        n = n * 10 + (text[p] - '0');
-    return negative ? -n : n;
-}
-
+// Scores and lengths compare as the numbers of their texts (" 7" is 7); words
+// compare by their bytes as unsigned codes, a proper prefix first.
 int CompareNumbers(const std::string& a, const std::string& b) {
-    const std::int64_t x = NumberOfText(a), y = NumberOfText(b);
+    const long long x = std::stoll(a), y = std::stoll(b);
     return x < y ? -1 : x > y ? 1 : 0;
 }
-
-// Character codes one by one; a proper prefix sorts first.
 int CompareWords(const std::string& a, const std::string& b) {
-    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k)
-        if (a[k] != b[k])
-            return static_cast<unsigned char>(a[k]) < static_cast<unsigned char>(b[k]) ? -1 : 1;
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
 }
-
-using Compare = int (*)(const std::string&, const std::string&);
 
 // The one quicksort of the three routines, step by step.
 void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::string TextRow::*field,
-                 Compare compare) {
+                 int (*compare)(const std::string&, const std::string&)) {
     auto row = [&arr](std::int32_t r) -> TextRow& { return arr.at(static_cast<std::size_t>(r)); };
     auto key = [&](std::int32_t r) -> const std::string& { return row(r).*field; };
+    auto before = [&](std::int32_t r, const std::string& v) { // key(r) stops the i scan
+        return descending ? compare(key(r), v) <= 0 : compare(key(r), v) >= 0;
+    };
+    auto after = [&](std::int32_t r, const std::string& v) { // key(r) stops the j scan
+        return descending ? compare(key(r), v) >= 0 : compare(key(r), v) <= 0;
+    };
     std::array<std::int32_t, 33> lowRow{}, highRow{};
     std::int16_t top = 1;
     std::int32_t L = 0, R = numEls;
@@ -57,14 +46,11 @@ void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::stri
             do {
                 do
                     ++i;
-                while (!(descending ? compare(key(i), v) <= 0 : compare(key(i), v) >= 0));
+                while (!before(i, v));
                 do
                     --j;
-                while (
-                    !(j == L || (descending ? compare(key(j), v) >= 0 : compare(key(j), v) <= 0)));
-                TextRow held = row(i);
-                row(i) = row(j);
-                row(j) = held;
+                while (!(j == L || after(j, v)));
+                std::swap(row(i), row(j));
             } while (!(j <= i));
             TextRow aside = row(j);
             row(j) = row(i);
@@ -72,13 +58,14 @@ void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::stri
             row(R) = aside;
             if (++top > 32)
                 throw std::logic_error("pending-range stack exhausted");
+            const auto t = static_cast<std::size_t>(top);
             if (i - L > R - i) {
-                lowRow[static_cast<std::size_t>(top)] = L;
-                highRow[static_cast<std::size_t>(top)] = i - 1;
+                lowRow[t] = L;
+                highRow[t] = i - 1;
                 L = i + 1;
             } else {
-                lowRow[static_cast<std::size_t>(top)] = i + 1;
-                highRow[static_cast<std::size_t>(top)] = R;
+                lowRow[t] = i + 1;
+                highRow[t] = R;
                 R = i - 1;
             }
         } else {
@@ -95,14 +82,11 @@ void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::stri
 std::int32_t CharCount(std::string_view OrigString, std::string_view Chars, bool CaseSensitive) {
     if (OrigString.empty())
         return 0;
-    const auto n = static_cast<std::int64_t>(OrigString.size());
-    const auto k = static_cast<std::int64_t>(Chars.size());
     std::int32_t count = 0;
-    for (std::int64_t p = 1; p <= n - k + 1; ++p) {
+    for (std::size_t p = 0; p + Chars.size() <= OrigString.size(); ++p) {
         bool equal = true;
-        for (std::int64_t q = 0; q < k; ++q) {
-            const char a = OrigString[static_cast<std::size_t>(p - 1 + q)];
-            const char b = Chars[static_cast<std::size_t>(q)];
+        for (std::size_t q = 0; q < Chars.size(); ++q) {
+            const char a = OrigString[p + q], b = Chars[q];
             equal = equal && (CaseSensitive ? a == b : Lower(a) == Lower(b));
         }
         count += equal ? 1 : 0;
@@ -120,8 +104,7 @@ std::vector<std::string> CutLines(std::string_view fileText) {
         }
         if (!piece.empty() && piece.back() == '\r')
             piece.pop_back();
-        lines.push_back(piece);
-        piece.clear();
+        lines.push_back(std::exchange(piece, {}));
     }
     if (!piece.empty())
         lines.push_back(piece);
@@ -134,10 +117,8 @@ Found findwords(std::string_view letters, const Limits& limits,
     std::array<std::int32_t, 26> LetterCount{};
     for (char x = 'a'; x <= 'z'; ++x)
         LetterCount[static_cast<std::size_t>(x - 'a')] = CharCount(letters, std::string(1, x));
-
     Found found;
     for (const std::string& w : WordList) {
-        std::int64_t WordScore = 0;
         std::int32_t BlankCount = CharCount(letters, "*");
         const auto L = static_cast<double>(w.size());
         if (!limits.anagram && limits.minimum > L)
@@ -160,13 +141,13 @@ Found findwords(std::string_view letters, const Limits& limits,
         }
         if (rejected)
             continue;
+        std::int64_t WordScore = 0;
         for (char x = 'a'; x <= 'z'; ++x)
             WordScore += std::int64_t{LetterPoints[static_cast<std::size_t>(x - 'a')]} *
                          CharCount(w, std::string(1, x));
         ++found.matched;
         if (found.rows.size() < static_cast<std::size_t>(kTableRows))
-            found.rows.push_back(
-                TextRow{w, std::to_string(WordScore), " " + std::to_string(w.size())});
+            found.rows.push_back({w, std::to_string(WordScore), " " + std::to_string(w.size())});
     }
     return found;
 }
@@ -174,11 +155,9 @@ Found findwords(std::string_view letters, const Limits& limits,
 void QuickSort(TextTable& arr, std::int32_t numEls, bool descending) {
     QuickSortOn(arr, numEls, descending, &TextRow::word, CompareWords);
 }
-
 void QuickSort2(TextTable& arr, std::int32_t numEls, bool descending) {
     QuickSortOn(arr, numEls, descending, &TextRow::score, CompareNumbers);
 }
-
 void QuickSort3(TextTable& arr, std::int32_t numEls, bool descending) {
     QuickSortOn(arr, numEls, descending, &TextRow::length, CompareNumbers);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A plain, literal rendering of the search and the three sorts, kept only for
-// the tests: it follows the written steps one by one over rows of three texts,
-// trading speed for obviousness. It shares no code with the program.
+// A plain, literal rendering of the search and the three sorts, kept for the
+// tests and the benchmarks: it follows the written steps one by one over rows of
+// three texts, trading speed for obviousness. It shares no code with the program.
 
 #include <array>
 #include <cstdint>
