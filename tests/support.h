@@ -28,15 +28,14 @@ inline literal::TextTable TextTableOf(const anagrove::FoundWords& found) {
 // Equal tables, or the first row where they part.
 inline ::testing::AssertionResult SameTable(const literal::TextTable& actual,
                                             const literal::TextTable& expected) {
-    for (std::size_t r = 0; r < actual.size() && r < expected.size(); ++r)
-        if (!(actual[r] == expected[r]))
+    auto text = [](const literal::TextTable& t, std::size_t r) {
+        return r < t.size() ? t[r].word + "|" + t[r].score + "|" + t[r].length : "no row";
+    };
+    for (std::size_t r = 0; r < std::max(actual.size(), expected.size()); ++r)
+        if (text(actual, r) != text(expected, r))
             return ::testing::AssertionFailure()
-                   << "row " << r << ": [" << actual[r].word << "|" << actual[r].score << "|"
-                   << actual[r].length << "] where [" << expected[r].word << "|"
-                   << expected[r].score << "|" << expected[r].length << "] was expected";
-    if (actual.size() != expected.size())
-        return ::testing::AssertionFailure()
-               << actual.size() << " rows where " << expected.size() << " were expected";
+                   << "row " << r << ": " << text(actual, r) << " where " << text(expected, r)
+                   << " was expected";
     return ::testing::AssertionSuccess();
 }
 
@@ -45,11 +44,7 @@ inline std::string FileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline std::string TestData(const std::string& name) {
-    return std::string(ANAGROVE_TEST_DATA) + "/" + name;
-}
-
-// anagrove-find run in-process beside the built shipped lists.
+// anagrove-find run in-process, finding the shipped lists beside the built programs.
 struct FindRun {
     int status = -1;
     std::string out, err;
@@ -60,13 +55,10 @@ inline FindRun Find(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-// A fresh directory under the temporary directory, removed with everything in it.
+// A fresh directory for the files of one test, removed with them.
 struct ScratchDir {
-    std::filesystem::path path;
-    ScratchDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "anagrove-XXXXXX");
-        path = ::mkdtemp(pattern.data());
-    }
+    std::string pattern = std::filesystem::temp_directory_path() / "anagrove-XXXXXX";
+    std::filesystem::path path = ::mkdtemp(pattern.data()) ? pattern : "/nonexistent";
     ~ScratchDir() { std::filesystem::remove_all(path); }
     std::string File(const std::string& name, const std::string& bytes) const {
         std::ofstream(path / name, std::ios::binary) << bytes;

@@ -1,6 +1,6 @@
 #include "reference/literal_search.h"
 
-#include <stdexcept>
+#include <algorithm>
 #include <utility>
 
 namespace literal {
@@ -14,65 +14,49 @@ char Lower(char c) {
 }
 
 // Scores and lengths compare as the numbers of their texts (" 7" is 7); words
-// compare by their bytes as unsigned codes, a proper prefix first.
+// by their bytes as unsigned codes, a proper prefix first.
 int CompareNumbers(const std::string& a, const std::string& b) {
     const long long x = std::stoll(a), y = std::stoll(b);
     return x < y ? -1 : x > y ? 1 : 0;
 }
 int CompareWords(const std::string& a, const std::string& b) {
-    return a.compare(b);
+    const int c = a.compare(b);
+    return (c > 0) - (c < 0);
 }
 
-// The one quicksort of the three routines, step by step.
-void QuickSortOn(TextTable& arr, std::int32_t numEls, bool descending, std::string TextRow::*field,
+// The one quicksort of the three routines: the partition step by step. The
+// pending ranges never overlap, so the order they are taken in changes nothing;
+// the shorter part is sorted first, which keeps the nesting shallow.
+void QuickSortOn(TextTable& arr, std::int32_t L, std::int32_t R, bool descending,
+                 std::string TextRow::*field,
                  int (*compare)(const std::string&, const std::string&)) {
     auto row = [&arr](std::int32_t r) -> TextRow& { return arr.at(static_cast<std::size_t>(r)); };
-    auto key = [&](std::int32_t r) -> const std::string& { return row(r).*field; };
-    auto before = [&](std::int32_t r, const std::string& v) { // key(r) stops the i scan
-        return descending ? compare(key(r), v) <= 0 : compare(key(r), v) >= 0;
+    // Whether row r's key against the pivot key v stops the i scan (sign 1) or the j scan (-1).
+    auto stops = [&](std::int32_t r, const std::string& v, int sign) {
+        return sign * (descending ? -1 : 1) * compare(row(r).*field, v) >= 0;
     };
-    auto after = [&](std::int32_t r, const std::string& v) { // key(r) stops the j scan
-        return descending ? compare(key(r), v) >= 0 : compare(key(r), v) <= 0;
-    };
-    std::array<std::int32_t, 33> lowRow{}, highRow{};
-    std::int16_t top = 1;
-    std::int32_t L = 0, R = numEls;
-    lowRow[1] = L;
-    highRow[1] = R;
-    for (;;) {
-        if (R > L) {
-            const std::string v = key(R);
-            std::int32_t i = L - 1, j = R;
-            do {
-                do
-                    ++i;
-                while (!before(i, v));
-                do
-                    --j;
-                while (!(j == L || after(j, v)));
-                std::swap(row(i), row(j));
-            } while (!(j <= i));
-            TextRow aside = row(j);
-            row(j) = row(i);
-            row(i) = row(R);
-            row(R) = aside;
-            if (++top > 32)
-                throw std::logic_error("pending-range stack exhausted");
-            const auto t = static_cast<std::size_t>(top);
-            if (i - L > R - i) {
-                lowRow[t] = L;
-                highRow[t] = i - 1;
-                L = i + 1;
-            } else {
-                lowRow[t] = i + 1;
-                highRow[t] = R;
-                R = i - 1;
-            }
+    while (R > L) {
+        const std::string v = row(R).*field;
+        std::int32_t i = L - 1, j = R;
+        do {
+            do
+                ++i;
+            while (!stops(i, v, 1));
+            do
+                --j;
+            while (!(j == L || stops(j, v, -1)));
+            std::swap(row(i), row(j));
+        } while (!(j <= i));
+        TextRow aside = row(j);
+        row(j) = row(i);
+        row(i) = row(R);
+        row(R) = aside;
+        if (i - L > R - i) {
+            QuickSortOn(arr, i + 1, R, descending, field, compare);
+            R = i - 1;
         } else {
-            L = lowRow[static_cast<std::size_t>(top)];
-            R = highRow[static_cast<std::size_t>(top)];
-            if (--top == 0)
-                return;
+            QuickSortOn(arr, L, i - 1, descending, field, compare);
+            L = i + 1;
         }
     }
 }
@@ -96,18 +80,13 @@ std::int32_t CharCount(std::string_view OrigString, std::string_view Chars, bool
 
 std::vector<std::string> CutLines(std::string_view fileText) {
     std::vector<std::string> lines;
-    std::string piece;
-    for (char c : fileText) {
-        if (c != '\n') {
-            piece += c;
-            continue;
-        }
-        if (!piece.empty() && piece.back() == '\r')
-            piece.pop_back();
-        lines.push_back(std::exchange(piece, {}));
+    for (std::size_t start = 0, end; start < fileText.size(); start = end + 1) {
+        end = std::min(fileText.find('\n', start), fileText.size());
+        std::string_view line = fileText.substr(start, end - start);
+        if (end < fileText.size() && line.ends_with('\r'))
+            line.remove_suffix(1); // the CR of a CR LF line end
+        lines.emplace_back(line);
     }
-    if (!piece.empty())
-        lines.push_back(piece);
     return lines;
 }
 
@@ -153,23 +132,20 @@ Found findwords(std::string_view letters, const Limits& limits,
 }
 
 void QuickSort(TextTable& arr, std::int32_t numEls, bool descending) {
-    QuickSortOn(arr, numEls, descending, &TextRow::word, CompareWords);
+    QuickSortOn(arr, 0, numEls, descending, &TextRow::word, CompareWords);
 }
 void QuickSort2(TextTable& arr, std::int32_t numEls, bool descending) {
-    QuickSortOn(arr, numEls, descending, &TextRow::score, CompareNumbers);
+    QuickSortOn(arr, 0, numEls, descending, &TextRow::score, CompareNumbers);
 }
 void QuickSort3(TextTable& arr, std::int32_t numEls, bool descending) {
-    QuickSortOn(arr, numEls, descending, &TextRow::length, CompareNumbers);
+    QuickSortOn(arr, 0, numEls, descending, &TextRow::length, CompareNumbers);
 }
 
 void SortByOption(TextTable& arr, int sortOption) {
-    const auto numEls = static_cast<std::int32_t>(arr.size()) - 1;
-    if (sortOption == 1)
-        QuickSort(arr, numEls, false);
-    else if (sortOption == 2)
-        QuickSort2(arr, numEls, true);
-    else
-        QuickSort3(arr, numEls, true);
+    (sortOption == 1 ? QuickSort
+     : sortOption == 2
+         ? QuickSort2
+         : QuickSort3)(arr, static_cast<std::int32_t>(arr.size()) - 1, sortOption != 1);
 }
 
 } // namespace literal

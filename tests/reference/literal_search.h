@@ -1,7 +1,7 @@
 #pragma once
-// A plain, literal rendering of the search and the three sorts, kept for the
-// tests and the benchmarks: it follows the written steps one by one over rows of
-// three texts, trading speed for obviousness. It shares no code with the program.
+// A plain, literal rendering of the search and the three sorts for the tests and
+// the benchmarks: the written steps one by one over rows of three texts, trading
+// speed for obviousness. It shares no code with the program.
 
 #include <array>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 namespace literal {
 
-// A row of the result table: the word, the score text ("-3") and the length text (" 7").
+// A result row: the word, the score text ("-3") and the length text (" 7").
 struct TextRow {
     std::string word, score, length;
     bool operator==(const TextRow&) const = default;

@@ -1,7 +1,9 @@
 // The search and the sorts against the literal rendering of their steps, on
-// random racks, limits, letter values and word lists.
+// random racks, limits, letter values and word lists; the worked examples of the
+// scores, the sorts and the result texts (those of the search are anagrove-find's).
 
 #include "points/letter_points.h"
+#include "search/letter_score.h"
 #include "search/search_request.h"
 #include "support.h"
 
@@ -9,6 +11,7 @@
 
 #include <limits>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -17,6 +20,10 @@ using testing_support::SameTable;
 using testing_support::TextTableOf;
 
 std::mt19937 rng(2024);
+void (*const kSorts[])(std::vector<FoundRow>&, std::int32_t, bool) = {QuickSort, QuickSort2,
+                                                                      QuickSort3};
+void (*const kLiteralSorts[])(literal::TextTable&, std::int32_t, bool) = {
+    literal::QuickSort, literal::QuickSort2, literal::QuickSort3};
 
 int Pick(int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
@@ -58,7 +65,7 @@ std::string RandomRack(const std::vector<std::string>& words, bool adversarial) 
     return rack.empty() ? "*" : rack;
 }
 
-// One search on both sides, then a chain of re-sorts, comparing the whole table
+// One search on both sides, then a chain of sorts, comparing the whole table
 // each time. Adversarial searches also take limits around 63 letters, where the
 // program's long words begin.
 void CompareSearches(const std::shared_ptr<const WordList>& list,
@@ -74,18 +81,14 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
         limits.nomax = false; // keep the tables of the shipped lists to some thousand rows
         limits.maximum = std::min(limits.maximum, blanks > 3 ? 3.0 : 6.0);
     }
-    const SearchRequest request{rack,
-                                std::to_string(limits.minimum),
-                                std::to_string(limits.maximum),
-                                limits.nomax,
-                                limits.anagram,
-                                static_cast<SortMode>(Pick(1, 3)),
-                                true};
+    const auto mode = static_cast<SortMode>(Pick(1, 3));
+    const SearchRequest request(rack, std::to_string(limits.minimum),
+                                std::to_string(limits.maximum), limits.nomax, limits.anagram, mode);
     const LetterPoints points = RandomPoints();
     SCOPED_TRACE("rack \"" + rack + "\" min " + request.minimumText + " max " +
                  request.maximumText + (limits.nomax ? " nomax" : "") +
                  (limits.anagram ? " anagram" : "") + " A=" + std::to_string(points[0]) +
-                 " order " + std::to_string(static_cast<int>(request.mode)));
+                 " order " + std::to_string(int(mode)));
 
     const auto programLimits = std::get<SearchLimits>(ReadSearchLimits(request));
     literal::Found expected = literal::findwords(rack, limits, words, points);
@@ -96,13 +99,19 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
             SameTable(TextTableOf(findwords(rack, programLimits, list, points)), expected.rows));
         return;
     }
-    for (int step = 0; step < 4; ++step) { // the search's order, then three re-sorts
-        const auto mode = step == 0 ? request.mode : static_cast<SortMode>(Pick(1, 3));
-        if (step > 0)
-            (void)Resort(outcome.found, mode);
-        literal::SortByOption(expected.rows, static_cast<int>(mode));
+    literal::SortByOption(expected.rows, static_cast<int>(request.mode));
+    ASSERT_TRUE(SameTable(TextTableOf(outcome.found), expected.rows)) << "in the search's order";
+    // Then the three routines on what the search left, in either direction and
+    // on part or all of the rows: tables in order, reversed, or tied.
+    for (int step = 0; step < 3; ++step) {
+        const int routine = Pick(0, 2);
+        const bool descending = Pick(0, 1) == 1;
+        const auto numEls = static_cast<std::int32_t>(Pick(-1, int(expected.rows.size()) - 1));
+        kSorts[routine](outcome.found.rows, numEls, descending);
+        kLiteralSorts[routine](expected.rows, numEls, descending);
         ASSERT_TRUE(SameTable(TextTableOf(outcome.found), expected.rows))
-            << "step " << step << ", order " << static_cast<int>(mode);
+            << "after routine " << routine + 1 << (descending ? " descending" : " ascending")
+            << " to row " << numEls;
     }
 }
 
@@ -143,48 +152,53 @@ TEST(Differential, ShippedListsOnRandomRacks) {
     }
 }
 
-// The sorts alone, both directions, on part or all of tables whose keys tie
-// often, never, or come in order.
-TEST(Differential, SortsOnRandomTables) {
-    std::vector<std::string> words(400);
-    for (auto& w : words)
-        for (int k = Pick(0, 3); k > 0; --k)
-            w += PickOf({'a', 'b', 'B', '\xe9', ' '});
-    for (int n = 0; n < 600; ++n) {
-        const int size = PickOf({0, 1, 2, 3, 5, 8, 20, 60, 300, 1500});
-        const int kind = Pick(0, 3); // ties, all different, ascending, descending
-        const int routine = Pick(1, 3);
-        std::vector<FoundRow> table(static_cast<std::size_t>(size));
-        for (int r = 0; r < size; ++r) {
-            FoundRow& row = table[static_cast<std::size_t>(r)];
-            row.word = words[static_cast<std::size_t>(Pick(0, 399))];
-            row.score = kind == 0   ? Pick(-2, 3)
-                        : kind == 1 ? std::int64_t{r} * 7919 % 10007 - 5000
-                        : kind == 2 ? r / Pick(1, 3)
-                                    : -r;
-            row.score *= Pick(0, 9) == 0 ? std::int64_t{1} << 33 : 1;
-            row.length = kind == 1 ? r : Pick(0, 4);
-            if (routine == 1) { // equal words make identical rows, as in a search
-                row.score = static_cast<std::int64_t>(row.word.size()) * 3;
-                row.length = static_cast<std::int32_t>(row.word.size());
-            }
+TEST(SearchExamples, WordScoresUnderEachPreset) {
+    const std::tuple<const char*, PointScheme, std::int64_t> rows[] = {
+        {"quiz", PointScheme::scrabble, 22},  {"QuIz", PointScheme::scrabble, 22},
+        {"fix", PointScheme::scrabble, 13},   {"qu-i'z\xe9", PointScheme::scrabble, 22},
+        {"quiz", PointScheme::literati, 12},  {"cdmpvw", PointScheme::literati, 13},
+        {"quiz", PointScheme::wordmojo, 120}, {"ghln", PointScheme::wordmojo, 100},
+    };
+    for (const auto& [word, scheme, score] : rows)
+        EXPECT_EQ(WordScore(word, PresetTable(scheme)), score) << word << " " << int(scheme);
+}
+
+// Rows given as "word:key", the key both score and length.
+TEST(SortExamples, TiesFallWhereTheStepsPutThem) {
+    const std::string seven = "a:1 at:2 ate:3 eat:3 eta:3 tae:3 tea:3";
+    const std::tuple<const char*, int, std::string, std::string> rows[] = {
+        // name, routine, rows, words sorted (descending but for routine 1)
+        {"two_equal_scores", 2, "b:1 a:1", "a b"},
+        {"three_equal_scores", 2, "x:2 y:2 z:2", "y z x"},
+        {"seven_alpha", 1, seven, "a at ate eat eta tae tea"},
+        {"seven_score", 2, seven, "eta eat tae tea ate at a"},
+        {"seven_length", 3, seven, "eta eat tae tea ate at a"},
+        {"five_score", 2, "dog:5 cat:5 emu:5 ox:9 bee:5", "ox emu bee cat dog"},
+        {"five_length", 3, "dog:3 cat:3 emu:3 ox:2 bee:3", "emu bee cat dog ox"},
+        {"scores_as_numbers", 2, "m:-3 z:0 t:12 n:9", "t n z m"},
+        {"bytes_above_127_last", 1, "\xe9:0 z:0 Z:0", "Z z \xe9"},
+    };
+    for (const auto& [name, routine, given, sorted] : rows) {
+        std::vector<std::string> words(8); // the rows' words live here
+        std::vector<FoundRow> table;
+        std::istringstream in(given);
+        for (std::string item; in >> item;) {
+            words[table.size()] = item.substr(0, item.find(':'));
+            const auto key = std::stoll(item.substr(item.find(':') + 1));
+            table.push_back({words[table.size()], 0, std::int32_t(key), key});
         }
-        std::shuffle(table.begin(), table.begin() + (kind < 2 ? size : 0), rng);
-        const auto numEls = static_cast<std::int32_t>(size > 0 ? Pick(-1, size - 1) : -1);
-        const bool descending = Pick(0, 1) == 1;
-        FoundWords program{nullptr, table, size};
-        literal::TextTable expected = TextTableOf(program);
-        SCOPED_TRACE("routine " + std::to_string(routine) + " kind " + std::to_string(kind) +
-                     " rows " + std::to_string(size) + " numEls " + std::to_string(numEls) +
-                     (descending ? " descending" : " ascending"));
-        (routine == 1   ? QuickSort
-         : routine == 2 ? QuickSort2
-                        : QuickSort3)(program.rows, numEls, descending);
-        (routine == 1   ? literal::QuickSort
-         : routine == 2 ? literal::QuickSort2
-                        : literal::QuickSort3)(expected, numEls, descending);
-        ASSERT_TRUE(SameTable(TextTableOf(program), expected));
+        kSorts[routine - 1](table, std::int32_t(table.size()) - 1, routine != 1);
+        std::string result;
+        for (const FoundRow& r : table)
+            result += (result.empty() ? "" : " ") + std::string(r.word);
+        EXPECT_EQ(result, sorted) << name;
     }
+}
+
+TEST(SearchExamples, CaptionAndStatusTexts) {
+    const FoundWords twelve{nullptr, std::vector<FoundRow>(12), 12};
+    EXPECT_EQ(FoundCaptionText(twelve), " 12 words found");
+    EXPECT_EQ(FoundStatusText(twelve, 80000), " 12 words found out of 80000 total words.");
 }
 
 } // namespace
