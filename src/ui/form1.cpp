@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -73,6 +74,7 @@ Form1::Form1(Platform& platform) : QWidget(nullptr), platform_(platform) {
     createStatusBar();
     createTimers();
     connectHandlers();
+    createKeyboard();
     setFocusOrder();
     Form_Load();
 }
@@ -248,6 +250,11 @@ void Form1::setFocusOrder() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == optPoints4 && event->type() == QEvent::MouseButtonDblClick)
         optPoints4_DblClick();
+    if (watched == lstWords && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copySelectedWord(); // the word alone, where the list would copy the whole item
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -94,6 +94,7 @@ class Form1 final : public QWidget {
     void createStatusBar();
     void createTimers();
     void connectHandlers();
+    void createKeyboard();
     void setFocusOrder();
 
     void applyStartupSettings();
@@ -104,6 +105,7 @@ class Form1 final : public QWidget {
                                                       bool chosenByUser = false);
     void resortShown(SortMode mode);
     void lookUp(const char* prefix);
+    void copySelectedWord();
     void OpenWebAddress(const QString& address);
     void LaunchDocument(QWidget* owner, const QString& document);
     void showMessage(const QString& text);

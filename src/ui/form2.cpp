@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "accelerator.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
 #include "platform.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <variant>
 
@@ -39,6 +41,7 @@ Form2::Form2(ProgramState& state, Platform& platform, QWidget* mainWindow)
     createFrame();
     createLetterGrid();
     createButtons();
+    createKeyboard();
     setFocusOrder();
     Form_Load();
 }
@@ -80,6 +83,17 @@ void Form2::createButtons() {
     cmdCancel->setObjectName("cmdCancel");
     PlaceAt(*cmdCancel, tw, 3420, 6480, 2400, 495);
     connect(cmdCancel, &QPushButton::clicked, this, &Form2::cmdCancel_Click);
+}
+
+void Form2::createKeyboard() {
+    // Enter in a letter box sets the values, as in a dialog; Escape cancels.
+    cmdSet->setDefault(true);
+    for (QLineEdit* box : letterBoxes_)
+        connect(box, &QLineEdit::returnPressed, cmdSet, &QPushButton::click);
+    AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+S")), *cmdSet);
+    AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+C")), *cmdCancel);
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, cmdCancel, &QPushButton::click);
 }
 
 void Form2::setFocusOrder() {

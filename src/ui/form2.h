@@ -35,6 +35,7 @@ class Form2 final : public QWidget {
     void createFrame();
     void createLetterGrid();
     void createButtons();
+    void createKeyboard();
     void setFocusOrder();
     void returnToMainWindow();
 
