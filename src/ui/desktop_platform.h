@@ -9,8 +9,8 @@ namespace anagrove::ui {
 class DesktopPlatform final : public Platform {
   public:
     [[nodiscard]] QString programDirectory() const override;
-    // data.dat beside the program, or in the user's configuration folder when
-    // the program's directory cannot be written (an installed copy).
+    // data.dat beside the program; in the user's configuration folder for an
+    // installed copy, or when the program's directory cannot be written.
     [[nodiscard]] QString settingsPath() const override;
     void showMessage(QWidget* owner, const QString& title, const QString& text,
                      MessageIcon icon) override;

@@ -4,10 +4,14 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("anagrove");
+    // The desktop entry and the icon that an installed copy brings along.
+    QGuiApplication::setDesktopFileName("org.anagrove.Anagrove");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.anagrove.Anagrove"));
     anagrove::ui::DesktopPlatform platform;
     anagrove::ui::Form1 window(platform);
     window.show();
