@@ -6,12 +6,13 @@ set(ANAGROVE_MAINTAINER "The Anagrove developers <anagrove@users.noreply.invalid
 set(CPACK_PACKAGE_NAME anagrove)
 set(CPACK_PACKAGE_VENDOR "The Anagrove developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word finder for letter-tile word games")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Anagrove lists every word of an English word list that can be laid with the letter tiles "
-    "you hold, blank tiles included, within word-length limits or as exact anagrams. Words are "
-    "scored with the letter values of popular tile games or with values of your own and sorted "
-    "alphabetically, by score or by length; a selected word opens in an online dictionary or "
-    "thesaurus. The package also holds anagrove-find, the same search from a terminal.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Anagrove lists every word of an English word list that can be laid with the"
+  "letter tiles you hold, blank tiles included, within word-length limits or as"
+  "exact anagrams. Words are scored with the letter values of popular tile games"
+  "or with values of your own and sorted alphabetically, by score or by length;"
+  "a selected word opens in an online dictionary or thesaurus."
+  "The package also holds anagrove-find, the same search from a terminal.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY anagrove)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -23,13 +24,15 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ANAGROVE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries that the programs link come from dpkg-shlibdeps. Qt finds its
-# windowing plug-ins at run time, so they are named here; xdg-utils opens the
-# lookups in the browser, and the windows are laid out for Liberation Sans.
+# The libraries that the programs link come from dpkg-shlibdeps. Qt loads its
+# windowing plug-ins at run time, so they are named here, and so is a font of
+# Arial's widths, which the fixed layout is made for (the wider default sans
+# font would clip captions). xdg-utils opens the lookups in the browser.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET anagrove)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation2 | fonts-liberation")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation | fonts-urw-base35")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 endif()
 
 include(CPack)

@@ -33,7 +33,7 @@ dpkg-deb -f "$deb" Package Version Architecture Section Maintainer Depends Recom
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"
 dpkg-deb -f "$deb" Maintainer | grep -q '^[^<]\+ <[^>]\+@[^>]\+>$' || fail "no maintainer"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
     echo "$depends" | grep -q "\(^\|, \)$package\( \|,\|$\)" || fail "Depends lacks $package"
 done
 
