@@ -36,7 +36,7 @@ TEST(FindCommand, WorkedExamples) {
         {"--anagram tea*", "teas (4)|teat (4)|", "2/14"},
         {"--min 2.5 --max 4.5 teas*",
          "ate (3)|eat (3)|eta (3)|set (3)|tae (3)|tea (3)|teas (4)|teat (4)|tee (3)|", "9/14"},
-        {"--min 4 --max 1 --no-max tea*", "teas (4)|teat (4)|", "2/14"},
+        {"--min 4 --max x --no-max tea*", "teas (4)|teat (4)|", "2/14"},
         {"--min 3 --max 2 tea", "", "0/14"},
         {"--min 4 --max 8 QUI*", "quiz (22)|", "1/14"},
         {"--min 1 --no-points fix", "fix |", "1/14"},
