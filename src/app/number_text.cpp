@@ -54,6 +54,35 @@ bool IsDecimalSyntax(std::string_view text) {
     return i == text.size();
 }
 
+// For a number out of the range of a double, whether it is too small rather
+// than too large: its first significant digit stands below the decimal point.
+bool TooSmallForDouble(std::string_view text) {
+    std::size_t i = text.front() == '-' ? 1 : 0;
+    long long place = 0; // the power of ten of the first significant digit, plus one
+    bool significant = false;
+    for (bool fraction = false; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        if (text[i] == '.') {
+            fraction = true;
+        } else if (!significant && text[i] == '0') {
+            place -= fraction ? 1 : 0;
+        } else if (!significant) {
+            significant = true;
+            place += fraction ? 0 : 1;
+        } else if (!fraction) {
+            ++place;
+        }
+    }
+    long long exponent = 0;
+    if (i < text.size()) {
+        bool negative = text[i + 1] == '-';
+        for (std::size_t k = i + 1; k < text.size(); ++k)
+            if (IsDigit(text[k]) && exponent < 100000)
+                exponent = exponent * 10 + (text[k] - '0');
+        exponent = negative ? -exponent : exponent;
+    }
+    return place + exponent <= 0;
+}
+
 } // namespace
 
 std::string ScoreText(std::int64_t n) {
@@ -75,6 +104,8 @@ std::optional<double> ParseDecimal(std::string_view text) {
         text.remove_prefix(1);
     double value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range && TooSmallForDouble(text))
+        return text.front() == '-' ? -0.0 : 0.0;
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

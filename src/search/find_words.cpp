@@ -103,16 +103,6 @@ class MaskPoints {
     std::array<std::array<std::int64_t, kPartSize>, 3> sums_;
 };
 
-// Scores by byte, so that scoring a word is one table look-up per character.
-std::array<std::int64_t, 256> PointsByByte(const LetterPoints& points) {
-    std::array<std::int64_t, 256> table{};
-    for (std::size_t x = 0; x < 26; ++x) {
-        table['a' + x] = points[x];
-        table['A' + x] = points[x];
-    }
-    return table;
-}
-
 // Marks the words of a list that pass one search's tests.
 class Matcher {
   public:
@@ -269,7 +259,6 @@ FoundWords findwords(std::string_view letters, const SearchLimits& limits,
 
     // The matches in list order, each scored from its letter masks, or from
     // its text when it uses a letter four times or more.
-    const auto pointsByByte = PointsByByte(points);
     const MaskPoints maskPoints(points);
     const std::uint32_t* signatures = list->Signatures().data();
     const std::uint64_t* repeats = list->Repeats().data();
@@ -284,8 +273,7 @@ FoundWords findwords(std::string_view letters, const SearchLimits& limits,
             const auto twice = static_cast<std::uint32_t>(repeat);
             std::int64_t score = 0;
             if (twice & kFourTimes) {
-                for (char c : word)
-                    score += pointsByByte[static_cast<unsigned char>(c)];
+                score = WordScore(word, points);
             } else {
                 score = maskPoints(signatures[i] & kLetterBits) + maskPoints(twice) +
                         maskPoints(static_cast<std::uint32_t>(repeat >> 32));

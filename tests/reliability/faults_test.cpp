@@ -217,6 +217,8 @@ TEST(SearchInput, LimitTexts) {
                                       {"+4", 4.0},
                                       {"-0", 0.0},
                                       {"1e1", 10.0},
+                                      {"1e-400", 0.0},
+                                      {"-0.5e-330", 0.0},
                                       {"99999999999", 99999999999.0}}) {
         const auto limits = std::get<SearchLimits>(ReadSearchLimits({"tea", text, text}));
         EXPECT_TRUE(limits.minimum == value && limits.maximum == value) << text;
