@@ -16,6 +16,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace anagrove;
 using namespace anagrove::ui;
 using namespace anagrove::ui::test;
