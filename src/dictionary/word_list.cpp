@@ -1,5 +1,6 @@
 #include "dictionary/word_list.h"
 
+#include "dictionary/letter_profile.h"
 #include "dictionary/whole_file.h"
 
 #include <algorithm>
@@ -26,33 +27,6 @@ std::string LeftOutWordsText(const std::string& path, std::int64_t dropped) {
 
 namespace {
 
-// The bit of each byte that is a letter a-z or A-Z; 0 for every other byte.
-constexpr std::array<std::uint32_t, 256> kLetterBit = [] {
-    std::array<std::uint32_t, 256> bits{};
-    for (unsigned x = 0; x < 26; ++x) {
-        bits['a' + x] = 1u << x;
-        bits['A' + x] = 1u << x;
-    }
-    return bits;
-}();
-
-// Builds a LetterProfile one character at a time.
-struct ProfileBuilder {
-    std::uint32_t once = 0, twice = 0, thrice = 0, more = 0;
-
-    void Add(unsigned char c) {
-        const std::uint32_t bit = kLetterBit[c];
-        more |= thrice & bit;
-        thrice |= twice & bit;
-        twice |= once & bit;
-        once |= bit;
-    }
-    LetterProfile Finish(std::size_t length) const {
-        const auto len = static_cast<std::uint32_t>(std::min<std::size_t>(length, kLongWord));
-        return LetterProfile{once | (len << 26), twice | (more != 0 ? kFourTimes : 0u), thrice};
-    }
-};
-
 // Whether a sorts before b in byte order. Words of a sorted list share long
 // beginnings, so they are compared eight bytes at a time.
 bool ByteLess(std::string_view a, std::string_view b) {
@@ -63,8 +37,14 @@ bool ByteLess(std::string_view a, std::string_view b) {
         std::uint64_t y = 0;
         std::memcpy(&x, a.data() + p, 8);
         std::memcpy(&y, b.data() + p, 8);
-        if (x != y)
-            break;
+        if (x != y) {
+            // The first byte that differs (the lowest, in memory order).
+            p += static_cast<std::size_t>(std::endian::native == std::endian::little
+                                              ? std::countr_zero(x ^ y)
+                                              : std::countl_zero(x ^ y)) /
+                 8;
+            return static_cast<unsigned char>(a[p]) < static_cast<unsigned char>(b[p]);
+        }
     }
     while (p < n && a[p] == b[p])
         ++p;
@@ -94,13 +74,6 @@ std::vector<std::uint32_t> ByteOrderRanks(const WordList& list) {
 
 } // namespace
 
-LetterProfile ProfileOf(std::string_view word) {
-    ProfileBuilder builder;
-    for (char c : word)
-        builder.Add(static_cast<unsigned char>(c));
-    return builder.Finish(word.size());
-}
-
 WordList TakeWordList(std::string&& fileText) {
     WordList list;
     // Word offsets are 32-bit; files are never larger than that.
@@ -126,11 +99,8 @@ WordList TakeWordList(std::string&& fileText) {
         const std::size_t next =
             lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
         const std::size_t end = (lf && next > begin && text[next - 1] == '\r') ? next - 1 : next;
-        ProfileBuilder profile;
-        for (std::size_t k = begin; k < end; ++k)
-            profile.Add(static_cast<unsigned char>(text[k]));
         // The last line may have no line end.
-        const LetterProfile p = profile.Finish(end - begin);
+        const LetterProfile p = ProfileOf(text.substr(begin, end - begin));
         if (words == room)
             makeRoom(room = std::min<std::size_t>(room * 2, kWordListCapacity));
         list.begins_[words] = static_cast<std::uint32_t>(begin);
@@ -151,45 +121,14 @@ WordList TakeWordList(std::string&& fileText) {
     return list;
 }
 
-namespace {
-
-// Transposes a 32 x 32 bit matrix: afterwards bit c of row r is what bit
-// (31 - r) of row (31 - c) was.
-void Transpose32(std::array<std::uint32_t, 32>& rows) {
-    std::uint32_t mask = 0x0000FFFF;
-    for (unsigned width = 16; width != 0; width >>= 1, mask ^= mask << width) {
-        for (unsigned k = 0; k < 32; k = (k + width + 1) & ~width) {
-            const std::uint32_t t = (rows[k] ^ (rows[k + width] >> width)) & mask;
-            rows[k] ^= t;
-            rows[k + width] ^= t << width;
-        }
-    }
-}
-
-} // namespace
-
 void WordList::MarkLettersAndLengths() {
     const std::size_t blocks = Blocks();
-    const std::size_t count = signatures_.size();
     letterWords_.assign(26 * blocks, 0);
+    MarkLetterSets(signatures_, blocks, letterWords_.data());
     lengthWords_.assign((kLongWord + 1) * blocks, 0);
-    for (std::size_t block = 0; block < blocks; ++block) {
-        // The signatures of 32 words at a time, turned so that row 31 - x
-        // holds which of the words use letter x.
-        for (std::size_t half = 0; half < 2; ++half) {
-            const std::size_t first = block * 64 + half * 32;
-            std::array<std::uint32_t, 32> rows{};
-            for (std::size_t r = 0; r < 32; ++r)
-                rows[r] = first + 31 - r < count ? signatures_[first + 31 - r] & kLetterBits : 0;
-            Transpose32(rows);
-            for (std::size_t x = 0; x < 26; ++x)
-                letterWords_[x * blocks + block] |= std::uint64_t{rows[31 - x]} << (half * 32);
-        }
-        const std::size_t end = std::min(count, (block + 1) * 64);
-        for (std::size_t i = block * 64; i < end; ++i)
-            lengthWords_[SignatureLength(signatures_[i]) * blocks + block] |= std::uint64_t{1}
-                                                                              << (i % 64);
-    }
+    for (std::size_t i = 0; i < signatures_.size(); ++i)
+        lengthWords_[SignatureLength(signatures_[i]) * blocks + i / 64] |= std::uint64_t{1}
+                                                                           << (i % 64);
 }
 
 WordList LoadWordList(std::string_view fileText) {
