@@ -1,120 +1,63 @@
 #!/bin/bash
-# Starts the real program under Xvfb with a window manager, from another
-# working directory, with a prepared data.dat; checks that its list loaded (no
-# message window beside the main one), presses F1 and checks which help page
-# the desktop was asked to open, closes the window as a user would, and checks
-# the settings file it writes back.
-# Usage: smoke.sh BIN_DIR             a copy of the build's bin directory, which
-#                                     keeps data.dat and the help page beside it
-#        smoke.sh BIN_DIR --installed BIN_DIR's program in place, an installed
-#                                     copy: data.dat in the user's configuration
-#                                     folder, the help page in ../share/anagrove
-# Exit 77 (skipped) when the X tools are missing.
+# The real program under Xvfb and openbox, started from another directory with
+# a prepared data.dat: no message comes up beside its window, F1 hands the help
+# page to the desktop, closing the window as a user does ends the program, and
+# data.dat is written back as read. Exit 77 (skipped) without the X tools.
+# Usage: smoke.sh BIN_DIR [--installed]   (installed: used in place, with its
+#        data.dat in the user's configuration folder)
 set -u
-
-bin_dir=${1:?usage: smoke.sh BIN_DIR [--installed]}
-mode=${2:-}
 for tool in xvfb-run openbox wmctrl xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
+    command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 77; }
 done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/cwd" "$work/fakebin"
-if [ "$mode" = --installed ]; then
-    bin=$(cd "$bin_dir" && pwd)
-    export XDG_CONFIG_HOME="$work/config"
-    settings_dir="$XDG_CONFIG_HOME/anagrove"
-    help_page=$(cd "$bin/../share/anagrove" && pwd)/anagrove-help.html
-    mkdir -p "$settings_dir"
+export WORK BIN PATH
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+mkdir -p "$WORK/cwd" "$WORK/fake" "$WORK/config/anagrove"
+if [ "${2:-}" = --installed ]; then
+    BIN=$(cd "$1" && pwd) settings=$WORK/config/anagrove/data.dat
+    help=$(cd "$BIN/../share/anagrove" && pwd)/anagrove-help.html
+    export XDG_CONFIG_HOME=$WORK/config
 else
-    cp -r "$bin_dir" "$work/bin"
-    bin="$work/bin"
-    settings_dir="$bin"
-    help_page="$bin/anagrove-help.html"
+    cp -r "$1" "$WORK/bin"
+    BIN=$WORK/bin settings=$WORK/bin/data.dat help=$WORK/bin/anagrove-help.html
 fi
-settings="$settings_dir/data.dat"
-printf '"sideways","3","7","2","1","extended","true","literati"' >"$settings"
-for i in $(seq 26); do printf ',"%s"' " $i" >>"$settings"; done
-printf '\r\n' >>"$settings"
+printf '"sideways","3","7","2","1","extended","true","literati"%s\r\n' \
+    "$(for i in $(seq 26); do printf ',"%s"' " $i"; done)" >"$settings"
 expected=$(sed 's/"sideways"/"alpha"/' "$settings")
-
 # The desktop's handlers, recorded instead of run.
-printf '#!/bin/sh\necho browser.desktop\n' >"$work/fakebin/xdg-mime"
-printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/opened" >"$work/fakebin/xdg-open"
-chmod +x "$work/fakebin/"*
-export PATH="$work/fakebin:$PATH"
+printf '#!/bin/sh\necho browser.desktop\n' >"$WORK/fake/xdg-mime"
+# shellcheck disable=SC2016 # expanded when the fake runs
+printf '#!/bin/sh\necho "$1" >>"$WORK/opened"\n' >"$WORK/fake/xdg-open"
+chmod +x "$WORK/fake/"*
+PATH=$WORK/fake:$PATH
 
-cat >"$work/session.sh" <<'SESSION'
+cat >"$WORK/session" <<'SESSION'
 #!/bin/bash
-bin=$1 work=$2
+within() { for _ in $(seq 100); do "$@" 2>/dev/null && return; sleep 0.1; done; false; }
+windows() { wmctrl -l | grep -c ' Anagrove$'; }
+shown() { [ "$(windows)" -ge 1 ]; }
+ended() { ! kill -0 "$program"; }
 openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 50); do
-    wmctrl -m >/dev/null 2>&1 && break # the window manager is up
-    sleep 0.1
-done
-cd "$work/cwd" && "$bin/anagrove" >"$work/program.log" 2>&1 &
+within wmctrl -m >/dev/null
+cd "$WORK/cwd" && "$BIN/anagrove" >"$WORK/log" 2>&1 &
 program=$!
-fail() {
-    echo "$1"
-    kill "$program" "$wm"
-    exit 1
-}
-windows() { wmctrl -l 2>/dev/null | grep -c ' Anagrove$'; }
-for _ in $(seq 100); do
-    [ "$(windows)" -ge 1 ] && break
-    sleep 0.1
-done
-[ "$(windows)" -ge 1 ] || fail "the window did not appear"
+within shown || { echo "the window did not appear"; exit 1; }
 sleep 1 # the start-up load
-[ "$(windows)" -eq 1 ] || fail "a message window came up beside the main window"
-wmctrl -a Anagrove && sleep 0.3 && xdotool key F1
-for _ in $(seq 50); do
-    [ -s "$work/opened" ] && break
-    sleep 0.1
-done
+[ "$(windows)" -eq 1 ] || { echo "a message came up beside the main window"; exit 1; }
+wmctrl -a Anagrove && sleep 0.3 && xdotool key F1 && within test -s "$WORK/opened"
 wmctrl -c Anagrove
-for _ in $(seq 100); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the program did not end when its window was closed"
+within ended || { echo "the program did not end when its window was closed"; exit 1; }
 wait "$program"
-status=$?
-kill "$wm"
-exit $status
 SESSION
-chmod +x "$work/session.sh"
-
-# xvfb-run -a takes the first free display from -n on, and two runs at once can
-# take the same one: each run starts its search elsewhere.
-display=$((100 + $$ % 800))
-if ! xvfb-run -a -n $display -s '-screen 0 1280x1024x24' "$work/session.sh" "$bin" "$work"; then
-    echo "the session failed"
-    cat "$work/program.log"
-    exit 1
-fi
+chmod +x "$WORK/session"
+# Each run looks for a free display from its own start, so that two at once do
+# not take the same one.
+xvfb-run -a -n $((100 + $$ % 800)) -s '-screen 0 1280x1024x24' "$WORK/session" ||
+    { echo "the session failed"; cat "$WORK/log"; exit 1; }
 
 status=0
-actual=$(cat "$settings")
-if [ "$actual" != "$expected" ]; then
-    echo "$settings was not written back as read:"
-    echo "expected: $expected"
-    echo "actual:   $actual"
-    status=1
-fi
-if [ "$mode" = --installed ] && [ -e "$bin/data.dat" ]; then
-    echo "an installed copy wrote data.dat beside itself"
-    status=1
-fi
-opened=$(cat "$work/opened" 2>/dev/null)
-if [ "$opened" != "file://$help_page" ]; then
-    echo "F1 opened '$opened', not file://$help_page"
-    status=1
-fi
-[ $status -eq 0 ] && echo "settings written back in $settings_dir; help page $help_page"
+[ "$(cat "$settings")" = "$expected" ] || { echo "$settings not written back"; status=1; }
+[ -e "$BIN/data.dat" ] && [ "${2:-}" ] && { echo "data.dat written beside the program"; status=1; }
+opened=$(cat "$WORK/opened" 2>/dev/null)
+[ "$opened" = "file://$help" ] || { echo "F1 opened '$opened', not $help"; status=1; }
 exit $status

@@ -1,96 +1,132 @@
 #pragma once
-// What the window tests share: a recording platform, a fresh program directory
-// with tiny word lists, and a started main window.
+// What the window tests share: a program directory with two tiny word lists, a
+// platform that records instead of acting, and the main window started on them.
 
 #include "form1.h"
 #include "platform.h"
 
-#include <QStringList>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
-#include <vector>
 
 namespace anagrove::ui::test {
 
-struct RecordedMessage {
-    QString title;
-    QString text;
-    MessageIcon icon;
-    QStringList visibleWindows; // objectNames of the windows shown meanwhile
+struct FakePlatform final : Platform {
+    QString directory, settings = QDir(directory).filePath("data.dat");
+    OpenResult answer;    // what the shell answers
+    QStringList messages; // each shown: the title, (!) for a warning, the text
+    QStringList opened;   // every address handed to the shell
+    int ends = 0;         // how often the program was ended
+
+    explicit FakePlatform(QString dir) : directory(std::move(dir)) {}
+    QString programDirectory() const override { return directory; }
+    QString settingsPath() const override { return settings; }
+    void showMessage(QWidget*, const QString& title, const QString& text,
+                     MessageIcon icon) override {
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "Form3" && window->isVisible())
+                messages << "(under the loading window)";
+        messages << title + (icon == MessageIcon::warning ? " (!): " : ": ") + text;
+    }
+    void openDocument(const QString& address, std::function<void(OpenResult)> done) override {
+        opened << address;
+        done(answer);
+    }
+    void endProgram() override { ++ends; }
 };
 
-class FakePlatform final : public Platform {
-  public:
-    explicit FakePlatform(QString directory) : directory_(std::move(directory)) {}
+// Searching "tea" finds a, at, ate, eat, eta, tae, tea in the standard list,
+// each letter one Scrabble point; the extended list adds teas.
+inline const QStringList kStandard = QString("a at ate eat eta tae tea quiz zebra").split(' ');
+inline const QStringList kExtended = kStandard + QStringList{"teas", "qi", "za"};
+// The designed initial option fields, and the same with words from one letter up.
+inline const QStringList kInitial = {"alpha", "2", "8", "1", "1", "standard", "true", "scrabble"};
+inline const QStringList kShortWords = QStringList(kInitial).replaceInStrings("2", "1");
 
-    [[nodiscard]] QString programDirectory() const override { return directory_; }
-    [[nodiscard]] QString settingsPath() const override;
-    void showMessage(QWidget* owner, const QString& title, const QString& text,
-                     MessageIcon icon) override;
-    void openDocument(const QString& address, std::function<void(OpenResult)> done) override;
-    void endProgram() override { ++endCount; }
+// The settings line of eight option fields and up to 26 custom values.
+inline QByteArray SettingsLine(QStringList fields, const QStringList& custom = {}) {
+    for (int i = 0; i < 26; ++i)
+        fields << custom.value(i);
+    return "\"" + fields.join("\",\"").toLatin1() + "\"\r\n";
+}
 
-    QString settingsPathOverride;          // when set, the settings live here
-    OpenResult nextOpenResult;             // what the shell answers
-    std::vector<RecordedMessage> messages; // every message shown, in order
-    QStringList openedAddresses;           // every address handed to the shell
-    int endCount = 0;                      // how often the program was ended
-
-  private:
-    QString directory_;
-};
-
-// The words of the two lists. Searching "tea" from length 1 finds in standard
-// a, at, ate, eat, eta, tae, tea (one Scrabble point a letter).
-inline const QStringList kStandardWords = {"a",   "at",  "ate",  "eat",  "eta",
-                                           "tae", "tea", "quiz", "zebra"};
-inline const QStringList kExtendedWords = {"a",    "at",   "ate",   "eat", "eta", "tae",      "tea",
-                                           "teas", "quiz", "zebra", "qi",  "za",  "caf\u00E9"};
-
-// A fresh program directory with both word lists (CR LF line ends) and, when
-// given, a settings file.
-class ProgramDirectory {
-  public:
-    ProgramDirectory();
-    [[nodiscard]] QString path() const { return dir_.path(); }
-    [[nodiscard]] QString filePath(const QString& name) const { return dir_.filePath(name); }
-    void writeFile(const QString& name, const QByteArray& bytes) const;
-    [[nodiscard]] QByteArray readFile(const QString& name) const;
-    // Writes data.dat from the eight option fields and up to 26 custom values.
-    void writeSettings(const QStringList& options, const QStringList& custom = {}) const;
-
-  private:
-    QTemporaryDir dir_;
-};
-
-// The settings line for eight option fields and the custom values, as written.
-[[nodiscard]] QByteArray SettingsLine(const QStringList& options, const QStringList& custom = {});
-
-// The designed initial option fields.
-inline const QStringList kInitialOptions = {"alpha", "2",        "8",    "1",
-                                            "1",     "standard", "true", "scrabble"};
-
-// A main window over the directory, shown; with waitForStartup it returns once
-// the start-up load has finished.
-[[nodiscard]] std::unique_ptr<Form1> StartProgram(FakePlatform& platform,
-                                                  bool waitForStartup = true);
-
-// The child of the window with this objectName, which must exist.
-template <typename Widget> Widget& Child(const QWidget& window, const char* name) {
+template <typename Widget = QWidget> Widget& Child(const QWidget& window, const QString& name) {
     auto* child = window.findChild<Widget*>(name);
     if (!child)
-        qFatal("no control %s", name);
+        qFatal("no control %s", qPrintable(name));
     return *child;
 }
 
-// The texts of the result list, in order.
-[[nodiscard]] QStringList ListedItems(const Form1& window);
-// The status bar's text.
-[[nodiscard]] QString StatusText(const Form1& window);
-// Types letters and presses "Find Words".
-void FindWords(Form1& window, const QString& letters);
-// Selects the list item with this text.
-void SelectItem(Form1& window, const QString& text);
+struct Setup {
+    QStringList options = kShortWords, custom{}; // no options: no settings file
+    bool wait = true;                            // until the start-up load has finished
+    bool standardList = true;                    // whether standard.txt exists
+};
+
+// The main window, shown, over a fresh program directory.
+struct Program {
+    QTemporaryDir dir;
+    FakePlatform platform{dir.path()};
+    std::unique_ptr<Form1> window;
+    QStringList statuses; // every text the status bar has shown
+
+    explicit Program(const Setup& setup = {}) {
+        const auto write = [this](const QString& name, const QByteArray& bytes) {
+            QFile file(dir.filePath(name));
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                qFatal("cannot write %s", qPrintable(name));
+        };
+        write("extended.txt", kExtended.join("\r\n").toLatin1() + "\r\n");
+        if (setup.standardList)
+            write("standard.txt", kStandard.join("\r\n").toLatin1() + "\r\n");
+        if (!setup.options.isEmpty())
+            write("data.dat", SettingsLine(setup.options, setup.custom));
+        window = std::make_unique<Form1>(platform);
+        QObject::connect(&get<QStatusBar>("statusbar"), &QStatusBar::messageChanged,
+                         [this](const QString& text) { statuses << text; });
+        window->show();
+        window->activateWindow(); // as for a user at the keyboard
+        if (!QTest::qWaitForWindowActive(window.get()) ||
+            (setup.wait && !QTest::qWaitFor([this] { return state().StartupDone; })))
+            qFatal("the window did not start");
+    }
+
+    template <typename Widget = QWidget> Widget& get(const QString& name) const {
+        return Child<Widget>(*window, name);
+    }
+    const ProgramState& state() const { return window->state(); }
+    // Checks or unchecks a box, or selects an option, as a click does.
+    void set(const char* name, bool on = true) const {
+        if (auto& button = get<QAbstractButton>(name); button.isChecked() != on)
+            button.click();
+    }
+    void click(const char* name) const { get<QAbstractButton>(name).click(); }
+    void find(const QString& letters) const {
+        get<QLineEdit>("txtWord").setText(letters);
+        click("cmdStart");
+    }
+    // The list's items, joined by "|".
+    QString items() const {
+        const auto* model = get<QListView>("lstWords").model();
+        QStringList texts;
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, 0).data().toString();
+        return texts.join('|');
+    }
+    QString messages() const { return platform.messages.join('\n'); }
+    QString status() const { return get<QStatusBar>("statusbar").currentMessage(); }
+    QByteArray read(const QString& name) const {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
 
 } // namespace anagrove::ui::test
