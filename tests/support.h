@@ -3,9 +3,6 @@
 
 #include "cli/find_command.h"
 #include "reference/literal_search.h"
-#include "search/found_words.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,32 +13,19 @@
 
 namespace testing_support {
 
-// The program's rows as the three texts of each row.
-inline literal::TextTable TextTableOf(const anagrove::FoundWords& found) {
-    literal::TextTable table;
-    for (const auto& row : found.rows)
-        table.push_back(
-            {std::string(row.word), anagrove::ScoreField(row), anagrove::LengthField(row)});
-    return table;
-}
-
-// Equal tables, or the first row where they part.
-inline ::testing::AssertionResult SameTable(const literal::TextTable& actual,
-                                            const literal::TextTable& expected) {
-    auto text = [](const literal::TextTable& t, std::size_t r) {
-        return r < t.size() ? t[r].word + "|" + t[r].score + "|" + t[r].length : "no row";
-    };
-    for (std::size_t r = 0; r < std::max(actual.size(), expected.size()); ++r)
-        if (text(actual, r) != text(expected, r))
-            return ::testing::AssertionFailure()
-                   << "row " << r << ": " << text(actual, r) << " where " << text(expected, r)
-                   << " was expected";
-    return ::testing::AssertionSuccess();
-}
-
-inline std::string FileBytes(const std::string& path) {
+inline std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+// A shipped word list: "standard" or "extended".
+inline std::string Shipped(const std::string& name) {
+    return FileBytes(std::filesystem::path(ANAGROVE_BIN_DIR) / (name + ".txt"));
+}
+
+// The status text after a search, with its line end.
+inline std::string Status(std::size_t found, std::size_t total) {
+    return " " + std::to_string(found) + " words found out of " + std::to_string(total) +
+           " total words.\n";
 }
 
 // anagrove-find run in-process, finding the shipped lists beside the built programs.

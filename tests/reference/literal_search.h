@@ -17,7 +17,6 @@ struct TextRow {
     bool operator==(const TextRow&) const = default;
 };
 using TextTable = std::vector<TextRow>;
-
 inline constexpr std::int32_t kTableRows = 200001;
 
 std::int32_t CharCount(std::string_view OrigString, std::string_view Chars,
@@ -31,22 +30,19 @@ struct Limits {
     double minimum = 2, maximum = 8;
     bool nomax = false, anagram = false;
 };
-
 struct Found {
     TextTable rows;           // at most kTableRows, in list order
     std::int64_t matched = 0; // every accepted word
 };
-
 Found findwords(std::string_view letters, const Limits& limits,
                 const std::vector<std::string>& WordList,
                 const std::array<std::int32_t, 26>& LetterPoints);
 
-// Rows 0 to numEls of arr, by word, by score and by length.
+// Rows 0 to numEls of arr by word, by score and by length; SortByOption sorts
+// the whole table as sort option 1 (by word, ascending), 2 or 3 (descending).
 void QuickSort(TextTable& arr, std::int32_t numEls, bool descending = false);
 void QuickSort2(TextTable& arr, std::int32_t numEls, bool descending = false);
 void QuickSort3(TextTable& arr, std::int32_t numEls, bool descending = false);
-
-// The sort of a sort option: 1 by word ascending, 2 by score, 3 by length descending.
 void SortByOption(TextTable& arr, int sortOption);
 
 } // namespace literal
