@@ -67,9 +67,13 @@ LetterProfile ProfileOf(std::string_view word) {
     }
     const CountMasks masks(count);
     const auto length = static_cast<std::uint32_t>(std::min<std::size_t>(word.size(), kLongWord));
-    return LetterProfile{masks.AtLeast(1) | length << 26,
-                         masks.AtLeast(2) | (masks.AtLeast(4) != 0 ? kFourTimes : 0u),
-                         masks.AtLeast(3)};
+    LetterProfile profile{masks.AtLeast(1) | length << 26, masks.AtLeast(2), 0};
+    if (profile.twice != 0) { // most words use no letter twice
+        profile.thrice = masks.AtLeast(3);
+        if (profile.thrice != 0 && masks.AtLeast(4) != 0)
+            profile.twice |= kFourTimes;
+    }
+    return profile;
 }
 
 void MarkLetterSets(const std::vector<std::uint32_t>& signatures, std::size_t blocks,
