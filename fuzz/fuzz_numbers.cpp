@@ -2,7 +2,7 @@
 // of a number reads back as the same number and the same whole number, and
 // whole numbers stay within the signed 32-bit range.
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 #include <cstdint>
 #include <cstdlib>

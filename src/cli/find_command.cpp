@@ -1,11 +1,11 @@
 #include "cli/find_command.h"
 
-#include "app/latin1.h"
+#include "base/latin1.h"
 #include "app/program_directory.h"
 #include "cli/find_options.h"
 #include "dictionary/whole_file.h"
 #include "points/custom_points.h"
-#include "search/search_request.h"
+#include "app/search_request.h"
 
 #include <array>
 #include <exception>

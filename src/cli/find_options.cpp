@@ -1,6 +1,6 @@
 #include "cli/find_options.h"
 
-#include "app/latin1.h"
+#include "base/latin1.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 // The command line of anagrove-find.
 
 #include "points/letter_points.h"
-#include "sort/quick_sort.h"
+#include "results/sort_mode.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "points/custom_points.h"
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace anagrove {
 

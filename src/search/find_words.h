@@ -3,7 +3,7 @@
 
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
-#include "search/found_words.h"
+#include "results/found_words.h"
 
 #include <array>
 #include <cstdint>

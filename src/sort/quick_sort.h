@@ -1,15 +1,13 @@
 #pragma once
 // The three orders of the result table.
 
-#include "search/found_words.h"
+#include "results/found_words.h"
+#include "results/sort_mode.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace anagrove {
-
-// Which order the results are shown in; the values are those of the sort options.
-enum class SortMode : std::int32_t { alpha = 1, score = 2, length = 3 };
 
 // Each routine orders rows 0 to numEls of arr in place (numEls is an index:
 // -1 sorts nothing). Rows move as a whole.

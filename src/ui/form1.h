@@ -2,9 +2,9 @@
 // The main window: the letters, the search options, the result list, the
 // point schemes and the lookups. It owns the state that the windows share.
 
-#include "app/program_state.h"
 #include "dictionary/word_list.h"
-#include "sort/quick_sort.h"
+#include "program_state.h"
+#include "results/sort_mode.h"
 
 #include <QWidget>
 

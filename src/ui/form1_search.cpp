@@ -4,7 +4,7 @@
 
 #include "latin1_text.h"
 #include "result_list_model.h"
-#include "search/search_request.h"
+#include "app/search_request.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

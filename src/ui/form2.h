@@ -2,7 +2,7 @@
 // The custom point editor: one box per letter for the user's own values. It
 // takes the main window's place while it is open.
 
-#include "app/program_state.h"
+#include "program_state.h"
 
 #include <QWidget>
 

@@ -2,8 +2,8 @@
 // The items of the result list, made from the result table only for the rows
 // that the view asks for.
 
-#include "search/found_words.h"
-#include "search/result_text.h"
+#include "results/found_words.h"
+#include "results/result_text.h"
 
 #include <QAbstractListModel>
 

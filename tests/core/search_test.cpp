@@ -2,7 +2,7 @@
 // random racks, limits, letter values and word lists; the worked examples of the
 // sorts' ties (those of the search are anagrove-find's).
 
-#include "search/search_request.h"
+#include "app/search_request.h"
 #include "support.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "app/settings.h"
 #include "lookup/lookup_address.h"
 #include "points/custom_points.h"
-#include "search/search_request.h"
+#include "app/search_request.h"
 #include "support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "search/found_words.h"
+#include "results/found_words.h"
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace anagrove {
 

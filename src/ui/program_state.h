@@ -4,13 +4,13 @@
 #include "app/settings.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
-#include "search/found_words.h"
+#include "results/found_words.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-namespace anagrove {
+namespace anagrove::ui {
 
 struct ProgramState {
     // The loaded list (its WordCount() is the number of words); empty until the first load.
@@ -32,4 +32,4 @@ struct ProgramState {
     std::string LookupWord;          // the last looked-up word
 };
 
-} // namespace anagrove
+} // namespace anagrove::ui

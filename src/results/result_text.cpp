@@ -1,6 +1,6 @@
-#include "search/result_text.h"
+#include "results/result_text.h"
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace anagrove {
 

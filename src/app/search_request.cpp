@@ -1,6 +1,6 @@
-#include "search/search_request.h"
+#include "app/search_request.h"
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace anagrove {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The texts that show a search's results: list items, the caption and the status.
 
-#include "search/found_words.h"
-#include "sort/quick_sort.h"
+#include "results/found_words.h"
+#include "results/sort_mode.h"
 
 #include <cstdint>
 #include <string>

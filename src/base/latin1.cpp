@@ -1,4 +1,4 @@
-#include "app/latin1.h"
+#include "base/latin1.h"
 
 #include <optional>
 

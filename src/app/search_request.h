@@ -3,8 +3,8 @@
 
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
+#include "results/result_text.h"
 #include "search/find_words.h"
-#include "search/result_text.h"
 #include "sort/quick_sort.h"
 
 #include <memory>

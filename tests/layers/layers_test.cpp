@@ -1,0 +1,145 @@
+// Every #include under src/ must be allowed by src/layers.txt.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Folder -> the folders it may include, in the order of the table's lines.
+struct Layers {
+    std::vector<std::string> order;
+    std::map<std::string, std::set<std::string>> allowed;
+};
+
+Layers ReadLayers(const std::string& table) {
+    Layers layers;
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const auto colon = line.find(':');
+        const std::string folder = line.substr(0, colon);
+        std::istringstream below(colon == std::string::npos ? "" : line.substr(colon + 1));
+        layers.order.push_back(folder);
+        auto& allowed = layers.allowed[folder];
+        for (std::string name; below >> name;)
+            allowed.insert(name);
+    }
+    return layers;
+}
+
+// What an include line names: the folder of a quoted path ("search/x.h"), the
+// including file's own folder for a quoted bare name, "Qt" for a Qt header,
+// nothing for other system headers.
+std::string IncludedFolder(const std::string& line, const std::string& ownFolder) {
+    const auto start = line.find_first_of("\"<");
+    if (start == std::string::npos)
+        return {};
+    const std::string name =
+        line.substr(start + 1, line.find_first_of("\">", start + 1) - start - 1);
+    if (line[start] == '<')
+        return !name.empty() && name[0] == 'Q' ? "Qt" : "";
+    const auto slash = name.find('/');
+    return slash == std::string::npos ? ownFolder : name.substr(0, slash);
+}
+
+// "folder/file: #include ..." for every include the table does not allow.
+// files maps each path below src/ ("search/find_words.cpp") to its text.
+std::vector<std::string> ForbiddenIncludes(const Layers& layers,
+                                           const std::map<std::string, std::string>& files) {
+    std::vector<std::string> forbidden;
+    for (const auto& [path, text] : files) {
+        const std::string folder = path.substr(0, path.find('/'));
+        const auto allowed = layers.allowed.find(folder);
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("#include", 0) != 0)
+                continue;
+            const std::string included = IncludedFolder(line, folder);
+            if (included.empty() || included == folder)
+                continue;
+            if (allowed == layers.allowed.end() || !allowed->second.contains(included))
+                forbidden.push_back(path + ": " + line);
+        }
+    }
+    return forbidden;
+}
+
+std::map<std::string, std::string> SourceFiles(const fs::path& src) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        const auto extension = entry.path().extension();
+        if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp"))
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[fs::relative(entry.path(), src).generic_string()] = {
+            std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    return files;
+}
+
+std::string TableText() {
+    std::ifstream in(fs::path(ANAGROVE_SOURCE_DIR) / "src" / "layers.txt");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Layers, TableNamesOnlyLowerLayers) {
+    const Layers layers = ReadLayers(TableText());
+    ASSERT_GE(layers.order.size(), 8u);
+    std::set<std::string> below{"Qt"};
+    for (const std::string& folder : layers.order) {
+        for (const std::string& used : layers.allowed.at(folder))
+            EXPECT_TRUE(below.contains(used)) << folder << " may include " << used;
+        below.insert(folder);
+    }
+    for (const auto& entry : fs::directory_iterator(fs::path(ANAGROVE_SOURCE_DIR) / "src")) {
+        if (entry.is_directory()) {
+            EXPECT_TRUE(layers.allowed.contains(entry.path().filename().string()))
+                << entry.path().filename() << " has no line";
+        }
+    }
+}
+
+TEST(Layers, EveryIncludeUnderSrcIsAllowed) {
+    const auto files = SourceFiles(fs::path(ANAGROVE_SOURCE_DIR) / "src");
+    ASSERT_GT(files.size(), 40u);
+    EXPECT_EQ(ForbiddenIncludes(ReadLayers(TableText()), files), std::vector<std::string>{});
+}
+
+TEST(Layers, RefusesWhatTheTableDoesNotAllow) {
+    const Layers layers = ReadLayers("base:\nresults: base\nsearch: base results\nui: search Qt\n");
+    struct Row {
+        const char* name;
+        const char* path;
+        const char* include;
+        bool allowed;
+    };
+    const Row rows[] = {
+        {"own folder by path", "search/a.cpp", "#include \"search/a.h\"", true},
+        {"own folder by bare name", "ui/form.cpp", "#include \"form.h\"", true},
+        {"a lower layer", "search/a.cpp", "#include \"results/r.h\"", true},
+        {"Qt in the windows", "ui/form.cpp", "#include <QWidget>", true},
+        {"a system header", "base/b.cpp", "#include <vector>", true},
+        {"an upward include", "results/r.cpp", "#include \"search/a.h\"", false},
+        {"a layer two below, not listed", "ui/form.cpp", "#include \"base/b.h\"", false},
+        {"Qt in the core", "search/a.cpp", "#include <QString>", false},
+        {"a folder without a line", "extra/x.cpp", "#include \"base/b.h\"", false},
+    };
+    for (const Row& row : rows) {
+        const auto forbidden = ForbiddenIncludes(
+            layers, {{row.path, std::string("// a file\n") + row.include + "\n"}});
+        EXPECT_EQ(forbidden.empty(), row.allowed) << row.name;
+    }
+}
+
+} // namespace
