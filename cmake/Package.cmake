@@ -1,7 +1,13 @@
 # A Debian package of what `cmake --install` installs: run `cpack -G DEB` in a
 # (release) build directory, or tools/package.
-set(ANAGROVE_MAINTAINER "The Anagrove developers <anagrove@users.noreply.invalid>"
+set(ANAGROVE_MAINTAINER "The Anagrove developers <developers@anagrove.org>"
     CACHE STRING "The Debian package's maintainer, as Name <address>")
+if(ANAGROVE_MAINTAINER MATCHES "@users\\.noreply\\.invalid>$") # the old placeholder
+  set(ANAGROVE_MAINTAINER "The Anagrove developers <developers@anagrove.org>" CACHE STRING "" FORCE)
+endif()
+if(NOT ANAGROVE_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+\\.[^<>@ ]+>$")
+  message(FATAL_ERROR "ANAGROVE_MAINTAINER must read Name <address>, not \"${ANAGROVE_MAINTAINER}\"")
+endif()
 
 set(CPACK_PACKAGE_NAME anagrove)
 set(CPACK_PACKAGE_VENDOR "The Anagrove developers")
@@ -22,7 +28,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ANAGROVE_MAINTAINER}")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A word finder plays no game itself: like the dictionary tools and word lists
+# it goes in text, with its programs in /usr/bin (the games section would want
+# /usr/games and /usr/share/games).
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ANAGROVE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries that the programs link come from dpkg-shlibdeps. Qt loads its
 # windowing plug-ins at run time, so they are named here, and so is a font of
@@ -34,5 +44,19 @@ if(TARGET anagrove)
       "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation | fonts-urw-base35")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 endif()
+
+# The files that only a Debian package has: its changelog, the licences in the
+# machine-readable form and the one lintian override, in the component
+# "debian", which `cmake --install` leaves out and the package holds.
+set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
+configure_file(dist/debian/changelog.in ${ANAGROVE_DIST_DIR}/changelog.Debian @ONLY)
+anagrove_gzip(anagrove_debian_changelog ${ANAGROVE_DIST_DIR}/changelog.Debian)
+install(FILES ${ANAGROVE_DIST_DIR}/changelog.Debian.gz dist/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES dist/debian/lintian-overrides RENAME anagrove
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL Unspecified debian)
 
 include(CPack)

@@ -1,5 +1,6 @@
 #include "cli/find_command.h"
 
+#include "anagrove_version.h"
 #include "base/latin1.h"
 #include "app/program_directory.h"
 #include "cli/find_options.h"
@@ -95,6 +96,9 @@ int RunFindCommand(const std::vector<std::string>& args, const std::string& prog
         switch (parsed.kind) {
         case ParsedCommandLine::Kind::help:
             out << FindUsageText();
+            return kExitFound;
+        case ParsedCommandLine::Kind::version:
+            out << "anagrove-find " << kVersion << '\n';
             return kExitFound;
         case ParsedCommandLine::Kind::error:
             return Refuse(err, parsed.error);

@@ -65,6 +65,9 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
         } else if (arg == "--help" || arg == "-h") {
             parsed.kind = ParsedCommandLine::Kind::help;
             return parsed;
+        } else if (arg == "--version") {
+            parsed.kind = ParsedCommandLine::Kind::version;
+            return parsed;
         } else if (arg == "--no-max") {
             o.nomax = true;
         } else if (arg == "--anagram") {
@@ -158,6 +161,7 @@ Options:
   --then alpha|score|length        afterwards choose that sort option, re-sorting
                                    the shown results; may be repeated
   -h, --help                       show this text
+  --version                        show the version of anagrove-find
 
 Exit status: 0 after a search, 1 when the word list cannot be read, 2 for bad
 input.

@@ -26,7 +26,7 @@ struct FindOptions {
 };
 
 struct ParsedCommandLine {
-    enum class Kind { run, help, error } kind = Kind::run;
+    enum class Kind { run, help, version, error } kind = Kind::run;
     FindOptions options;
     std::string error; // one line, for Kind::error
 };

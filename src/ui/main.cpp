@@ -1,12 +1,17 @@
 // anagrove: the desktop word finder.
 
+#include "command_line.h"
 #include "desktop_platform.h"
 #include "form1.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <iostream>
+
 int main(int argc, char** argv) {
+    if (auto status = anagrove::ui::AnswerCommandLine({argv + 1, argv + argc}, std::cout))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName("anagrove");
     // The desktop entry and the icon that an installed copy brings along.

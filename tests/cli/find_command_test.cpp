@@ -98,6 +98,13 @@ TEST(FindCommand, RefusesBadInputWithOneLine) {
          {"--dictionary", "--word-list", "--min", "--max", "--no-max", "--anagram", "--sort",
           "--points", "--custom", "--no-points", "--then", "LETTERS"})
         EXPECT_TRUE(help.status == 0 && help.out.find(option) != std::string::npos) << option;
+    // --version answers instead of a search, as --help does: one line.
+    const FindRun version = Find({"tea", "--no-points", "--version", "--help"});
+    EXPECT_TRUE(version.status == 0 && version.err.empty() &&
+                version.out.starts_with("anagrove-find ") &&
+                version.out.find('\n') == version.out.size() - 1)
+        << version.status << " " << version.out << version.err;
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
 }
 
 // The built executable, which finds the standard list beside itself: items on

@@ -1,18 +1,25 @@
 #!/bin/sh
 # The installed program. Exit 77 (skipped) when a tool is missing.
-#   check.sh layout PREFIX BUILT_FIND: exactly the expected files, and the installed
-#       anagrove-find, run from elsewhere, lists what the built one lists
-#   check.sh metadata PREFIX: the desktop entry and metadata pass their validators
-#       and name the installed program, icon and entry
-#   check.sh package BUILD_DIR: the Debian package's fields, files and
-#       dependencies, and its anagrove-find runs
+#   check.sh layout PREFIX VERSION BUILT_FIND: exactly the expected files, the
+#       installed anagrove-find, run from elsewhere, lists what the built one
+#       lists, and both programs, the manual pages and the help page name VERSION
+#   check.sh metadata PREFIX VERSION: the desktop entry and metadata pass their
+#       validators without warnings, name the installed program, icon and entry,
+#       and release VERSION
+#   check.sh package BUILD_DIR VERSION: the Debian package's fields, files and
+#       dependencies, its anagrove-find runs, and lintian finds no fault in it
 set -u
-dir=${2:?usage: check.sh layout|metadata|package DIR [BUILT_FIND]}
+dir=${2:?usage: check.sh layout|metadata|package DIR VERSION [BUILT_FIND]}
+version=${3:?no VERSION}
 here=$(cd "$(dirname "$0")" && pwd) work=$(mktemp -d) id=org.anagrove.Anagrove status=0
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*"; status=1; }
 need() { for tool; do command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }; done; }
-expected_files() { LC_ALL=C sort "$work/files" | diff -u "$here/expected-files.txt" - || fail "$1"; }
+# expected_files MESSAGE [EXTRA_LIST]: the files listed in $work/files are those expected.
+expected_files() {
+    LC_ALL=C sort "$here/expected-files.txt" ${2:+"$2"} >"$work/expected"
+    LC_ALL=C sort "$work/files" | diff -u "$work/expected" - || fail "$1"
+}
 
 case $1 in
 layout)
@@ -22,36 +29,53 @@ layout)
     # shellcheck disable=SC2086 # the arguments are split on purpose
     for args in "tea*" "--dictionary extended --sort score retains*"; do
         "$dir/bin/anagrove-find" $args >installed 2>&1
-        "$3" $args >built 2>&1
+        "$4" $args >built 2>&1
         { [ -s built ] && cmp -s built installed; } || fail "anagrove-find $args: the copies differ"
-    done ;;
+    done
+    for program in anagrove anagrove-find; do
+        [ "$("$dir/bin/$program" --version)" = "$program $version" ] ||
+            fail "$program --version does not print $program $version"
+        gzip -dc "$dir/share/man/man1/$program.1.gz" | head -1 | grep -qF "\"Anagrove $version\"" ||
+            fail "the manual page of $program does not name Anagrove $version"
+    done
+    grep -qF "Anagrove $version." "$dir/share/anagrove/anagrove-help.html" ||
+        fail "the help page does not name Anagrove $version" ;;
 metadata)
     need desktop-file-validate appstreamcli
     desktop=$dir/share/applications/$id.desktop metainfo=$dir/share/metainfo/$id.metainfo.xml
     desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
-    appstreamcli validate --no-net "$metainfo" || fail "the metadata is not valid"
+    appstreamcli validate --no-net "$metainfo" >"$work/log" 2>&1
+    { [ $? -eq 0 ] && ! grep '^[EW]:' "$work/log"; } || { cat "$work/log"; fail "the metadata is not valid"; }
     [ -x "$dir/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")" ] || fail "Exec: no program"
     [ -f "$dir/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg" ] ||
         fail "Icon: no installed icon"
     grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
-    grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo" || fail "no launchable" ;;
+    grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo" || fail "no launchable"
+    grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo" || fail "no release $version"
+    grep -q '<image>https://[^<]*/docs/screenshot.png</image>' "$metainfo" || fail "no screenshot" ;;
 package)
     need cpack dpkg-deb dpkg-shlibdeps
     cpack -G DEB --config "$dir/CPackConfig.cmake" -B "$work/out" >"$work/log" 2>&1 ||
         { cat "$work/log"; exit 1; }
     deb=$(echo "$work"/out/*.deb)
     [ -f "$deb" ] || { echo "cpack made no single package: $deb"; exit 1; }
-    [ "$(dpkg-deb -f "$deb" Package)/$(dpkg-deb -f "$deb" Section)" = anagrove/games ] ||
-        fail "not the package anagrove in the section games"
+    [ "$(dpkg-deb -f "$deb" Package)/$(dpkg-deb -f "$deb" Section)" = anagrove/text ] ||
+        fail "not the package anagrove in the section text"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "not the version $version-1"
     dpkg-deb -f "$deb" Maintainer | grep -q '^[^<]\+ <[^>]\+@[^>]\+>$' || fail "no maintainer"
     for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins \
         fonts-liberation2; do
         dpkg-deb -f "$deb" Depends | grep -q "\(^\|, \)$package\( \|,\|$\)" || fail "no $package"
     done
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' >"$work/files"
-    expected_files "the packaged files differ from the expected ones"
+    expected_files "the packaged files differ from the expected ones" "$here/package-files.txt"
     dpkg-deb -x "$deb" "$work/root"
     (cd "$work" && root/usr/bin/anagrove-find tea) | grep -qx 'tea (3)' ||
-        fail "the packaged anagrove-find did not find tea" ;;
+        fail "the packaged anagrove-find did not find tea"
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error,warning "$deb" || fail "lintian finds faults in the package"
+    else
+        echo "lintian is not installed: the package was not checked with it"
+    fi ;;
 esac
 exit $status
