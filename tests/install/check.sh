@@ -44,8 +44,11 @@ metadata)
     need desktop-file-validate appstreamcli
     desktop=$dir/share/applications/$id.desktop metainfo=$dir/share/metainfo/$id.metainfo.xml
     desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
-    appstreamcli validate --no-net "$metainfo" >"$work/log" 2>&1
-    { [ $? -eq 0 ] && ! grep '^[EW]:' "$work/log"; } || { cat "$work/log"; fail "the metadata is not valid"; }
+    if ! appstreamcli validate --no-net "$metainfo" >"$work/log" 2>&1 || grep -q '^[EW]:' "$work/log"
+    then
+        cat "$work/log"
+        fail "the metadata is not valid or draws warnings"
+    fi
     [ -x "$dir/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")" ] || fail "Exec: no program"
     [ -f "$dir/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg" ] ||
         fail "Icon: no installed icon"
