@@ -1,12 +1,12 @@
 #include "cli/find_command.h"
 
 #include "anagrove_version.h"
-#include "base/latin1.h"
 #include "app/program_directory.h"
+#include "app/search_request.h"
+#include "base/latin1.h"
 #include "cli/find_options.h"
 #include "dictionary/whole_file.h"
 #include "points/custom_points.h"
-#include "app/search_request.h"
 
 #include <array>
 #include <exception>
