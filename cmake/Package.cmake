@@ -1,9 +1,10 @@
 # A Debian package of what `cmake --install` installs: run `cpack -G DEB` in a
 # (release) build directory, or tools/package.
-set(ANAGROVE_MAINTAINER "The Anagrove developers <developers@anagrove.org>"
+set(maintainer "The Anagrove developers <developers@anagrove.org>")
+set(ANAGROVE_MAINTAINER "${maintainer}"
     CACHE STRING "The Debian package's maintainer, as Name <address>")
 if(ANAGROVE_MAINTAINER MATCHES "@users\\.noreply\\.invalid>$") # the old placeholder
-  set(ANAGROVE_MAINTAINER "The Anagrove developers <developers@anagrove.org>" CACHE STRING "" FORCE)
+  set(ANAGROVE_MAINTAINER "${maintainer}" CACHE STRING "" FORCE)
 endif()
 if(NOT ANAGROVE_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+\\.[^<>@ ]+>$")
   message(FATAL_ERROR "ANAGROVE_MAINTAINER must read Name <address>, not \"${ANAGROVE_MAINTAINER}\"")
