@@ -1,24 +1,47 @@
 #!/bin/sh
-# Builds data/standard.txt and data/extended.txt from Debian's scowl package.
-#   standard: the english, american, british and canadian lists of sizes up to 70
-#   extended: the same lists of sizes up to 80
-# Only words made of lower-case a-z are kept (no proper names, abbreviations or
-# possessives); the result is deduplicated, sorted bytewise, one word per line,
-# CR LF line ends.
+# Builds data/standard.txt and data/extended.txt (see data/sources/README.md).
+#   standard: ENABLE (data/sources/enable1.txt), plus SCOWL's english and
+#             american words of sizes up to 50
+#   extended: the standard list, plus SCOWL's english, american, british and
+#             canadian words of sizes up to 80
+# SCOWL comes from Debian's scowl package. Only its *-words files are read, so
+# no abbreviations, contractions or proper names come in; of those, only words
+# of two or more letters a-z are kept. Each list is deduplicated, sorted
+# bytewise, one word per line with CR LF line ends, and must fit the program's
+# 265,062 words.
 set -eu
+here=$(dirname "$0")/..
+enable=$here/data/sources/enable1.txt
+enable_sha256=3f16130220645692ed49c7134e24a18504c2ca55b3c012f7290e3e77c63b1a89
 scowl=${SCOWL_DIR:-/usr/share/dict/scowl}
-out=${1:-$(dirname "$0")/../data}
-[ -d "$scowl" ] || { echo "scowl word lists not found in $scowl (apt-get install scowl)" >&2; exit 1; }
+out=${1:-$here/data}
+cap=265062
 
-build() { # build MAXSIZE FILE
+[ -d "$scowl" ] || { echo "scowl word lists not found in $scowl (apt-get install scowl)" >&2; exit 1; }
+echo "$enable_sha256  $enable" | sha256sum -c --quiet - ||
+  { echo "$enable is not the expected ENABLE list" >&2; exit 1; }
+
+# scowl_words MAXSIZE REGION...: the words files of those regions up to that size.
+scowl_words() {
   max=$1
-  for f in "$scowl"/english-* "$scowl"/american-* "$scowl"/british-* "$scowl"/canadian-*; do
-    size=${f##*.}
-    case $size in *[!0-9]*) continue ;; esac
-    [ "$size" -le "$max" ] && cat "$f"
-  done | LC_ALL=C grep -E '^[a-z]+$' | LC_ALL=C sort -u | sed 's/$/\r/' >"$2"
-  echo "$2: $(wc -l <"$2") words"
+  shift
+  for region in "$@"; do
+    for f in "$scowl/$region-words".*; do
+      size=${f##*.}
+      case $size in '' | *[!0-9]*) continue ;; esac
+      if [ "$size" -le "$max" ]; then cat "$f"; fi
+    done
+  done
 }
 
-build 70 "$out/standard.txt"
-build 80 "$out/extended.txt"
+# write FILE: the words on standard input as a list the program reads.
+write() {
+  LC_ALL=C grep -E '^[a-z][a-z]+$' | LC_ALL=C sort -u | sed 's/$/\r/' >"$1"
+  words=$(wc -l <"$1")
+  [ "$words" -le "$cap" ] || { echo "$1: $words words, more than $cap" >&2; exit 1; }
+  echo "$1: $words words"
+}
+
+{ cat "$enable"; scowl_words 50 english american; } | write "$out/standard.txt"
+{ tr -d '\r' <"$out/standard.txt"; scowl_words 80 english american british canadian; } |
+  write "$out/extended.txt"
