@@ -25,8 +25,13 @@ std::variant<SearchLimits, std::string> ReadSearchLimits(const SearchRequest& re
 
 SearchOutcome RunSearch(const SearchRequest& request, const SearchLimits& limits,
                         const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
+    return ListFound(request, findwords(request.letters, limits, list, points));
+}
+
+SearchOutcome ListFound(const SearchRequest& request, FoundWords found) {
     SearchOutcome outcome;
-    outcome.found = findwords(request.letters, limits, list, points);
+    outcome.found = std::move(found);
+    const std::shared_ptr<const WordList> list = outcome.found.source;
     SortFound(outcome.found, request.mode);
     outcome.listing = SearchListing(outcome.found, request.mode, request.usePoints);
     outcome.caption = FoundCaptionText(outcome.found);

@@ -45,6 +45,10 @@ struct SearchOutcome {
                                       const std::shared_ptr<const WordList>& list,
                                       const LetterPoints& points);
 
+// Sorts and lists words found otherwise (in list order), as "Find Words"
+// does after its matching.
+[[nodiscard]] SearchOutcome ListFound(const SearchRequest& request, FoundWords found);
+
 // Re-sorts the shown results when the user picks another order.
 [[nodiscard]] ResultListing Resort(FoundWords& found, SortMode mode);
 

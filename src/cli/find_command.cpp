@@ -5,12 +5,17 @@
 #include "app/search_request.h"
 #include "base/latin1.h"
 #include "cli/find_options.h"
+#include "cli/result_formats.h"
+#include "cli/word_list_source.h"
 #include "dictionary/whole_file.h"
 #include "points/custom_points.h"
+#include "search/board_letters.h"
+#include "search/word_check.h"
 
 #include <array>
 #include <exception>
 #include <memory>
+#include <sstream>
 #include <variant>
 
 namespace anagrove::cli {
@@ -48,8 +53,49 @@ void PrintListing(std::ostream& out, const FoundWords& found, const ResultListin
     out << text;
 }
 
-int Run(const FindOptions& o, const std::string& programDirectory, std::ostream& out,
-        std::ostream& err) {
+// The word list that the options name, or nothing after a complaint.
+std::shared_ptr<const WordList> LoadNamedList(const FindOptions& o,
+                                              const std::string& programDirectory, std::istream& in,
+                                              std::ostream& err) {
+    const std::string path =
+        o.wordListFile
+            ? *o.wordListFile
+            : WordListPath(programDirectory, o.dictionary == "extended" ? DictionaryKind::extended
+                                                                        : DictionaryKind::standard);
+    FileText file = ReadWordListSource(path, in);
+    if (!file.ok) {
+        err << "anagrove-find: cannot read the word list "
+            << (path == kStandardInputName ? "from standard input" : path) << ": " << file.error
+            << '\n';
+        return nullptr;
+    }
+    auto list = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
+    if (list->DroppedWords() > 0)
+        err << "anagrove-find: " << LeftOutWordsText(path, list->DroppedWords()) << '\n';
+    return list;
+}
+
+int Check(const FindOptions& o, const std::string& programDirectory, std::istream& in,
+          std::ostream& out, std::ostream& err) {
+    const auto list = LoadNamedList(o, programDirectory, in, err);
+    if (!list)
+        return kExitNoWordList;
+    const WordChecker checker(*list);
+    std::vector<CheckedWord> checked;
+    bool allInList = true;
+    for (const std::string& word : o.checkWords) {
+        checked.push_back({word, checker.Check(word)});
+        allInList = allInList && checked.back().check.inList;
+    }
+    WriteChecks(out, o.format, checked);
+    out.flush();
+    return !out ? kExitNoWordList : allInList ? kExitFound : kExitNotInList;
+}
+
+int Run(const FindOptions& o, const std::string& programDirectory, std::istream& in,
+        std::ostream& out, std::ostream& err) {
+    if (o.check)
+        return Check(o, programDirectory, in, out, err);
     auto points = ChooseLetterPoints(o);
     if (auto* message = std::get_if<std::string>(&points))
         return Refuse(err, *message);
@@ -62,26 +108,28 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::ostream&
     if (auto* message = std::get_if<std::string>(&limits))
         return Refuse(err, *message);
 
-    const std::string path =
-        o.wordListFile
-            ? *o.wordListFile
-            : WordListPath(programDirectory, o.dictionary == "extended" ? DictionaryKind::extended
-                                                                        : DictionaryKind::standard);
-    FileText file = ReadWholeFile(path);
-    if (!file.ok) {
-        err << "anagrove-find: cannot read the word list " << path << ": " << file.error << '\n';
+    const auto list = LoadNamedList(o, programDirectory, in, err);
+    if (!list)
         return kExitNoWordList;
-    }
-    auto list = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
-    if (list->DroppedWords() > 0)
-        err << "anagrove-find: " << LeftOutWordsText(path, list->DroppedWords()) << '\n';
 
-    SearchOutcome outcome =
-        RunSearch(request, std::get<SearchLimits>(limits), list, std::get<LetterPoints>(points));
+    const LetterPoints& letterPoints = std::get<LetterPoints>(points);
+    const SearchLimits& searchLimits = std::get<SearchLimits>(limits);
+    SearchOutcome outcome = o.board.Any()
+                                ? ListFound(request, FindWithBoard(o.letters, searchLimits, o.board,
+                                                                   list, letterPoints))
+                                : RunSearch(request, searchLimits, list, letterPoints);
     ResultListing listing = outcome.listing;
     for (SortMode mode : o.thenSorts)
         listing = Resort(outcome.found, mode);
-    PrintListing(out, outcome.found, listing);
+    if (o.format == OutputFormat::text) {
+        PrintListing(out, outcome.found, listing);
+    } else {
+        const ResultColumns columns{
+            o.letters,    o.board,
+            letterPoints, o.usePoints,
+            o.allSchemes, o.customEntries ? std::optional(letterPoints) : std::nullopt};
+        WriteResults(out, o.format, outcome.found, listing, columns);
+    }
     out.flush();
     err << Utf8FromLatin1(outcome.status) << '\n';
     return out ? kExitFound : kExitNoWordList;
@@ -91,6 +139,12 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::ostream&
 
 int RunFindCommand(const std::vector<std::string>& args, const std::string& programDirectory,
                    std::ostream& out, std::ostream& err) {
+    std::istringstream none;
+    return RunFindCommand(args, programDirectory, none, out, err);
+}
+
+int RunFindCommand(const std::vector<std::string>& args, const std::string& programDirectory,
+                   std::istream& in, std::ostream& out, std::ostream& err) {
     try {
         ParsedCommandLine parsed = ParseFindArguments(args);
         switch (parsed.kind) {
@@ -105,7 +159,7 @@ int RunFindCommand(const std::vector<std::string>& args, const std::string& prog
         case ParsedCommandLine::Kind::run:
             break;
         }
-        return Run(parsed.options, programDirectory, out, err);
+        return Run(parsed.options, programDirectory, in, out, err);
     } catch (const std::exception& e) {
         err << "anagrove-find: " << e.what() << '\n';
         return kExitNoWordList;

@@ -10,6 +10,6 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return anagrove::cli::RunFindCommand(args, anagrove::ExecutableDirectory(), std::cout,
+    return anagrove::cli::RunFindCommand(args, anagrove::ExecutableDirectory(), std::cin, std::cout,
                                          std::cerr);
 }

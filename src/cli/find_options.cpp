@@ -1,6 +1,9 @@
 #include "cli/find_options.h"
 
 #include "base/latin1.h"
+#include "cli/board_and_format_options.h"
+
+#include <algorithm>
 
 #include <optional>
 
@@ -45,6 +48,11 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
     std::optional<std::string> letters;
     bool pointsGiven = false;
     bool onlyLetters = false; // after "--"
+    // With --check every other argument is a word; the options that only a
+    // search uses cannot go with it.
+    const bool checking = std::ranges::find(args, "--check") != args.end();
+    std::vector<std::string> words;
+    std::string searchOption;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -55,7 +63,14 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
             return true;
         };
         std::string v;
+        if (!onlyLetters && searchOption.empty() && arg.starts_with("--") && arg != "--" &&
+            arg != "--dictionary" && arg != "--word-list" && arg != "--format" && arg != "--check")
+            searchOption = arg;
         if (onlyLetters || arg.empty() || arg[0] != '-' || arg == "-") {
+            if (checking) {
+                words.push_back(Latin1FromUtf8(arg));
+                continue;
+            }
             if (letters)
                 return Error(
                     "only one LETTERS argument may be given (quote letters that hold blanks)");
@@ -74,6 +89,15 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
             o.anagram = true;
         } else if (arg == "--no-points") {
             o.usePoints = false;
+        } else if (arg == "--all-schemes") {
+            o.allSchemes = true;
+        } else if (arg == "--check") {
+            o.check = true;
+        } else if (IsBoardOrFormatOption(arg)) {
+            if (!value(v))
+                return Error(arg + " needs a value");
+            if (auto complaint = TakeBoardOrFormatOption(arg, v, o))
+                return Error(*complaint);
         } else if (arg == "--dictionary" || arg == "--word-list" || arg == "--min" ||
                    arg == "--max" || arg == "--sort" || arg == "--then" || arg == "--points" ||
                    arg == "--custom") {
@@ -116,6 +140,14 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
         }
     }
 
+    if (auto complaint = RefuseConflicts(o, searchOption))
+        return Error(*complaint);
+    if (o.check) {
+        if (words.empty())
+            return Error("--check needs at least one WORD");
+        o.checkWords = std::move(words);
+        return parsed;
+    }
     if (!letters)
         return Error("no LETTERS given (see --help)");
     o.letters = Latin1FromUtf8(*letters);

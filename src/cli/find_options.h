@@ -1,8 +1,10 @@
 #pragma once
 // The command line of anagrove-find.
 
+#include "cli/result_formats.h"
 #include "points/letter_points.h"
 #include "results/sort_mode.h"
+#include "search/board_letters.h"
 
 #include <optional>
 #include <string>
@@ -23,7 +25,15 @@ struct FindOptions {
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
     bool usePoints = true;
     std::vector<SortMode> thenSorts;
+    BoardLetters board;
+    OutputFormat format = OutputFormat::text;
+    bool allSchemes = false;
+    bool check = false;                  // check words instead of searching
+    std::vector<std::string> checkWords; // Latin-1
 };
+
+// The word-list file name that stands for standard input.
+inline constexpr const char* kStandardInputName = "-";
 
 struct ParsedCommandLine {
     enum class Kind { run, help, version, error } kind = Kind::run;

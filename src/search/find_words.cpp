@@ -242,13 +242,22 @@ class Matcher {
 
 } // namespace
 
+std::vector<std::uint64_t> MatchingWords(std::string_view letters, const SearchLimits& limits,
+                                         const WordList& list) {
+    return Matcher(letters, limits, list).Run();
+}
+
 FoundWords findwords(std::string_view letters, const SearchLimits& limits,
                      const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
+    if (!list)
+        return FoundWords{list, {}, 0};
+    return RecordMatches(MatchingWords(letters, limits, *list), list, points);
+}
+
+FoundWords RecordMatches(const std::vector<std::uint64_t>& matches,
+                         const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
     FoundWords found;
     found.source = list;
-    if (!list)
-        return found;
-    const std::vector<std::uint64_t> matches = Matcher(letters, limits, *list).Run();
 
     std::int64_t total = 0;
     for (std::uint64_t bits : matches)

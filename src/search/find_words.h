@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace anagrove {
 
@@ -35,5 +36,14 @@ using LetterCounts = std::array<std::int32_t, 26>;
 [[nodiscard]] FoundWords findwords(std::string_view letters, const SearchLimits& limits,
                                    const std::shared_ptr<const WordList>& list,
                                    const LetterPoints& points);
+
+// The words of the list that pass the limits and the letter test, as a bit set:
+// word i is bit i % 64 of block i / 64.
+[[nodiscard]] std::vector<std::uint64_t>
+MatchingWords(std::string_view letters, const SearchLimits& limits, const WordList& list);
+// Records the words of a bit set of the list, in list order, each with its score.
+[[nodiscard]] FoundWords RecordMatches(const std::vector<std::uint64_t>& matches,
+                                       const std::shared_ptr<const WordList>& list,
+                                       const LetterPoints& points);
 
 } // namespace anagrove

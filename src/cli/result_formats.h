@@ -1,0 +1,51 @@
+#pragma once
+// anagrove-find's machine-readable output: tab-separated values and JSON.
+
+#include "points/letter_points.h"
+#include "results/found_words.h"
+#include "results/result_text.h"
+#include "search/board_letters.h"
+#include "search/word_check.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace anagrove::cli {
+
+enum class OutputFormat { text, tsv, json };
+[[nodiscard]] std::optional<OutputFormat> OutputFormatFromWord(std::string_view word);
+
+// A Latin-1 text as a JSON string, quotes included, in UTF-8: quotes,
+// backslashes and control characters are escaped.
+[[nodiscard]] std::string JsonString(std::string_view text);
+// A Latin-1 text as one tab-separated field, in UTF-8: backslash, tab, line
+// feed and carriage return are written \\, \t, \n and \r.
+[[nodiscard]] std::string TsvField(std::string_view text);
+
+// What the columns of a search's results are computed from.
+struct ResultColumns {
+    std::string letters; // the typed rack
+    BoardLetters board;  // none for a search without board letters
+    LetterPoints points; // the chosen scheme's values
+    bool usePoints = true;
+    bool allSchemes = false;
+    std::optional<LetterPoints> custom; // custom values given on the command line
+};
+
+// The listed rows, in list order, with a header line (tsv) or as one array of
+// objects (json).
+void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& found,
+                  const ResultListing& listing, const ResultColumns& columns);
+
+struct CheckedWord {
+    std::string word; // Latin-1, as given
+    WordCheck check;
+};
+// One line per word (text), a header line and a row per word (tsv), or an
+// array of objects (json).
+void WriteChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words);
+
+} // namespace anagrove::cli

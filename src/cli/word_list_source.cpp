@@ -1,0 +1,23 @@
+#include "cli/word_list_source.h"
+
+#include "cli/find_options.h"
+
+namespace anagrove::cli {
+
+FileText ReadWordListSource(const std::string& path, std::istream& in) {
+    if (path != kStandardInputName)
+        return ReadWholeFile(path);
+    FileText result;
+    std::string chunk(65536, '\0');
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        result.text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
+        if (result.text.size() > kMaxFileBytes)
+            return FileText{false, {}, "the input is too large"};
+    }
+    if (in.bad())
+        return FileText{false, {}, "the input cannot be read"};
+    result.ok = true;
+    return result;
+}
+
+} // namespace anagrove::cli
