@@ -3,11 +3,14 @@
 // sorts' ties (those of the search are anagrove-find's).
 
 #include "app/search_request.h"
+#include "search/blank_letters.h"
+#include "search/board_letters.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <random>
 
@@ -102,6 +105,86 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
     }
 }
 
+// Board letters cut from a word of the list, or at random: a pattern, or some
+// of starts, ends and contains, which may overlap; or none.
+literal::Board RandomBoard(const std::vector<std::string>& words) {
+    std::string source;
+    for (char c : words.empty() ? std::string() : words[Pick(0, int(words.size()) - 1)])
+        if (std::isalpha(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 128)
+            source += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (source.empty() || Pick(0, 4) == 0)
+        for (int n = Pick(1, 3); n > 0; --n)
+            source += PickOf({'a', 'e', 't', 's', 'q'});
+    const int size = static_cast<int>(source.size());
+    auto piece = [&](int from, int to) { return source.substr(from, to - from); };
+    const int cut = Pick(0, size), cut2 = Pick(cut, size);
+    literal::Board board;
+    switch (Pick(0, 5)) {
+    case 0:
+        board.pattern = source;
+        for (char& c : board.pattern)
+            c = Pick(0, 1) ? '.' : c;
+        break;
+    case 1:
+        board.starts = piece(0, std::max(cut, 1));
+        break;
+    case 2:
+        board.ends = piece(std::min(cut, size - 1), size);
+        break;
+    case 3:
+        board.contains = piece(std::min(cut, size - 1), std::max(cut2, cut + 1));
+        break;
+    case 4: // often overlapping or repeated
+        board.starts = Pick(0, 1) ? piece(0, Pick(1, size)) : "";
+        board.ends = Pick(0, 1) ? piece(Pick(0, size - 1), size) : "";
+        board.contains = Pick(0, 1) ? PickOf({"e", "t", "ea", "ss"}) : "";
+        break;
+    default:
+        break;
+    }
+    return board;
+}
+
+// A search with board letters on both sides, in list order and sorted, with
+// the blank letters and the blank-zero score of every row.
+void CompareBoardSearches(const std::shared_ptr<const WordList>& list,
+                          const std::vector<std::string>& words, bool adversarial) {
+    const literal::Limits limits{PickOf({0.0, 1.0, 2.0, 3.5}), PickOf({2.0, 4.5, 8.0}),
+                                 Pick(0, 3) == 0, Pick(0, 3) == 0};
+    const std::string rack = RandomRack(words, adversarial);
+    const literal::Board b = RandomBoard(words);
+    const BoardLetters board{b.starts, b.ends, b.contains, b.pattern};
+    LetterPoints points{};
+    for (auto& v : points)
+        v = Pick(-3, 12);
+    SCOPED_TRACE("rack \"" + rack + "\" starts " + b.starts + " ends " + b.ends + " contains " +
+                 b.contains + " pattern " + b.pattern + (limits.nomax ? " nomax" : "") +
+                 (limits.anagram ? " anagram" : "") + " min " + std::to_string(limits.minimum) +
+                 " max " + std::to_string(limits.maximum));
+    const SearchLimits programLimits{limits.minimum, limits.maximum, limits.nomax, limits.anagram};
+    const literal::BoardFound expected = literal::findwordsOnBoard(rack, limits, b, words, points);
+    FoundWords found = board.Any() ? FindWithBoard(rack, programLimits, board, list, points)
+                                   : findwords(rack, programLimits, list, points);
+    ASSERT_EQ(found.matched, expected.found.matched);
+    ASSERT_TRUE(SameTable(found, expected.found.rows));
+    const LetterCounts typed = CountTypedLetters(rack);
+    for (std::size_t r = 0; r < found.rows.size(); ++r) {
+        const std::string_view word = found.rows[r].word;
+        const std::optional<std::string> part = RackPart(word, board);
+        ASSERT_TRUE(part.has_value()) << word;
+        const BlankUse use = BlankUseOf(word, *part, typed, points);
+        ASSERT_EQ((literal::BlankRow{use.letters, use.scoreBlanksZero}), expected.blankRows[r])
+            << word;
+    }
+    if (expected.found.rows.size() > 3000)
+        return;
+    const SearchRequest request(rack, "", "", limits.nomax, limits.anagram,
+                                static_cast<SortMode>(Pick(1, 3)));
+    literal::TextTable sorted = expected.found.rows;
+    literal::SortByOption(sorted, static_cast<int>(request.mode));
+    ASSERT_TRUE(SameTable(ListFound(request, std::move(found)).found, sorted));
+}
+
 // A list of up to some hundreds of words, so that word sets span several
 // blocks: mostly short words, some around 63 characters, mixed line ends,
 // sometimes no line end after the last line, sometimes twice over.
@@ -134,6 +217,8 @@ TEST(Differential, AdversarialAndShippedLists) {
             ASSERT_EQ((*list)[i], words[static_cast<std::size_t>(i)]);
         for (int search = 0; search < (adversarial ? 6 : 150); ++search)
             CompareSearches(list, words, adversarial);
+        for (int search = 0; search < (adversarial ? 6 : 25); ++search)
+            CompareBoardSearches(list, words, adversarial);
     }
 }
 

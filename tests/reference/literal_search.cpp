@@ -1,6 +1,7 @@
 #include "reference/literal_search.h"
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -110,6 +111,101 @@ Found findwords(std::string_view letters, const Limits& limits,
             found.rows.push_back({w, std::to_string(WordScore), " " + std::to_string(w.size())});
     }
     return found;
+}
+
+BoardFound findwordsOnBoard(std::string_view letters, const Limits& limits, const Board& board,
+                            const std::vector<std::string>& WordList,
+                            const std::array<std::int32_t, 26>& LetterPoints) {
+    auto at = [](char x) { return static_cast<std::size_t>(x - 'a'); };
+    std::array<std::int32_t, 26> LetterCount{};
+    std::int64_t tiles = CharCount(letters, "*");
+    for (char x = 'a'; x <= 'z'; ++x)
+        tiles += LetterCount[at(x)] = CharCount(letters, {&x, 1});
+    const bool noBoard = (board.starts + board.ends + board.contains + board.pattern).empty();
+    BoardFound result;
+    for (const std::string& w : WordList) {
+        const std::size_t n = w.size();
+        const auto L = static_cast<double>(n);
+        if ((!limits.anagram && limits.minimum > L) ||
+            (!limits.nomax && !limits.anagram && limits.maximum < L) ||
+            (noBoard && limits.anagram && n != letters.size()))
+            continue;
+        // Every placement: a start for each text given (the contains text
+        // anywhere), the texts in place and covering no square twice.
+        std::vector<std::vector<bool>> placements;
+        if (!board.pattern.empty()) {
+            std::vector<bool> covered(n, false);
+            bool fits = board.pattern.size() == n;
+            for (std::size_t k = 0; fits && k < n; ++k) {
+                covered[k] = board.pattern[k] != '.';
+                fits = !covered[k] || CharCount(w.substr(k, 1), board.pattern.substr(k, 1)) == 1;
+            }
+            if (fits)
+                placements.push_back(covered);
+        } else {
+            for (std::size_t c = 0;
+                 c == 0 || (!board.contains.empty() && c + board.contains.size() <= n); ++c) {
+                std::vector<bool> covered(n, false);
+                bool fits = true;
+                auto place = [&](const std::string& text, std::size_t start) {
+                    if (text.empty())
+                        return;
+                    if (text.size() > n || start > n - text.size() ||
+                        CharCount(w.substr(start, text.size()), text) != 1) {
+                        fits = false;
+                        return;
+                    }
+                    for (std::size_t k = start; k < start + text.size(); ++k) {
+                        fits = fits && !covered[k];
+                        covered[k] = true;
+                    }
+                };
+                place(board.starts, 0);
+                place(board.ends, n - std::min(n, board.ends.size()));
+                place(board.contains, c);
+                if (fits)
+                    placements.push_back(covered);
+            }
+        }
+        std::optional<std::pair<std::int32_t, std::string>> best; // blanks used, their letters
+        for (const std::vector<bool>& covered : placements) {
+            std::string part;
+            for (std::size_t k = 0; k < n; ++k)
+                if (!covered[k])
+                    part += w[k];
+            std::int32_t BlankCount = CharCount(letters, "*");
+            const std::int32_t blanksAtStart = BlankCount;
+            std::int64_t partLetters = 0;
+            std::string blanks;
+            bool laid = true;
+            for (char x = 'a'; x <= 'z' && laid; ++x) {
+                const std::int32_t c = CharCount(part, {&x, 1}), t = LetterCount[at(x)];
+                partLetters += c;
+                laid = c <= t + std::max(BlankCount, 0);
+                if (c > t) {
+                    BlankCount -= c - t;
+                    blanks += std::string(static_cast<std::size_t>(c - t), x);
+                }
+            }
+            if (laid && !noBoard && limits.anagram && partLetters != tiles)
+                laid = false;
+            if (laid && (!best || blanksAtStart - BlankCount < best->first))
+                best.emplace(blanksAtStart - BlankCount, blanks);
+        }
+        if (!best)
+            continue;
+        std::int64_t WordScore = 0, blankPoints = 0;
+        for (char x = 'a'; x <= 'z'; ++x) {
+            WordScore += std::int64_t{LetterPoints[at(x)]} * CharCount(w, {&x, 1});
+            blankPoints += std::int64_t{LetterPoints[at(x)]} * CharCount(best->second, {&x, 1});
+        }
+        ++result.found.matched;
+        if (result.found.rows.size() < static_cast<std::size_t>(kTableRows)) {
+            result.found.rows.push_back({w, std::to_string(WordScore), " " + std::to_string(n)});
+            result.blankRows.push_back({best->second, WordScore - blankPoints});
+        }
+    }
+    return result;
 }
 
 void QuickSort(TextTable& arr, std::int32_t numEls, bool descending) {

@@ -38,6 +38,28 @@ Found findwords(std::string_view letters, const Limits& limits,
                 const std::vector<std::string>& WordList,
                 const std::array<std::int32_t, 26>& LetterPoints);
 
+// Letters already on the board, lower case, each empty when not given.
+struct Board {
+    std::string starts, ends, contains, pattern;
+};
+// What the blanks stand for in a found word, and its score with them at zero.
+struct BlankRow {
+    std::string blanks;
+    std::int64_t scoreBlanksZero = 0;
+    bool operator==(const BlankRow&) const = default;
+};
+struct BoardFound {
+    Found found;
+    std::vector<BlankRow> blankRows; // one per row of found
+};
+// The search with board letters: every placement of the board texts in the
+// word is tried, and the rest of the word is laid from the rack by the steps
+// of the search; the placement needing the fewest blanks, the leftmost among
+// equals, gives the blank row. With an empty board this is findwords.
+BoardFound findwordsOnBoard(std::string_view letters, const Limits& limits, const Board& board,
+                            const std::vector<std::string>& WordList,
+                            const std::array<std::int32_t, 26>& LetterPoints);
+
 // Rows 0 to numEls of arr by word, by score and by length; SortByOption sorts
 // the whole table as sort option 1 (by word, ascending), 2 or 3 (descending).
 void QuickSort(TextTable& arr, std::int32_t numEls, bool descending = false);
