@@ -168,6 +168,7 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
 
 std::string FindUsageText() {
     return R"usage(Usage: anagrove-find [options] LETTERS
+       anagrove-find --check [--dictionary NAME | --word-list FILE] [--format F] WORD...
 
 Lists every word of a word list that can be laid with LETTERS, exactly as the
 Anagrove window lists it after "Find Words". Use * for a blank tile (quote it
@@ -177,12 +178,15 @@ status text goes to standard error.
 Options:
   --dictionary standard|extended   which shipped word list (default standard)
   --word-list FILE                 search any word-list file of the same format
-                                   (one word per line) instead
+                                   (one word per line) instead;
+                                   --word-list - reads standard input
   --min TEXT, --max TEXT           the length limits as typed into their boxes
                                    (default 2 and 8; fractions allowed)
   --no-max                         "(no maximum limit)": no upper length limit
   --anagram                        "Find only exact anagrams": words exactly as
-                                   long as LETTERS (the limits do not apply)
+                                   long as LETTERS (the limits do not apply);
+                                   with board letters, the part of the word
+                                   laid from LETTERS uses every tile
   --sort alpha|score|length        the order of the search (default alpha)
   --points scrabble|literati|wordmojo|custom
                                    the letter values (default scrabble)
@@ -192,11 +196,58 @@ Options:
                                    points when displaying words" unchecked
   --then alpha|score|length        afterwards choose that sort option, re-sorting
                                    the shown results; may be repeated
+
+Board letters (letters a-z already on the board, taken from no tile; the rest
+of the word is laid from LETTERS; the length limits apply to the whole word):
+  --starts TEXT                    the word begins with TEXT
+  --ends TEXT                      the word ends with TEXT
+  --contains TEXT                  the word holds TEXT as one run of letters;
+                                   starts, ends and contains may not overlap
+  --pattern PAT                    letters and dots, as long as the word: a
+                                   letter is a board letter in that place, a
+                                   dot a square filled from LETTERS (not with
+                                   --starts, --ends or --contains)
+
+Output:
+  --format text|tsv|json           text: the list's items (default); tsv: a
+                                   header line and a row per word; json: an
+                                   array of objects. Columns: word, length,
+                                   score (empty or null with --no-points),
+                                   blanks (the letters the blanks stand for),
+                                   score_blanks_zero (the score with those
+                                   letters counted as zero). In tsv, \, tab,
+                                   line feed and carriage return in a word are
+                                   written \\, \t, \n and \r
+  --all-schemes                    with tsv or json: add the columns scrabble,
+                                   literati and wordmojo, and custom when
+                                   --custom is given
+  --check WORD...                  check each WORD against the list instead of
+                                   searching: whether it is in the list, and
+                                   its front and back hooks (letters that make
+                                   a word of the list put before or after it)
   -h, --help                       show this text
   --version                        show the version of anagrove-find
 
-Exit status: 0 after a search, 1 when the word list cannot be read, 2 for bad
-input.
+Examples:
+  anagrove-find --dictionary extended 'retains*'
+  anagrove-find --word-list words.txt --min 3 --max 5 tea
+  grep -v x words.txt | anagrove-find --word-list - tea
+  anagrove-find --no-max --min 7 'stare**'
+  anagrove-find --anagram 'tea*'
+  anagrove-find --sort score --then length quiz
+  anagrove-find --points custom --custom 1,3,3,2,1,4,2,4,1,8,5,1,3,1,1,3,10,1,1,1,1,4,4,8,4,10 tea
+  anagrove-find --points literati --no-points tea
+  anagrove-find --starts re --ends s 'tain*'
+  anagrove-find --contains qu 'ite*'
+  anagrove-find --anagram --pattern 'q...k' 'uic'
+  anagrove-find --format tsv --all-schemes 'qui*'
+  anagrove-find --format json --sort score 'tea*'
+  anagrove-find --check qi za && echo all valid
+  anagrove-find --check --format json --dictionary extended qat
+
+Exit status: 0 after a search, and after --check when every WORD is in the
+list; 1 when the word list cannot be read; 2 for bad input; 3 after --check
+when some WORD is not in the list.
 )usage";
 }
 
