@@ -59,3 +59,22 @@ if(TARGET anagrove)
   install(FILES ${ANAGROVE_DIST_DIR}/org.anagrove.Anagrove.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
+
+# Bash completion for anagrove-find, where bash-completion looks for it: the
+# directory its pkg-config file names, taken relative to its prefix so that it
+# lands under ours; share/bash-completion/completions without it.
+set(ANAGROVE_COMPLETIONS_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+  pkg_get_variable(completions_dir bash-completion completionsdir)
+  pkg_get_variable(completions_prefix bash-completion prefix)
+  if(completions_dir AND completions_prefix)
+    string(FIND "${completions_dir}" "${completions_prefix}/" at)
+    if(at EQUAL 0)
+      string(LENGTH "${completions_prefix}/" skip)
+      string(SUBSTRING "${completions_dir}" ${skip} -1 ANAGROVE_COMPLETIONS_DIR)
+    endif()
+  endif()
+endif()
+install(FILES dist/anagrove-find.bash DESTINATION ${ANAGROVE_COMPLETIONS_DIR}
+        RENAME anagrove-find)

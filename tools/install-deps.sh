@@ -4,7 +4,7 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth openbox wmctrl xdotool desktop-file-utils appstream dpkg-dev file
-  fonts-liberation2 lintian scowl"
+  fonts-liberation2 lintian scowl bash-completion"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

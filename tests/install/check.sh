@@ -39,7 +39,23 @@ layout)
             fail "the manual page of $program does not name Anagrove $version"
     done
     grep -qF "Anagrove $version." "$dir/share/anagrove/anagrove-help.html" ||
-        fail "the help page does not name Anagrove $version" ;;
+        fail "the help page does not name Anagrove $version"
+    "$dir/bin/anagrove-find" --check tea >/dev/null || fail "the installed list lacks tea"
+    "$dir/bin/anagrove-find" --format json --starts q 'ui*' | grep -q '"word":"quiz"' ||
+        fail "the installed anagrove-find found no quiz from the board"
+    # The completion script completes options and the words of the options
+    # that take one; COMP_WORDS is the line, the last word being completed.
+    completions() {
+        bash -c '. "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _anagrove_find
+                 echo "${COMPREPLY[*]}"' - "$dir/share/bash-completion/completions/anagrove-find" \
+            anagrove-find "$@"
+    }
+    for line in "--so|--sort" "--all|--all-schemes" "--then ''|alpha score length" \
+        "--sort s|score" "--points l|literati" "--dictionary ''|standard extended" \
+        "--format j|json" "--format ''|text tsv json" "--min ''|" "tea|"; do
+        got=$(eval "completions ${line%%|*}" | tr -s ' ')
+        [ "$got" = "${line#*|}" ] || fail "completing '${line%%|*}' gave '$got'"
+    done ;;
 metadata)
     need desktop-file-validate appstreamcli
     desktop=$dir/share/applications/$id.desktop metainfo=$dir/share/metainfo/$id.metainfo.xml
