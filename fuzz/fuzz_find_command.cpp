@@ -1,7 +1,10 @@
-// anagrove-find with any arguments, over two small word lists: it never
-// crashes, and it answers with exit status 0, 1 or 2.
+// anagrove-find with any arguments, over two small word lists or one read
+// from standard input: it never crashes, it answers with exit status 0 to 3,
+// and what it writes as JSON is JSON.
 
 #include "cli/find_command.h"
+#include "cli/find_options.h"
+#include "cli/json_reader.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -32,7 +35,8 @@ std::string ProgramDirectory() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Arguments are separated by NUL bytes. A named word list could be any
-    // file of the machine, so that option is left out.
+    // file of the machine, so --word-list always reads standard input, which
+    // holds the last argument.
     std::vector<std::string> args(1);
     for (std::size_t k = 0; k < size; ++k) {
         if (data[k] == 0)
@@ -40,13 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             args.back() += static_cast<char>(data[k]);
     }
-    for (std::size_t k = 0; k < args.size(); ++k)
+    std::istringstream in(args.back());
+    for (std::size_t k = 0; k + 1 < args.size(); ++k)
         if (args[k] == "--word-list")
-            args[k] = "--anagram";
+            args[k + 1] = "-";
     std::ostringstream out;
     std::ostringstream err;
-    const int status = anagrove::cli::RunFindCommand(args, ProgramDirectory(), out, err);
-    if (status < 0 || status > 2 || (status != 0 && err.str().empty()))
+    const int status = anagrove::cli::RunFindCommand(args, ProgramDirectory(), in, out, err);
+    if (status < 0 || status > 3 || (status != 0 && status != 3 && err.str().empty()))
+        std::abort();
+    // JSON output parses, whatever the list holds.
+    const auto parsed = anagrove::cli::ParseFindArguments(args);
+    if (parsed.kind == anagrove::cli::ParsedCommandLine::Kind::run &&
+        parsed.options.format == anagrove::cli::OutputFormat::json &&
+        (status == 0 || status == 3) && !testing_support::JsonReader::Read(out.str()))
         std::abort();
     return 0;
 }

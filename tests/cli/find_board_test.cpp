@@ -120,7 +120,7 @@ TEST(FindBoard, JsonParsesBackOverHostileLists) {
         ASSERT_TRUE(parsed && parsed->kind == Json::Kind::array) << order;
         std::string words;
         for (const Json& item : parsed->items) {
-            ASSERT_EQ(item.members.size(), 8u);
+            ASSERT_EQ(item.keys.size(), 8u);
             words += item.Member("word")->text + "\n";
             EXPECT_EQ(item.Member("scrabble")->kind, Json::Kind::number);
         }

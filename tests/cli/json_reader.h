@@ -7,21 +7,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace testing_support {
 
 struct Json {
     enum class Kind { null, boolean, number, string, array, object } kind = Kind::null;
-    std::string text; // a string's value (UTF-8), a number's or boolean's literal
-    std::vector<Json> items;
-    std::vector<std::pair<std::string, Json>> members;
+    std::string text;              // a string's value (UTF-8), a number's or boolean's literal
+    std::vector<Json> items;       // an array's values, or an object's
+    std::vector<std::string> keys; // an object's keys, one per item
 
     const Json* Member(std::string_view key) const {
-        for (const auto& [k, v] : members)
-            if (k == key)
-                return &v;
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            if (keys[k] == key)
+                return &items[k];
         return nullptr;
     }
 };
@@ -169,8 +168,9 @@ class JsonReader {
             std::string key;
             if (at_ >= s_.size() || s_[at_] != '"' || !String(key) || !Take(':'))
                 return false;
-            out.members.emplace_back(key, Json{});
-            if (!Value(out.members.back().second))
+            out.keys.push_back(key);
+            out.items.emplace_back();
+            if (!Value(out.items.back()))
                 return false;
         } while (Take(','));
         return Take('}');
