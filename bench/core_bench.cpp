@@ -8,7 +8,9 @@
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "reference/literal_search.h"
+#include "search/board_letters.h"
 #include "search/find_words.h"
+#include "search/word_check.h"
 #include "sort/quick_sort.h"
 
 #include <benchmark/benchmark.h>
@@ -89,6 +91,56 @@ BENCHMARK_CAPTURE(MatchLiteral, ten_blanks_nomax, "**********", Limits(2, 8, tru
 BENCHMARK_CAPTURE(Match, no_match_qzjx, "qzjx", Limits(2, 8, false))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(MatchLiteral, no_match_qzjx, "qzjx", Limits(2, 8, false))
     ->Unit(benchmark::kMillisecond);
+
+// ---- board letters and word checks -------------------------------------------
+
+// The same rack with board letters; "retains*" alone is Match/retains_blank.
+void MatchOnBoard(benchmark::State& state, const char* letters, BoardLetters board) {
+    const auto& data = Extended();
+    std::int64_t found = 0;
+    for (auto _ : state) {
+        FoundWords result =
+            FindWithBoard(letters, Limits(2, 15, false), board, data.list, Scrabble());
+        found = result.matched;
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["matches"] = static_cast<double>(found);
+}
+
+BENCHMARK_CAPTURE(Match, retains_blank_to_15, "retains*", Limits(2, 15, false))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchOnBoard, retains_blank_starts_un, "retains*", BoardLetters{"un", "", "", ""})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchOnBoard, retains_blank_ends_s, "retains*", BoardLetters{"", "s", "", ""})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchOnBoard, retains_blank_contains_ing, "retains*",
+                  BoardLetters{"", "", "ing", ""})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchOnBoard, retains_blank_pattern, "retains*",
+                  BoardLetters{"", "", "", "..a...e.."})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Match, ten_blanks_to_15, "**********", Limits(2, 15, false))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MatchOnBoard, ten_blanks_contains_e, "**********", BoardLetters{"", "", "e", ""})
+    ->Unit(benchmark::kMillisecond);
+
+// --check: one word with its hooks, once the list is loaded and indexed.
+void CheckWord(benchmark::State& state) {
+    static const WordChecker checker(*Extended().list);
+    for (auto _ : state) {
+        WordCheck check = checker.Check("retains");
+        benchmark::DoNotOptimize(check);
+    }
+}
+BENCHMARK(CheckWord)->Unit(benchmark::kMicrosecond);
+
+void IndexForChecks(benchmark::State& state) {
+    for (auto _ : state) {
+        WordChecker checker(*Extended().list);
+        benchmark::DoNotOptimize(checker);
+    }
+}
+BENCHMARK(IndexForChecks)->Unit(benchmark::kMillisecond);
 
 // ---- sorting ---------------------------------------------------------------
 

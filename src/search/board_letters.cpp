@@ -29,50 +29,73 @@ std::int64_t LettersIn(std::string_view text) {
     return letters;
 }
 
-std::optional<std::string> PatternRackPart(std::string_view word, std::string_view pattern) {
+// Where the board letters lie in a word: the rack's squares are [front, back)
+// but for the contains text at [at, at + its length); a pattern leaves the
+// rack its dots.
+struct Placement {
+    std::size_t front = 0, at = 0, back = 0;
+};
+
+bool PatternFits(std::string_view word, std::string_view pattern) {
     if (word.size() != pattern.size())
-        return std::nullopt;
-    std::string part;
-    for (std::size_t k = 0; k < word.size(); ++k) {
-        if (pattern[k] == '.')
-            part += word[k];
-        else if (Lower(word[k]) != pattern[k])
-            return std::nullopt;
-    }
-    return part;
+        return false;
+    for (std::size_t k = 0; k < word.size(); ++k)
+        if (pattern[k] != '.' && Lower(word[k]) != pattern[k])
+            return false;
+    return true;
 }
 
-} // namespace
-
-std::optional<std::string> RackPart(std::string_view word, const BoardLetters& board) {
-    if (!board.pattern.empty())
-        return PatternRackPart(word, board.pattern);
+std::optional<Placement> Place(std::string_view word, const BoardLetters& board) {
     // The squares between the starting and the ending board letters are free.
-    std::size_t front = 0, back = word.size();
+    Placement p{0, word.size(), word.size()};
     if (!board.starts.empty()) {
         if (!LettersAt(word, 0, board.starts))
             return std::nullopt;
-        front = board.starts.size();
+        p.front = board.starts.size();
     }
     if (!board.ends.empty()) {
         if (board.ends.size() > word.size() ||
             !LettersAt(word, word.size() - board.ends.size(), board.ends))
             return std::nullopt;
-        back = word.size() - board.ends.size();
+        p.back = word.size() - board.ends.size();
     }
-    if (front > back)
+    if (p.front > p.back)
         return std::nullopt;
-    std::size_t at = back;
+    p.at = p.back;
     if (!board.contains.empty()) {
-        at = front;
-        while (at + board.contains.size() <= back && !LettersAt(word, at, board.contains))
-            ++at;
-        if (at + board.contains.size() > back)
+        const std::size_t length = board.contains.size();
+        p.at = p.front;
+        while (p.at + length <= p.back && !LettersAt(word, p.at, board.contains))
+            ++p.at;
+        if (p.at + length > p.back)
             return std::nullopt;
     }
-    std::string part(word.substr(front, at - front));
-    const std::size_t after = std::min(back, at + board.contains.size());
-    part += word.substr(after, back - after);
+    return p;
+}
+
+bool Placeable(std::string_view word, const BoardLetters& board) {
+    return board.pattern.empty() ? Place(word, board).has_value()
+                                 : PatternFits(word, board.pattern);
+}
+
+} // namespace
+
+std::optional<std::string> RackPart(std::string_view word, const BoardLetters& board) {
+    if (!board.pattern.empty()) {
+        if (!PatternFits(word, board.pattern))
+            return std::nullopt;
+        std::string part;
+        for (std::size_t k = 0; k < word.size(); ++k)
+            if (board.pattern[k] == '.')
+                part += word[k];
+        return part;
+    }
+    const std::optional<Placement> p = Place(word, board);
+    if (!p)
+        return std::nullopt;
+    std::string part(word.substr(p->front, p->at - p->front));
+    const std::size_t after = std::min(p->back, p->at + board.contains.size());
+    part += word.substr(after, p->back - after);
     return part;
 }
 
@@ -85,8 +108,8 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
                          const LetterPoints& points) {
     if (!list)
         return FoundWords{list, {}, 0};
-    // A word that can be laid from the rack and the board letters together is
-    // a candidate; the limits on the whole word rule out others at once.
+    // A word is a candidate when it can be laid from the rack and the board
+    // letters together, within the limits on the whole word,
     std::string rackAndBoard(letters);
     for (const std::string* text : {&board.starts, &board.ends, &board.contains, &board.pattern})
         rackAndBoard += *text;
@@ -94,17 +117,29 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
     if (limits.anagram)
         wholeWord = SearchLimits{0, 0, true, false};
     std::vector<std::uint64_t> matches = MatchingWords(rackAndBoard, wholeWord, *list);
+    // and it uses every letter of the board, which rules words out 64 at a time.
+    std::uint32_t boardMask = 0;
+    for (char c : rackAndBoard.substr(letters.size()))
+        boardMask |= c >= 'a' && c <= 'z' ? 1u << (c - 'a') : 0u;
+    for (; boardMask != 0; boardMask &= boardMask - 1) {
+        const std::uint64_t* uses =
+            list->WordsWithLetter(static_cast<std::uint32_t>(std::countr_zero(boardMask)));
+        for (std::size_t block = 0; block < matches.size(); ++block)
+            matches[block] &= uses[block];
+    }
 
-    const LetterCounts typed = CountTypedLetters(letters);
-    const std::int32_t blanks = CharCount(letters, "*");
+    // The board letters lie on letters of the word, so a word that holds
+    // them needs from the rack exactly what it needs beyond the rack and the
+    // board together: the candidates that can be placed are the words found.
+    // With the anagram rule, the letters left to the rack must be the tiles.
+    const std::int64_t boardLetters = LettersIn(rackAndBoard) - LettersIn(letters);
     const std::int64_t tiles = RackTiles(letters);
     for (std::size_t block = 0; block < matches.size(); ++block) {
         for (std::uint64_t bits = matches[block]; bits != 0; bits &= bits - 1) {
             const auto bit = static_cast<unsigned>(std::countr_zero(bits));
-            const std::optional<std::string> part =
-                RackPart((*list)[static_cast<std::int32_t>(block * 64 + bit)], board);
-            if (!part || !CanLay(*part, typed, blanks) ||
-                (limits.anagram && LettersIn(*part) != tiles))
+            const std::string_view word = (*list)[static_cast<std::int32_t>(block * 64 + bit)];
+            if (!Placeable(word, board) ||
+                (limits.anagram && LettersIn(word) - boardLetters != tiles))
                 matches[block] &= ~(std::uint64_t{1} << bit);
         }
     }
