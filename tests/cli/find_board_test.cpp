@@ -178,37 +178,6 @@ TEST(FindBoard, CheckStatusesAndHooks) {
     }
 }
 
-TEST(FindBoard, RefusesBadInputWithOneLine) {
-    const std::tuple<const char*, std::vector<std::string>, const char*> rows[] = {
-        {"board_text_not_letters", {"--starts", "t3", "tea"}, "--starts"},
-        {"board_text_empty", {"--contains", "", "tea"}, "--contains"},
-        {"board_text_twice", {"--ends", "a", "--ends", "b", "tea"}, "once"},
-        {"pattern_with_blank", {"--pattern", "t*a", "tea"}, "--pattern"},
-        {"pattern_and_starts", {"--pattern", "t.a", "--starts", "t", "tea"}, "--pattern"},
-        {"unknown_format", {"--format", "xml", "tea"}, "xml"},
-        {"all_schemes_as_text", {"--all-schemes", "tea"}, "--all-schemes"},
-        {"check_with_search_option", {"--check", "--sort", "score", "tea"}, "--sort"},
-        {"check_without_words", {"--check"}, "WORD"},
-        {"format_without_value", {"tea", "--format"}, "--format"},
-    };
-    for (const auto& [name, args, mentions] : rows) {
-        const FindRun run = Find(args);
-        EXPECT_TRUE(run.status == 2 && run.out.empty() && run.err.starts_with("anagrove-find: ") &&
-                    run.err.find('\n') == run.err.size() - 1 &&
-                    run.err.find(mentions) != std::string::npos)
-            << name << ": " << run.status << " " << run.err;
-    }
-    const FindRun help = Find({"--help"}); // every option explained, and in an example
-    const std::size_t examples = help.out.find("Examples:");
-    for (const char* option :
-         {"--dictionary", "--word-list", "--min", "--max", "--no-max", "--anagram", "--sort",
-          "--points", "--custom", "--no-points", "--then", "--starts", "--ends", "--contains",
-          "--pattern", "--format", "--all-schemes", "--check", "--word-list -"})
-        EXPECT_TRUE(help.out.find(option) < examples &&
-                    help.out.find(option, examples) != std::string::npos)
-            << option;
-}
-
 // A list named "-" is read from standard input, in-process and by the built
 // program, under the same rules as a file.
 TEST(FindBoard, StandardInput) {

@@ -85,6 +85,16 @@ TEST(FindCommand, RefusesBadInputWithOneLine) {
         {"two_letters_arguments", {"tea", "eat"}, "one LETTERS"},
         {"no_letters", {"--sort", "alpha"}, "LETTERS"},
         {"empty_letters", {""}, "letters"},
+        {"board_text_not_letters", {"--starts", "t3", "tea"}, "--starts"},
+        {"board_text_empty", {"--contains", "", "tea"}, "--contains"},
+        {"board_text_twice", {"--ends", "a", "--ends", "b", "tea"}, "once"},
+        {"pattern_with_blank", {"--pattern", "t*a", "tea"}, "--pattern"},
+        {"pattern_and_starts", {"--pattern", "t.a", "--starts", "t", "tea"}, "--pattern"},
+        {"unknown_format", {"--format", "xml", "tea"}, "xml"},
+        {"all_schemes_as_text", {"--all-schemes", "tea"}, "--all-schemes"},
+        {"check_with_search_option", {"--check", "--sort", "score", "tea"}, "--sort"},
+        {"check_without_words", {"--check"}, "WORD"},
+        {"format_without_value", {"tea", "--format"}, "--format"},
     };
     for (const auto& [name, args, mentions] : rows) {
         const FindRun run = Find(args);
@@ -93,11 +103,16 @@ TEST(FindCommand, RefusesBadInputWithOneLine) {
                     run.err.find(mentions) != std::string::npos)
             << name << ": " << run.status << " " << run.err;
     }
-    const FindRun help = Find({"tea", "--help"}); // every option explained
+    const FindRun help = Find({"tea", "--help"}); // every option explained, and in an example
+    const std::size_t examples = help.out.find("Examples:");
+    EXPECT_TRUE(help.status == 0 && help.out.find("LETTERS") < examples);
     for (const char* option :
          {"--dictionary", "--word-list", "--min", "--max", "--no-max", "--anagram", "--sort",
-          "--points", "--custom", "--no-points", "--then", "LETTERS"})
-        EXPECT_TRUE(help.status == 0 && help.out.find(option) != std::string::npos) << option;
+          "--points", "--custom", "--no-points", "--then", "--starts", "--ends", "--contains",
+          "--pattern", "--format", "--all-schemes", "--check", "--word-list -"})
+        EXPECT_TRUE(help.out.find(option) < examples &&
+                    help.out.find(option, examples) != std::string::npos)
+            << option;
     // --version answers instead of a search, as --help does: one line.
     const FindRun version = Find({"tea", "--no-points", "--version", "--help"});
     EXPECT_TRUE(version.status == 0 && version.err.empty() &&

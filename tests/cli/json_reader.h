@@ -67,9 +67,9 @@ class JsonReader {
             return false;
         switch (s_[at_]) {
         case '{':
-            return Object(out);
+            return Items(out, true);
         case '[':
-            return Array(out);
+            return Items(out, false);
         case '"':
             out.kind = Json::Kind::string;
             return String(out.text);
@@ -146,34 +146,26 @@ class JsonReader {
         }
         return false;
     }
-    bool Array(Json& out) {
+    // An array's values, or an object's keys and values.
+    bool Items(Json& out, bool keyed) {
         ++at_;
-        out.kind = Json::Kind::array;
-        if (Take(']'))
+        out.kind = keyed ? Json::Kind::object : Json::Kind::array;
+        const char close = keyed ? '}' : ']';
+        if (Take(close))
             return true;
         do {
+            if (keyed) {
+                Space();
+                std::string key;
+                if (at_ >= s_.size() || s_[at_] != '"' || !String(key) || !Take(':'))
+                    return false;
+                out.keys.push_back(key);
+            }
             out.items.emplace_back();
             if (!Value(out.items.back()))
                 return false;
         } while (Take(','));
-        return Take(']');
-    }
-    bool Object(Json& out) {
-        ++at_;
-        out.kind = Json::Kind::object;
-        if (Take('}'))
-            return true;
-        do {
-            Space();
-            std::string key;
-            if (at_ >= s_.size() || s_[at_] != '"' || !String(key) || !Take(':'))
-                return false;
-            out.keys.push_back(key);
-            out.items.emplace_back();
-            if (!Value(out.items.back()))
-                return false;
-        } while (Take(','));
-        return Take('}');
+        return Take(close);
     }
 
     std::string_view s_;
