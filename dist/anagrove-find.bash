@@ -19,7 +19,7 @@ _anagrove_find() {
         case $cur in
         -*) words="--dictionary --word-list --min --max --no-max --anagram --sort --points
                    --custom --no-points --then --starts --ends --contains --pattern --format
-                   --all-schemes --check --help" ;;
+                   --all-schemes --check --help --version" ;;
         *) COMPREPLY=(); return ;;
         esac ;;
     esac

@@ -244,6 +244,7 @@ Examples:
   anagrove-find --format json --sort score 'tea*'
   anagrove-find --check qi za && echo all valid
   anagrove-find --check --format json --dictionary extended qat
+  anagrove-find --version
 
 Exit status: 0 after a search, and after --check when every WORD is in the
 list; 1 when the word list cannot be read; 2 for bad input; 3 after --check

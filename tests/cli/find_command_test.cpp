@@ -107,9 +107,10 @@ TEST(FindCommand, RefusesBadInputWithOneLine) {
     const std::size_t examples = help.out.find("Examples:");
     EXPECT_TRUE(help.status == 0 && help.out.find("LETTERS") < examples);
     for (const char* option :
-         {"--dictionary", "--word-list", "--min", "--max", "--no-max", "--anagram", "--sort",
-          "--points", "--custom", "--no-points", "--then", "--starts", "--ends", "--contains",
-          "--pattern", "--format", "--all-schemes", "--check", "--word-list -"})
+         {"--dictionary", "--word-list",   "--min",    "--max",         "--no-max",
+          "--anagram",    "--sort",        "--points", "--custom",      "--no-points",
+          "--then",       "--starts",      "--ends",   "--contains",    "--pattern",
+          "--format",     "--all-schemes", "--check",  "--word-list -", "--version"})
         EXPECT_TRUE(help.out.find(option) < examples &&
                     help.out.find(option, examples) != std::string::npos)
             << option;

@@ -50,7 +50,7 @@ layout)
                  echo "${COMPREPLY[*]}"' - "$dir/share/bash-completion/completions/anagrove-find" \
             anagrove-find "$@"
     }
-    for line in "--so|--sort" "--all|--all-schemes" "--then ''|alpha score length" \
+    for line in "--so|--sort" "--all|--all-schemes" "--vers|--version" "--then ''|alpha score length" \
         "--sort s|score" "--points l|literati" "--dictionary ''|standard extended" \
         "--format j|json" "--format ''|text tsv json" "--min ''|" "tea|"; do
         got=$(eval "completions ${line%%|*}" | tr -s ' ')
