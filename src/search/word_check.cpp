@@ -22,7 +22,10 @@ WordChecker::WordChecker(const WordList& list) {
 
 WordCheck WordChecker::Check(std::string_view word) const {
     WordCheck check;
-    std::string hooked = " " + Folded(word) + " ";
+    // The word with a square free on either side for a hook.
+    std::string hooked(1, ' ');
+    hooked += Folded(word);
+    hooked += ' ';
     const std::size_t last = hooked.size() - 1;
     check.inList = Holds(hooked.substr(1, last - 1));
     for (char letter = 'a'; letter <= 'z'; ++letter) {
