@@ -1,0 +1,25 @@
+#pragma once
+// The note on a found word that tells which letters the blank tiles stand for
+// in it, and what it scores with those letters counted as zero.
+
+#include "points/letter_points.h"
+#include "results/found_words.h"
+
+#include <string>
+
+namespace anagrove {
+
+// The typed letters and the letter values that a search ran with: what its
+// rows' blank letters and scores were worked out from.
+struct SearchRack {
+    std::string letters; // the letters box as it was, blanks as '*'
+    LetterPoints points{};
+};
+
+// "Blank tiles: e, s · 7 points with blanks at zero" (Latin-1); without the
+// score part when showScore is false. A rack without blanks, or a word that
+// needs none of them, gets a sentence that says so.
+[[nodiscard]] std::string BlankTilesText(const FoundRow& row, const SearchRack& rack,
+                                         bool showScore);
+
+} // namespace anagrove
