@@ -42,6 +42,8 @@ class Form1 final : public QWidget {
     [[nodiscard]] Form2* editor() const { return editor_.get(); }
     // The text of the selected result, empty when none is selected.
     [[nodiscard]] QString selectedItemText() const;
+    // Copies the selected result's word, without its points, as Ctrl+C does.
+    void copySelectedWord();
 
     // Start-up and shutdown.
     void Form_Load();
@@ -105,7 +107,6 @@ class Form1 final : public QWidget {
                                                       bool chosenByUser = false);
     void resortShown(SortMode mode);
     void lookUp(const char* prefix);
-    void copySelectedWord();
     void OpenWebAddress(const QString& address);
     void LaunchDocument(QWidget* owner, const QString& document);
     void showMessage(const QString& text);

@@ -1,11 +1,14 @@
 // The keyboard: Enter searches, accelerators reach the controls, Ctrl+C copies
-// the selected word; and a double-click looks a result up.
+// the selected word; a double-click looks a result up; and the result list's
+// menu and tooltips.
 
 #include "form1.h"
 
 #include "accelerator.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
+#include "result_list_actions.h"
+#include "result_tooltip.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -45,6 +48,10 @@ void Form1::createKeyboard() {
 
     connect(lstWords, &QListView::doubleClicked, this, &Form1::cmdDict_Click);
     lstWords->installEventFilter(this); // for Ctrl+C
+
+    // The list's context menu, Enter, Ctrl+S and the tooltips of its items.
+    new ResultListActions(*this, *lstWords, *results_, platform_);
+    new ResultToolTip(*lstWords, *results_, state_.rack, *chkUsepoints);
 }
 
 void Form1::copySelectedWord() {

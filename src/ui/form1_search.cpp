@@ -2,9 +2,9 @@
 
 #include "form1.h"
 
+#include "app/search_request.h"
 #include "latin1_text.h"
 #include "result_list_model.h"
-#include "app/search_request.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -67,6 +67,7 @@ void Form1::cmdStart_Click() {
     SearchOutcome outcome =
         RunSearch(request, std::get<SearchLimits>(limits), state_.wordList, state_.letterPoints);
     state_.found = std::move(outcome.found);
+    state_.rack = {request.letters, state_.letterPoints};
     results_->show(outcome.listing);
     Frame1->setTitle(FromLatin1(outcome.caption));
     setStatusText(outcome.status);

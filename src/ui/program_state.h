@@ -1,6 +1,7 @@
 #pragma once
 // The state that the windows share, owned by the main window.
 
+#include "app/blank_tiles_text.h"
 #include "app/settings.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
@@ -25,6 +26,7 @@ struct ProgramState {
 
     Settings settings;           // the option texts read at start-up, and CustomPoints
     FoundWords found;            // the last search's rows (FoundCount = found.FoundCount())
+    SearchRack rack;             // the letters and values that found was found with
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
     std::string KeepLoaderOnTop; // "no" once the custom point editor has been used
 

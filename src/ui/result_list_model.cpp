@@ -31,8 +31,7 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 QString ResultListModel::itemText(int row) const {
     if (row < 0 || row >= listing_.rowCount)
         return {};
-    const auto& found = rows_.rows[static_cast<std::size_t>(listing_.firstRow + row)];
-    return FromLatin1(ItemText(found, listing_.form));
+    return FromLatin1(ItemText(foundRow(row), listing_.form));
 }
 
 } // namespace anagrove::ui

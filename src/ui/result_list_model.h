@@ -24,6 +24,12 @@ class ResultListModel final : public QAbstractListModel {
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
     // The text of the item at row (as the view shows it).
     [[nodiscard]] QString itemText(int row) const;
+    // The result table, which rows of it are shown and how, and the row of an item.
+    [[nodiscard]] const FoundWords& found() const { return rows_; }
+    [[nodiscard]] const ResultListing& listing() const { return listing_; }
+    [[nodiscard]] const FoundRow& foundRow(int row) const {
+        return rows_.rows[static_cast<std::size_t>(listing_.firstRow + row)];
+    }
 
   private:
     const FoundWords& rows_;

@@ -1,0 +1,55 @@
+#pragma once
+// What the result list offers besides its designed behaviour: a context menu
+// (right button, the Menu key or Shift+F10) with copying, the two lookups and
+// saving the list; Enter to look the selected word up; Ctrl+S to save the list.
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QListView;
+class QMenu;
+class QPoint;
+
+namespace anagrove::ui {
+
+class Form1;
+class Platform;
+class ResultListModel;
+
+class ResultListActions final : public QObject {
+    Q_OBJECT
+  public:
+    // Lives as long as the list, its parent.
+    ResultListActions(Form1& window, QListView& list, const ResultListModel& model,
+                      Platform& platform);
+
+    // Asks for a file in the platform's file dialog and saves the list to it.
+    void saveListAs();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createMenu();
+    void updateActions();
+    void popUp(const QPoint& globalPos);
+    void popUpAtSelection();
+    void copyAllWords();
+    void save(const QString& path, bool csv);
+
+    Form1& window_;
+    QListView& list_;
+    const ResultListModel& model_;
+    Platform& platform_;
+    QString lastFolder_; // where the last list was saved, for this session only
+
+    QMenu* menu_ = nullptr;
+    QAction* copyWord_ = nullptr;
+    QAction* copyAll_ = nullptr;
+    QAction* dictionary_ = nullptr;
+    QAction* thesaurus_ = nullptr;
+    QAction* saveList_ = nullptr;
+};
+
+} // namespace anagrove::ui
