@@ -8,6 +8,7 @@
 #include "result_list_model.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -100,8 +101,17 @@ void ResultListActions::popUpAtSelection() {
 }
 
 bool ResultListActions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &list_ || event->type() != QEvent::KeyPress)
+    if (watched != &list_)
         return QObject::eventFilter(watched, event);
+    // The desktop may turn the Menu key into a request of its own; the menu
+    // then opens at the selected word, not in the middle of the list.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<const QContextMenuEvent&>(*event).reason() == QContextMenuEvent::Keyboard) {
+        popUpAtSelection();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (IsMenuKey(key)) {
         popUpAtSelection();
