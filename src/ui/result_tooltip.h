@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QListView;
+class QWidget;
 
 namespace anagrove {
 struct SearchRack;
@@ -28,6 +29,7 @@ class ResultToolTip final : public QObject {
 
   private:
     QListView& list_;
+    QWidget& viewport_;
     const ResultListModel& model_;
     const SearchRack& rack_;
     const QCheckBox& usePoints_;
