@@ -33,9 +33,10 @@ struct ExtendedList {
     ExtendedList() {
         FileText file =
             ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
-        if (!file.ok)
-            throw std::runtime_error("extended.txt not found beside the benchmark: " + file.error);
-        text = std::move(file.text);
+        if (!file)
+            throw std::runtime_error("extended.txt not found beside the benchmark: " +
+                                     file.error());
+        text = std::move(*file);
         list = std::make_shared<const WordList>(LoadWordList(text));
         literalList = literal::CutLines(text);
     }
@@ -270,7 +271,7 @@ void Load(benchmark::State& state) {
     const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
     for (auto _ : state) {
         FileText file = ReadWholeFile(path);
-        WordList list = TakeWordList(std::move(file.text));
+        WordList list = TakeWordList(std::move(*file));
         benchmark::DoNotOptimize(list);
     }
 }
@@ -279,7 +280,7 @@ void LoadLiteral(benchmark::State& state) {
     const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
     for (auto _ : state) {
         FileText file = ReadWholeFile(path);
-        auto words = literal::CutLines(file.text);
+        auto words = literal::CutLines(*file);
         benchmark::DoNotOptimize(words);
     }
 }

@@ -94,7 +94,7 @@ void FindWordsLiteral(benchmark::State& state, const char* letters, int order) {
     static const std::vector<std::string> words = [] {
         FileText file =
             ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
-        return literal::CutLines(file.text);
+        return literal::CutLines(*file);
     }();
     for (auto _ : state) {
         literal::Found found = literal::findwords(letters, literal::Limits{2, 8, false, false},

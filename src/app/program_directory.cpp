@@ -5,21 +5,30 @@
 
 namespace anagrove {
 
+namespace fs = std::filesystem;
+
 std::string ExecutableDirectory() {
     std::error_code error;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    auto exe = fs::read_symlink("/proc/self/exe", error);
     return error ? std::string() : exe.parent_path().string();
 }
 
-std::string WordListPath(const std::string& programDirectory, DictionaryKind kind) {
-    namespace fs = std::filesystem;
-    const fs::path beside = fs::path(programDirectory) / WordListFileName(kind);
-    const fs::path installed =
-        fs::path(programDirectory) / ".." / "share" / "anagrove" / WordListFileName(kind);
+std::string DataFilePath(const std::string& programDirectory, const std::string& fileName) {
+    const fs::path beside = fs::path(programDirectory) / fileName;
+    const fs::path installed = fs::path(programDirectory) / ".." / "share" / "anagrove" / fileName;
     std::error_code error;
     if (!fs::exists(beside, error) && fs::exists(installed, error))
         return installed.lexically_normal().string();
     return beside.string();
+}
+
+std::string WordListPath(const std::string& programDirectory, DictionaryKind kind) {
+    return DataFilePath(programDirectory, WordListFileName(kind));
+}
+
+bool IsInstalledCopy(const std::string& programDirectory) {
+    const std::string list = WordListFileName(DictionaryKind::standard);
+    return DataFilePath(programDirectory, list) != (fs::path(programDirectory) / list).string();
 }
 
 } // namespace anagrove

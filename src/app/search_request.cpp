@@ -4,7 +4,7 @@
 
 namespace anagrove {
 
-std::variant<SearchLimits, std::string> ReadSearchLimits(const SearchRequest& request) {
+Expected<SearchLimits> ReadSearchLimits(const SearchRequest& request) {
     SearchLimits limits;
     limits.nomax = request.nomax;
     limits.anagram = request.anagram;
@@ -12,12 +12,12 @@ std::variant<SearchLimits, std::string> ReadSearchLimits(const SearchRequest& re
         return limits;
     auto minimum = ParseDecimal(request.minimumText);
     if (!minimum)
-        return std::string("Please enter a number in the box \"Minimum letters:\".");
+        return FailureText("Please enter a number in the box \"Minimum letters:\".");
     limits.minimum = *minimum;
     if (!request.nomax) {
         auto maximum = ParseDecimal(request.maximumText);
         if (!maximum)
-            return std::string("Please enter a number in the box \"Maximum letters:\".");
+            return FailureText("Please enter a number in the box \"Maximum letters:\".");
         limits.maximum = *maximum;
     }
     return limits;

@@ -1,6 +1,7 @@
 #pragma once
 // "Find Words": from the typed letters and options to the listed results.
 
+#include "base/expected.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/result_text.h"
@@ -9,7 +10,6 @@
 
 #include <memory>
 #include <string>
-#include <variant>
 
 namespace anagrove {
 
@@ -29,8 +29,7 @@ struct SearchRequest {
 
 // The limits of the request, or the message that refuses it: the limits in
 // play must be numbers (none in anagram mode, no maximum with no maximum limit).
-[[nodiscard]] std::variant<SearchLimits, std::string>
-ReadSearchLimits(const SearchRequest& request);
+[[nodiscard]] Expected<SearchLimits> ReadSearchLimits(const SearchRequest& request);
 
 struct SearchOutcome {
     FoundWords found;      // sorted in the request's order

@@ -105,19 +105,19 @@ std::string FormatSettings(const Settings& settings) {
 
 Settings ReadSettings(const std::string& path) {
     FileText file = ReadWholeFile(path);
-    return file.ok ? ParseSettings(file.text) : Settings{};
+    return file ? ParseSettings(*file) : Settings{};
 }
 
-WriteResult WriteSettings(const std::string& path, const Settings& settings) {
+Expected<Done> WriteSettings(const std::string& path, const Settings& settings) {
     const std::string line = FormatSettings(settings);
     const std::string temporary = path + ".new";
     auto failure = [&](int error) {
         ::unlink(temporary.c_str());
-        return WriteResult{false, std::strerror(error)};
+        return Expected<Done>(FailureText(std::strerror(error)));
     };
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        return WriteResult{false, std::strerror(errno)};
+        return Expected<Done>(FailureText(std::strerror(errno)));
     std::size_t done = 0;
     while (done < line.size()) {
         ssize_t n = ::write(fd, line.data() + done, line.size() - done);
@@ -136,7 +136,7 @@ WriteResult WriteSettings(const std::string& path, const Settings& settings) {
         return failure(synced != 0 ? synced : closed);
     if (std::rename(temporary.c_str(), path.c_str()) != 0)
         return failure(errno);
-    return WriteResult{true, {}};
+    return Done{};
 }
 
 } // namespace anagrove

@@ -1,7 +1,10 @@
 #pragma once
 // The settings file data.dat: one line of 34 double-quoted, comma-separated fields.
 
+#include "base/expected.h"
+#include "dictionary/word_list.h"
 #include "points/letter_points.h"
+#include "results/sort_mode.h"
 
 #include <string>
 #include <string_view>
@@ -13,14 +16,14 @@ inline constexpr int kSettingsFieldCount = 34;
 
 // The option fields hold the designed initial state until a file says otherwise.
 struct Settings {
-    std::string SortSetting = "alpha";
+    std::string SortSetting = SortModeWord(SortMode::alpha);
     std::string MinLettersSetting = "2";
     std::string MaxLettersSetting = "8";
     std::string NomaxSetting = "1";
     std::string AnagramSetting = "1";
-    std::string DictionarySetting = "standard";
+    std::string DictionarySetting = DictionaryWord(DictionaryKind::standard);
     std::string UsepointsSetting = "true";
-    std::string PointsSetting = "scrabble";
+    std::string PointsSetting = PointSchemeWord(PointScheme::scrabble);
     CustomPoints customPoints; // fields 9 to 34, A to Z
 
     bool operator==(const Settings&) const = default;
@@ -36,12 +39,9 @@ struct Settings {
 // Reads the file at path; a missing or unreadable file gives the initial settings.
 [[nodiscard]] Settings ReadSettings(const std::string& path);
 
-struct WriteResult {
-    bool ok = false;
-    std::string error; // why the file could not be written
-};
 // Writes the file at path through a temporary file that replaces it in one step,
 // so the file is always either the old or the new complete line.
-[[nodiscard]] WriteResult WriteSettings(const std::string& path, const Settings& settings);
+// On failure, the reason is the system's text for the error.
+[[nodiscard]] Expected<Done> WriteSettings(const std::string& path, const Settings& settings);
 
 } // namespace anagrove

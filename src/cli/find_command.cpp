@@ -16,7 +16,6 @@
 #include <exception>
 #include <memory>
 #include <sstream>
-#include <variant>
 
 namespace anagrove::cli {
 
@@ -27,7 +26,7 @@ int Refuse(std::ostream& err, const std::string& message) {
     return kExitBadInput;
 }
 
-std::variant<LetterPoints, std::string> ChooseLetterPoints(const FindOptions& o) {
+Expected<LetterPoints> ChooseLetterPoints(const FindOptions& o) {
     if (o.points != PointScheme::custom)
         return PresetTable(o.points);
     if (!o.customEntries)
@@ -35,9 +34,9 @@ std::variant<LetterPoints, std::string> ChooseLetterPoints(const FindOptions& o)
     std::array<std::string, 26> entries;
     std::copy(o.customEntries->begin(), o.customEntries->end(), entries.begin());
     auto converted = ConvertCustomValues(entries);
-    if (auto* error = std::get_if<CustomValueError>(&converted))
-        return error->message;
-    return std::get<CustomValues>(converted).active;
+    if (!converted)
+        return FailureText(converted.error().message);
+    return converted->active;
 }
 
 void PrintListing(std::ostream& out, const FoundWords& found, const ResultListing& listing) {
@@ -58,18 +57,15 @@ std::shared_ptr<const WordList> LoadNamedList(const FindOptions& o,
                                               const std::string& programDirectory, std::istream& in,
                                               std::ostream& err) {
     const std::string path =
-        o.wordListFile
-            ? *o.wordListFile
-            : WordListPath(programDirectory, o.dictionary == "extended" ? DictionaryKind::extended
-                                                                        : DictionaryKind::standard);
+        o.wordListFile ? *o.wordListFile : WordListPath(programDirectory, o.dictionary);
     FileText file = ReadWordListSource(path, in);
-    if (!file.ok) {
+    if (!file) {
         err << "anagrove-find: cannot read the word list "
-            << (path == kStandardInputName ? "from standard input" : path) << ": " << file.error
+            << (path == kStandardInputName ? "from standard input" : path) << ": " << file.error()
             << '\n';
         return nullptr;
     }
-    auto list = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
+    auto list = std::make_shared<const WordList>(TakeWordList(std::move(*file)));
     if (list->DroppedWords() > 0)
         err << "anagrove-find: " << LeftOutWordsText(path, list->DroppedWords()) << '\n';
     return list;
@@ -96,24 +92,24 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
         std::ostream& out, std::ostream& err) {
     if (o.check)
         return Check(o, programDirectory, in, out, err);
-    auto points = ChooseLetterPoints(o);
-    if (auto* message = std::get_if<std::string>(&points))
-        return Refuse(err, *message);
+    const auto points = ChooseLetterPoints(o);
+    if (!points)
+        return Refuse(err, points.error());
 
     SearchRequest request{o.letters, o.minimumText, o.maximumText, o.nomax,
                           o.anagram, o.sort,        o.usePoints};
     if (request.letters.empty())
         return Refuse(err, kNoLettersMessage);
-    auto limits = ReadSearchLimits(request);
-    if (auto* message = std::get_if<std::string>(&limits))
-        return Refuse(err, *message);
+    const auto limits = ReadSearchLimits(request);
+    if (!limits)
+        return Refuse(err, limits.error());
 
     const auto list = LoadNamedList(o, programDirectory, in, err);
     if (!list)
         return kExitNoWordList;
 
-    const LetterPoints& letterPoints = std::get<LetterPoints>(points);
-    const SearchLimits& searchLimits = std::get<SearchLimits>(limits);
+    const LetterPoints& letterPoints = *points;
+    const SearchLimits& searchLimits = *limits;
     SearchOutcome outcome = o.board.Any()
                                 ? ListFound(request, FindWithBoard(o.letters, searchLimits, o.board,
                                                                    list, letterPoints))

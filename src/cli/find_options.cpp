@@ -11,16 +11,6 @@ namespace anagrove::cli {
 
 namespace {
 
-std::optional<SortMode> SortModeFromWord(const std::string& word) {
-    if (word == "alpha")
-        return SortMode::alpha;
-    if (word == "score")
-        return SortMode::score;
-    if (word == "length")
-        return SortMode::length;
-    return std::nullopt;
-}
-
 std::vector<std::string> SplitCommas(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -104,9 +94,10 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
             if (!value(v))
                 return Error(arg + " needs a value");
             if (arg == "--dictionary") {
-                if (v != "standard" && v != "extended")
+                auto kind = DictionaryFromWord(v);
+                if (!kind)
                     return Error("--dictionary must be standard or extended, not \"" + v + "\"");
-                o.dictionary = v;
+                o.dictionary = *kind;
             } else if (arg == "--word-list") {
                 o.wordListFile = v;
             } else if (arg == "--min") {

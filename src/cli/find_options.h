@@ -2,6 +2,7 @@
 // The command line of anagrove-find.
 
 #include "cli/result_formats.h"
+#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/sort_mode.h"
 #include "search/board_letters.h"
@@ -13,8 +14,8 @@
 namespace anagrove::cli {
 
 struct FindOptions {
-    std::string letters;                 // as typed into the letters box (Latin-1)
-    std::string dictionary = "standard"; // standard or extended
+    std::string letters; // as typed into the letters box (Latin-1)
+    DictionaryKind dictionary = DictionaryKind::standard;
     std::optional<std::string> wordListFile;
     std::string minimumText = "2";
     std::string maximumText = "8";

@@ -7,17 +7,16 @@ namespace anagrove::cli {
 FileText ReadWordListSource(const std::string& path, std::istream& in) {
     if (path != kStandardInputName)
         return ReadWholeFile(path);
-    FileText result;
+    std::string text;
     std::string chunk(65536, '\0');
     while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
-        result.text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
-        if (result.text.size() > kMaxFileBytes)
-            return FileText{false, {}, "the input is too large"};
+        text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxFileBytes)
+            return FailureText("the input is too large");
     }
     if (in.bad())
-        return FileText{false, {}, "the input cannot be read"};
-    result.ok = true;
-    return result;
+        return FailureText("the input cannot be read");
+    return text;
 }
 
 } // namespace anagrove::cli

@@ -1,5 +1,8 @@
 #include "dictionary/letter_profile.h"
 
+#include "base/bit_set.h"
+#include "base/letters.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -11,17 +14,6 @@
 namespace anagrove {
 
 namespace {
-
-// The place of each byte's letter a-z or A-Z (0 to 25); 26 for other bytes.
-constexpr std::array<std::uint8_t, 256> kLetterIndex = [] {
-    std::array<std::uint8_t, 256> index{};
-    index.fill(26);
-    for (std::uint8_t x = 0; x < 26; ++x) {
-        index['a' + x] = x;
-        index['A' + x] = x;
-    }
-    return index;
-}();
 
 // The letters that a word uses at least n times, from its letter counts.
 class CountMasks {
@@ -57,11 +49,11 @@ LetterProfile ProfileOf(std::string_view word) {
     alignas(16) std::array<std::uint8_t, 32> count{};
     if (word.size() <= 127) {
         for (char c : word)
-            ++count[kLetterIndex[static_cast<unsigned char>(c)]];
+            ++count[LetterIndex(c)];
     } else {
         std::array<std::size_t, 27> full{};
         for (char c : word)
-            ++full[kLetterIndex[static_cast<unsigned char>(c)]];
+            ++full[LetterIndex(c)];
         for (std::size_t x = 0; x < 26; ++x)
             count[x] = static_cast<std::uint8_t>(std::min<std::size_t>(full[x], 4));
     }
@@ -112,8 +104,8 @@ void MarkLetterSets(const std::vector<std::uint32_t>& signatures, std::size_t bl
     for (std::size_t i = 0; i < signatures.size(); ++i)
         for (std::uint32_t letters = signatures[i] & kLetterBits; letters != 0;
              letters &= letters - 1)
-            letterWords[static_cast<std::size_t>(std::countr_zero(letters)) * blocks + i / 64] |=
-                std::uint64_t{1} << (i % 64);
+            BitSet(letterWords + static_cast<std::size_t>(std::countr_zero(letters)) * blocks)
+                .Mark(i);
 #endif
 }
 

@@ -25,52 +25,47 @@ class FileDescriptor {
     int fd_;
 };
 
-FileText Failure(std::string why) {
-    return FileText{false, {}, std::move(why)};
-}
-
 } // namespace
 
 FileText ReadWholeFile(const std::string& path) {
     // Not blocking: opening a pipe would otherwise wait for a writer.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
-        return Failure(std::strerror(errno));
+        return FailureText(std::strerror(errno));
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0)
-        return Failure(std::strerror(errno));
+        return FailureText(std::strerror(errno));
     if (S_ISDIR(info.st_mode))
-        return Failure(std::strerror(EISDIR));
+        return FailureText(std::strerror(EISDIR));
     // Devices and pipes may never end or may block; only plain files are read.
     if (!S_ISREG(info.st_mode))
-        return Failure("not a regular file");
+        return FailureText("not a regular file");
     if (static_cast<std::size_t>(info.st_size) > kMaxFileBytes)
-        return Failure("the file is too large");
+        return FailureText("the file is too large");
 
-    FileText result;
-    result.text.resize(static_cast<std::size_t>(info.st_size));
+    std::string text;
+    text.resize(static_cast<std::size_t>(info.st_size));
     std::size_t done = 0;
     // A file may grow or shrink while it is read, and a pipe or special file
     // reports size 0: read until the end, growing the buffer as needed.
     for (;;) {
-        if (done == result.text.size()) {
-            if (result.text.size() >= kMaxFileBytes)
-                return Failure("the file is too large");
-            result.text.resize(result.text.size() + 65536);
+        if (done == text.size()) {
+            if (text.size() >= kMaxFileBytes)
+                return FailureText("the file is too large");
+            text.resize(text.size() + 65536);
         }
-        ssize_t n = ::read(fd.get(), result.text.data() + done, result.text.size() - done);
+        ssize_t n = ::read(fd.get(), text.data() + done, text.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return Failure(std::strerror(errno));
+            return FailureText(std::strerror(errno));
         }
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
     }
-    result.text.resize(done);
-    result.ok = true;
-    return result;
+    text.resize(done);
+    return text;
 }
 
 } // namespace anagrove

@@ -1,5 +1,6 @@
 #include "dictionary/word_list.h"
 
+#include "base/bit_set.h"
 #include "dictionary/letter_profile.h"
 #include "dictionary/whole_file.h"
 
@@ -10,6 +11,17 @@
 #include <numeric>
 
 namespace anagrove {
+
+const char* DictionaryWord(DictionaryKind kind) {
+    return kind == DictionaryKind::standard ? "standard" : "extended";
+}
+
+std::optional<DictionaryKind> DictionaryFromWord(std::string_view word) {
+    for (auto kind : {DictionaryKind::standard, DictionaryKind::extended})
+        if (word == DictionaryWord(kind))
+            return kind;
+    return std::nullopt;
+}
 
 const char* WordListFileName(DictionaryKind kind) {
     return kind == DictionaryKind::standard ? "standard.txt" : "extended.txt";
@@ -127,8 +139,7 @@ void WordList::MarkLettersAndLengths() {
     MarkLetterSets(signatures_, blocks, letterWords_.data());
     lengthWords_.assign((kLongWord + 1) * blocks, 0);
     for (std::size_t i = 0; i < signatures_.size(); ++i)
-        lengthWords_[SignatureLength(signatures_[i]) * blocks + i / 64] |= std::uint64_t{1}
-                                                                           << (i % 64);
+        BitSet(lengthWords_.data() + SignatureLength(signatures_[i]) * blocks).Mark(i);
 }
 
 WordList LoadWordList(std::string_view fileText) {

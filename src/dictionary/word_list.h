@@ -1,8 +1,11 @@
 #pragma once
 // The loaded word list: every word of one word-list file, in file order.
 
+#include "base/bit_set.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +16,12 @@ namespace anagrove {
 inline constexpr std::int32_t kWordListCapacity = 265062;
 
 enum class DictionaryKind { standard, extended };
+
+// The word of a list in the settings file and on the command line ("standard",
+// "extended").
+[[nodiscard]] const char* DictionaryWord(DictionaryKind kind);
+// The list of a word; nothing for any other word (exact, case-sensitive).
+[[nodiscard]] std::optional<DictionaryKind> DictionaryFromWord(std::string_view word);
 
 // "standard.txt" or "extended.txt".
 [[nodiscard]] const char* WordListFileName(DictionaryKind kind);
@@ -58,7 +67,7 @@ class WordList {
     [[nodiscard]] const std::vector<std::uint32_t>& Signatures() const { return signatures_; }
     [[nodiscard]] const std::vector<std::uint64_t>& Repeats() const { return repeats_; }
     // Sets of words as bit sets: word i is bit i % 64 of block i / 64.
-    [[nodiscard]] std::size_t Blocks() const { return (begins_.size() + 63) / 64; }
+    [[nodiscard]] std::size_t Blocks() const { return BitBlocks(begins_.size()); }
     // The words that use letter x (0 = a); Blocks() blocks.
     [[nodiscard]] const std::uint64_t* WordsWithLetter(std::uint32_t x) const {
         return letterWords_.data() + x * Blocks();

@@ -4,7 +4,7 @@
 
 namespace anagrove {
 
-std::variant<CustomValues, CustomValueError>
+Expected<CustomValues, CustomValueError>
 ConvertCustomValues(const std::array<std::string, 26>& entries) {
     CustomValues values;
     for (int i = 0; i < 26; ++i) {
@@ -12,9 +12,9 @@ ConvertCustomValues(const std::array<std::string, 26>& entries) {
         auto text = CanonicalNumberText(entries[static_cast<std::size_t>(i)]);
         if (!whole || !text) {
             char letter = static_cast<char>('A' + i);
-            return CustomValueError{
+            return Failure{CustomValueError{
                 i, std::string("Please enter a number from -2147483648 to 2147483647 for ") +
-                       letter + "."};
+                       letter + "."}};
         }
         values.stored[static_cast<std::size_t>(i)] = *text;
         values.active[static_cast<std::size_t>(i)] = *whole;

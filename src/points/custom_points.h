@@ -1,11 +1,11 @@
 #pragma once
 // Turning the custom point editor's 26 entries into stored and active values.
 
+#include "base/expected.h"
 #include "points/letter_points.h"
 
 #include <array>
 #include <string>
-#include <variant>
 
 namespace anagrove {
 
@@ -21,7 +21,7 @@ struct CustomValueError {
 
 // Converts the entries A to Z. The first entry that is not a number, or whose
 // whole number lies outside the signed 32-bit range, is refused.
-[[nodiscard]] std::variant<CustomValues, CustomValueError>
+[[nodiscard]] Expected<CustomValues, CustomValueError>
 ConvertCustomValues(const std::array<std::string, 26>& entries);
 
 // The active values of stored custom texts, as start-up restores them. Gives

@@ -1,7 +1,5 @@
 #include "points/letter_points.h"
 
-#include <stdexcept>
-
 namespace anagrove {
 
 namespace {
@@ -50,7 +48,8 @@ const LetterPoints& PresetTable(PointScheme scheme) {
     case PointScheme::custom:
         break;
     }
-    throw std::invalid_argument("the custom scheme has no preset table");
+    static constexpr LetterPoints kNoPreset{};
+    return kNoPreset;
 }
 
 } // namespace anagrove

@@ -21,7 +21,7 @@ enum class PointScheme { scrabble, literati, wordmojo, custom };
 // The scheme stored under a word; nothing for an unknown word (exact, case-sensitive).
 [[nodiscard]] std::optional<PointScheme> PointSchemeFromWord(std::string_view word);
 
-// The fixed table of a preset scheme; scheme must not be custom.
+// The fixed table of a preset scheme; all zeros for custom, which has none.
 [[nodiscard]] const LetterPoints& PresetTable(PointScheme scheme);
 
 } // namespace anagrove

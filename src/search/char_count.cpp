@@ -1,14 +1,8 @@
 #include "search/char_count.h"
 
+#include "base/letters.h"
+
 namespace anagrove {
-
-namespace {
-
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
 
 std::int32_t CharCount(std::string_view OrigString, std::string_view Chars, bool CaseSensitive) {
     if (OrigString.empty() || Chars.size() > OrigString.size())
@@ -19,7 +13,8 @@ std::int32_t CharCount(std::string_view OrigString, std::string_view Chars, bool
         for (std::size_t k = 0; k < Chars.size() && equal; ++k) {
             char a = OrigString[p + k];
             char b = Chars[k];
-            equal = CaseSensitive ? a == b : FoldCase(a) == FoldCase(b);
+            equal = a == b || (!CaseSensitive && LetterIndex(a) != kNotALetter &&
+                               LetterIndex(a) == LetterIndex(b));
         }
         if (equal)
             ++count;

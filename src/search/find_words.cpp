@@ -1,5 +1,7 @@
 #include "search/find_words.h"
 
+#include "base/bit_set.h"
+#include "base/letters.h"
 #include "search/char_count.h"
 #include "search/letter_score.h"
 
@@ -12,23 +14,14 @@ namespace anagrove {
 
 LetterCounts CountTypedLetters(std::string_view letters) {
     LetterCounts counts{};
-    for (char c : letters) {
-        if (c >= 'a' && c <= 'z')
-            ++counts[static_cast<std::size_t>(c - 'a')];
-        else if (c >= 'A' && c <= 'Z')
-            ++counts[static_cast<std::size_t>(c - 'A')];
-    }
+    for (char c : letters)
+        if (const std::size_t x = LetterIndex(c); x != kNotALetter)
+            ++counts[x];
     return counts;
 }
 
 bool CanLay(std::string_view word, const LetterCounts& typed, std::int32_t blanks) {
-    LetterCounts need{};
-    for (char c : word) {
-        if (c >= 'a' && c <= 'z')
-            ++need[static_cast<std::size_t>(c - 'a')];
-        else if (c >= 'A' && c <= 'Z')
-            ++need[static_cast<std::size_t>(c - 'A')];
-    }
+    const LetterCounts need = CountTypedLetters(word);
     std::int64_t missing = 0;
     for (std::size_t x = 0; x < 26; ++x)
         if (need[x] > typed[x])
@@ -109,7 +102,7 @@ class Matcher {
     Matcher(std::string_view letters, const SearchLimits& limits, const WordList& list)
         : list_(list), limits_(limits), typed_(CountTypedLetters(letters)),
           blanks_(CharCount(letters, "*")), typedLength_(static_cast<std::int64_t>(letters.size())),
-          masks_(typed_), matches_((static_cast<std::size_t>(list.WordCount()) + 63) / 64) {
+          masks_(typed_), matches_(BitBlocks(static_cast<std::size_t>(list.WordCount()))) {
         // kLongWord stands for every longer length, checked on the word itself.
         for (std::uint32_t length = 0; length < kLongWord; ++length)
             lengthPasses_[length] = WithinLength(length, typedLength_, limits);
@@ -228,7 +221,7 @@ class Matcher {
         return WithinLength(length, typedLength_, limits_);
     }
 
-    void Mark(std::uint32_t i) { matches_[i / 64] |= std::uint64_t{1} << (i % 64); }
+    void Mark(std::uint32_t i) { BitSet(matches_.data()).Mark(i); }
 
     const WordList& list_;
     const SearchLimits& limits_;

@@ -157,10 +157,9 @@ void SortFound(FoundWords& found, SortMode mode) {
     const std::int32_t numEls = found.FoundCount() - 1;
     switch (mode) {
     case SortMode::alpha:
+        // Only a table that was never searched has no list, and it has no rows.
         if (found.source)
             SortByRank(found.rows, *found.source);
-        else
-            QuickSort(found.rows, numEls, false);
         break;
     case SortMode::score:
         QuickSort2(found.rows, numEls, true);

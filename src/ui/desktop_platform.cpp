@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -37,15 +38,6 @@ std::optional<QString> RegisteredHandler(const QString& address) {
     return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
 
-// An installed copy keeps its word lists in ../share/anagrove rather than
-// beside itself. Its settings are the user's even where the program's
-// directory can be written, as by root or in a prefix of the user's own.
-bool IsInstalledCopy(const QString& programDirectory) {
-    const QString list = QString::fromLatin1(WordListFileName(DictionaryKind::standard));
-    const QDir dir(programDirectory);
-    return !dir.exists(list) && dir.exists("../share/anagrove/" + list);
-}
-
 } // namespace
 
 QString DesktopPlatform::programDirectory() const {
@@ -54,7 +46,10 @@ QString DesktopPlatform::programDirectory() const {
 
 QString DesktopPlatform::settingsPath() const {
     const QString beside = programDirectory();
-    if (!IsInstalledCopy(beside) && QFileInfo(beside).isWritable())
+    // An installed copy keeps the user's settings in the user's folder even
+    // where the program's directory can be written, as by root or in a prefix
+    // of the user's own.
+    if (!IsInstalledCopy(QFile::encodeName(beside).toStdString()) && QFileInfo(beside).isWritable())
         return QDir(beside).filePath(kSettingsFileName);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);

@@ -161,7 +161,7 @@ void Form1::createResultsFrame() {
     const Twips tw(*this);
     Frame1 = Make<QGroupBox>("Frame1", tw, {4080, 2070, 2910, 5190}, " Words Found ", this);
     lstWords = Make<QListView>("lstWords", tw, {120, 300, 2670, 4770}, Frame1);
-    results_ = new ResultListModel(state_.found, lstWords);
+    results_ = new ResultListModel(lstWords);
     lstWords->setModel(results_);
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWords->setEditTriggers(QAbstractItemView::NoEditTriggers);

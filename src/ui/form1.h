@@ -108,9 +108,10 @@ class Form1 final : public QWidget {
     void resortShown(SortMode mode);
     void lookUp(const char* prefix);
     void OpenWebAddress(const QString& address);
-    void LaunchDocument(QWidget* owner, const QString& document);
+    void LaunchDocument(const QString& document);
     void showMessage(const QString& text);
     static void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
+    [[nodiscard]] QRadioButton* sortOption(SortMode mode) const;
     [[nodiscard]] std::string SortWord() const;
     [[nodiscard]] std::string DictionaryWord() const;
     [[nodiscard]] std::string PointsWord() const;

@@ -34,15 +34,15 @@ std::optional<QString> Form1::LoadWordList(DictionaryKind kind, bool chosenByUse
 
     const std::string path = WordListPath(platform_.programDirectory().toStdString(), kind);
     FileText file = ReadWholeFile(path);
-    if (!file.ok) {
+    if (!file) {
         // Searches find nothing until a list loads; either list may be chosen.
         state_.wordList = std::make_shared<const WordList>();
         state_.DictionaryReady = true;
         setStatusText(kNoWordListStatusText);
         return QString("The word list %1 could not be read: %2")
-            .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error.c_str()));
+            .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error().c_str()));
     }
-    state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(file.text)));
+    state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(*file)));
     state_.DictionaryReady = true;
     setStatusText(kReadyStatusText);
     if (const std::int64_t dropped = state_.wordList->DroppedWords(); dropped > 0)

@@ -2,12 +2,12 @@
 
 #include "form1.h"
 
+#include "app/program_directory.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
 #include "platform.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QPointer>
@@ -20,13 +20,9 @@ namespace {
 
 constexpr const char* kHelpPageName = "anagrove-help.html";
 
-// The help page beside the program, or in ../share/anagrove for an installed copy.
 QString HelpPagePath(const QString& programDirectory) {
-    const QDir dir(programDirectory);
-    const QString installed = dir.filePath(QString("../share/anagrove/") + kHelpPageName);
-    if (!QFileInfo::exists(dir.filePath(kHelpPageName)) && QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
-    return dir.filePath(kHelpPageName);
+    return QFile::decodeName(
+        DataFilePath(QFile::encodeName(programDirectory).toStdString(), kHelpPageName).c_str());
 }
 
 } // namespace
@@ -64,11 +60,12 @@ void Form1::link_Click() {
 }
 
 void Form1::OpenWebAddress(const QString& address) {
-    LaunchDocument(this, address);
+    LaunchDocument(address);
 }
 
-void Form1::LaunchDocument(QWidget* owner, const QString& document) {
-    QPointer<QWidget> guard(owner);
+void Form1::LaunchDocument(const QString& document) {
+    // The outcome may come after the window is gone.
+    QPointer<QWidget> guard(this);
     platform_.openDocument(document, [this, guard, document](OpenResult result) {
         if (!guard || result.outcome == OpenResult::Outcome::success)
             return;

@@ -43,8 +43,8 @@ void Form1::cmdStart_Click() {
 
     // Limits that are not numbers refuse the search before anything changes.
     auto limits = ReadSearchLimits(request);
-    if (auto* message = std::get_if<std::string>(&limits); message && !request.letters.empty()) {
-        showMessage(FromLatin1(*message));
+    if (!limits && !request.letters.empty()) {
+        showMessage(FromLatin1(limits.error()));
         return;
     }
 
@@ -64,11 +64,10 @@ void Form1::cmdStart_Click() {
         return;
     statusbar->repaint();
 
-    SearchOutcome outcome =
-        RunSearch(request, std::get<SearchLimits>(limits), state_.wordList, state_.letterPoints);
+    SearchOutcome outcome = RunSearch(request, *limits, state_.wordList, state_.letterPoints);
     state_.found = std::move(outcome.found);
     state_.rack = {request.letters, state_.letterPoints};
-    results_->show(outcome.listing);
+    results_->show(state_.found, outcome.listing);
     Frame1->setTitle(FromLatin1(outcome.caption));
     setStatusText(outcome.status);
 }
@@ -85,7 +84,8 @@ void Form1::optLength_Click() {
 
 void Form1::resortShown(SortMode mode) {
     results_->clear();
-    results_->show(Resort(state_.found, mode));
+    const ResultListing listing = Resort(state_.found, mode);
+    results_->show(state_.found, listing);
 }
 
 } // namespace anagrove::ui

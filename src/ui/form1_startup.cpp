@@ -26,8 +26,8 @@ namespace {
 // that names no scheme means Scrabble, so that the window always shows the list
 // and the scheme in use.
 void MendUnknownWords(Settings& settings) {
-    if (settings.DictionarySetting != "extended")
-        settings.DictionarySetting = "standard";
+    if (!DictionaryFromWord(settings.DictionarySetting))
+        settings.DictionarySetting = DictionaryWord(DictionaryKind::standard);
     if (!PointSchemeFromWord(settings.PointsSetting))
         settings.PointsSetting = PointSchemeWord(PointScheme::scrabble);
 }
@@ -44,6 +44,9 @@ void Form1::Form_Load() {
         MendUnknownWords(state_.settings);
     }
     applyStartupSettings();
+    // The timer already runs from the window's creation. Starting it again
+    // counts its interval afresh, so that its one tick comes a full interval
+    // after this handler has returned, however long reading the settings took.
     tmrAddwordstodb->start();
     results_->clear();
     state_.found = FoundWords{};
@@ -51,12 +54,9 @@ void Form1::Form_Load() {
 
 void Form1::applyStartupSettings() {
     const Settings& s = state_.settings;
-    if (s.SortSetting == "alpha")
-        optAlpha->setChecked(true);
-    if (s.SortSetting == "length")
-        optLength->setChecked(true);
-    if (s.SortSetting == "score")
-        optScore->setChecked(true);
+    // An unknown word checks no sort option, and is written back as it was read.
+    if (const auto mode = SortModeFromWord(s.SortSetting))
+        sortOption(*mode)->setChecked(true);
 
     txtMinletters->setText(FromLatin1(s.MinLettersSetting));
     txtMaxletters->setText(FromLatin1(s.MaxLettersSetting));
@@ -108,11 +108,12 @@ void Form1::showLoader() {
         loader_ = new Form3(this, [this] { return state_.KeepLoaderOnTop != "no"; });
     const Twips tw(*this);
     loader_->move(x() + tw.px(130), y() + (height() - loader_->height()) / 2);
-    if (state_.settings.DictionarySetting == "standard") {
+    const auto kind = DictionaryFromWord(state_.settings.DictionarySetting);
+    if (kind == DictionaryKind::standard) {
         optStandard->setChecked(true);
         loader_->setCaption("Loading Standard Dictionary");
         loader_->show();
-    } else if (state_.settings.DictionarySetting == "extended") {
+    } else if (kind == DictionaryKind::extended) {
         loader_->setCaption("Loading Extended Dictionary");
         loader_->show();
         optExtended->setChecked(true);
@@ -120,9 +121,14 @@ void Form1::showLoader() {
 }
 
 void Form1::tmrAddwordstodb_Timer() {
-    auto failure =
-        LoadWordList(state_.settings.DictionarySetting == "standard" ? DictionaryKind::standard
-                                                                     : DictionaryKind::extended);
+    auto failure = LoadWordList(DictionaryFromWord(state_.settings.DictionarySetting) ==
+                                        DictionaryKind::standard
+                                    ? DictionaryKind::standard
+                                    : DictionaryKind::extended);
+    // The second hide and the second stop look redundant, and are: stopping a
+    // stopped timer and hiding a hidden window change nothing. They are kept so
+    // that the start-up ends in exactly the documented steps, in their order,
+    // each of which the window tests can observe.
     tmrAddwordstodb->stop();
     loader_->hide();
     loader_->ontopTimer().stop();
@@ -151,29 +157,38 @@ void Form1::Form_Unload() {
     s.PointsSetting = PointsWord();
 
     const QString path = platform_.settingsPath();
-    if (WriteResult written = WriteSettings(path.toStdString(), s); !written.ok)
+    if (const auto written = WriteSettings(path.toStdString(), s); !written)
         showMessage(QString("The settings could not be saved to %1: %2")
-                        .arg(path, QString::fromLocal8Bit(written.error.c_str())));
+                        .arg(path, QString::fromLocal8Bit(written.error().c_str())));
     platform_.endProgram();
+}
+
+QRadioButton* Form1::sortOption(SortMode mode) const {
+    switch (mode) {
+    case SortMode::alpha:
+        return optAlpha;
+    case SortMode::score:
+        return optScore;
+    case SortMode::length:
+        break;
+    }
+    return optLength;
 }
 
 std::string Form1::SortWord() const {
     std::string word = state_.settings.SortSetting;
-    if (optAlpha->isChecked())
-        word = "alpha";
-    if (optLength->isChecked())
-        word = "length";
-    if (optScore->isChecked())
-        word = "score";
+    for (SortMode mode : {SortMode::alpha, SortMode::length, SortMode::score})
+        if (sortOption(mode)->isChecked())
+            word = SortModeWord(mode);
     return word;
 }
 
 std::string Form1::DictionaryWord() const {
     std::string word = state_.settings.DictionarySetting;
     if (optStandard->isChecked())
-        word = "standard";
+        word = anagrove::DictionaryWord(DictionaryKind::standard);
     if (optExtended->isChecked())
-        word = "extended";
+        word = anagrove::DictionaryWord(DictionaryKind::extended);
     return word;
 }
 

@@ -62,7 +62,6 @@ void Form2::createLetterGrid() {
         auto* label = new QLabel(QString(letter) + " =", Frame1);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         PlaceAt(*label, tw, left, top + (kBoxSize - 255) / 2, kLabelWidth, 255);
-        letterLabels_[static_cast<std::size_t>(i)] = label;
 
         auto* box = new QLineEdit(Frame1);
         box->setObjectName(QString("txt") + letter);
@@ -117,13 +116,14 @@ void Form2::cmdSet_Click() {
     std::array<std::string, 26> entries;
     for (std::size_t i = 0; i < 26; ++i)
         entries[i] = ToLatin1(letterBoxes_[i]->text());
-    auto converted = ConvertCustomValues(entries);
-    if (auto* error = std::get_if<CustomValueError>(&converted)) {
-        platform_.showMessage(this, kProgramTitle, FromLatin1(error->message), MessageIcon::none);
-        letterBoxes_[static_cast<std::size_t>(error->letter)]->setFocus();
+    const auto converted = ConvertCustomValues(entries);
+    if (!converted) {
+        const CustomValueError& error = converted.error();
+        platform_.showMessage(this, kProgramTitle, FromLatin1(error.message), MessageIcon::none);
+        letterBoxes_[static_cast<std::size_t>(error.letter)]->setFocus();
         return;
     }
-    auto& values = std::get<CustomValues>(converted);
+    const CustomValues& values = *converted;
     state_.settings.customPoints = values.stored; // every stored text before any active value
     state_.letterPoints = values.active;
     returnToMainWindow();

@@ -45,7 +45,6 @@ class Form2 final : public QWidget {
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLineEdit*, 26> letterBoxes_{}; // txtA to txtZ
-    std::array<QLabel*, 26> letterLabels_{};
     QPushButton* cmdSet = nullptr;
     QPushButton* cmdCancel = nullptr;
 };

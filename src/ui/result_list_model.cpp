@@ -4,17 +4,20 @@
 
 namespace anagrove::ui {
 
-ResultListModel::ResultListModel(const FoundWords& rows, QObject* parent)
-    : QAbstractListModel(parent), rows_(rows) {}
+ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void ResultListModel::show(const ResultListing& listing) {
+void ResultListModel::show(const FoundWords& table, const ResultListing& listing) {
     beginResetModel();
+    table_ = &table;
     listing_ = listing;
     endResetModel();
 }
 
 void ResultListModel::clear() {
-    show(ResultListing{});
+    beginResetModel();
+    table_ = nullptr;
+    listing_ = ResultListing{};
+    endResetModel();
 }
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {
@@ -29,7 +32,7 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 }
 
 QString ResultListModel::itemText(int row) const {
-    if (row < 0 || row >= listing_.rowCount)
+    if (!table_ || row < 0 || row >= listing_.rowCount)
         return {};
     return FromLatin1(ItemText(foundRow(row), listing_.form));
 }

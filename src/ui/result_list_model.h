@@ -12,12 +12,12 @@ namespace anagrove::ui {
 class ResultListModel final : public QAbstractListModel {
     Q_OBJECT
   public:
-    // rows is the table the items are made from; it must outlive the model.
-    explicit ResultListModel(const FoundWords& rows, QObject* parent = nullptr);
+    explicit ResultListModel(QObject* parent = nullptr);
 
-    // Shows the rows of a listing, in table order, in place of every item.
-    void show(const ResultListing& listing);
-    // Removes every item.
+    // Shows the rows of a listing of table, in table order, in place of every
+    // item. The table must stay as it is until the next show() or clear().
+    void show(const FoundWords& table, const ResultListing& listing);
+    // Removes every item, and forgets the table.
     void clear();
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
@@ -25,14 +25,17 @@ class ResultListModel final : public QAbstractListModel {
     // The text of the item at row (as the view shows it).
     [[nodiscard]] QString itemText(int row) const;
     // The result table, which rows of it are shown and how, and the row of an item.
-    [[nodiscard]] const FoundWords& found() const { return rows_; }
+    [[nodiscard]] const FoundWords& found() const {
+        static const FoundWords kNone;
+        return table_ ? *table_ : kNone;
+    }
     [[nodiscard]] const ResultListing& listing() const { return listing_; }
     [[nodiscard]] const FoundRow& foundRow(int row) const {
-        return rows_.rows[static_cast<std::size_t>(listing_.firstRow + row)];
+        return table_->rows[static_cast<std::size_t>(listing_.firstRow + row)];
     }
 
   private:
-    const FoundWords& rows_;
+    const FoundWords* table_ = nullptr;
     ResultListing listing_;
 };
 

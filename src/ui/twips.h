@@ -13,7 +13,6 @@ class Twips {
   public:
     // The scale of the screen that shows the widget.
     explicit Twips(const QWidget& widget);
-    explicit Twips(int logicalDpi) : dpi_(logicalDpi) {}
 
     [[nodiscard]] int px(int twips) const { return (twips * dpi_ + 720) / 1440; }
     [[nodiscard]] QSize size(int width, int height) const { return {px(width), px(height)}; }

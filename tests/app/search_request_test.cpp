@@ -1,6 +1,6 @@
 // The search and the sorts against the literal rendering of their steps, on
-// random racks, limits, letter values and word lists; the worked examples of the
-// sorts' ties (those of the search are anagrove-find's).
+// random racks, limits, letter values and word lists (the worked examples of
+// the search are anagrove-find's).
 
 #include "app/search_request.h"
 #include "search/blank_letters.h"
@@ -84,7 +84,7 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
     SCOPED_TRACE("rack \"" + rack + "\" limits " + request.minimumText + " " + request.maximumText +
                  (limits.nomax ? " nomax" : "") + (limits.anagram ? " anagram" : "") +
                  " A=" + std::to_string(points[0]) + " order " + std::to_string(int(request.mode)));
-    const auto programLimits = std::get<SearchLimits>(ReadSearchLimits(request));
+    const auto programLimits = *ReadSearchLimits(request);
     literal::Found expected = literal::findwords(rack, limits, words, points);
     SearchOutcome outcome = RunSearch(request, programLimits, list, points);
     ASSERT_EQ(outcome.found.matched, expected.matched);
@@ -219,28 +219,6 @@ TEST(Differential, AdversarialAndShippedLists) {
             CompareSearches(list, words, adversarial);
         for (int search = 0; search < (adversarial ? 6 : 25); ++search)
             CompareBoardSearches(list, words, adversarial);
-    }
-}
-
-// The worked examples of ties: rows of a word and a key (score or length),
-// sorted descending; the other orders are anagrove-find's examples.
-TEST(SortExamples, TiesFallWhereTheStepsPutThem) {
-    using Rows = std::vector<std::pair<const char*, std::int64_t>>;
-    const std::tuple<int, Rows, std::string> examples[] = {
-        {2, {{"b", 1}, {"a", 1}}, "a b "},
-        {2, {{"x", 2}, {"y", 2}, {"z", 2}}, "y z x "},
-        {2, {{"dog", 5}, {"cat", 5}, {"emu", 5}, {"ox", 9}, {"bee", 5}}, "ox emu bee cat dog "},
-        {3, {{"dog", 3}, {"cat", 3}, {"emu", 3}, {"ox", 2}, {"bee", 3}}, "emu bee cat dog ox "},
-    };
-    for (const auto& [routine, given, sorted] : examples) {
-        std::vector<FoundRow> table;
-        for (const auto& [word, key] : given)
-            table.push_back({word, 0, std::int32_t(key), key});
-        kSorts[routine - 1](table, std::int32_t(table.size()) - 1, true);
-        std::string result;
-        for (const FoundRow& row : table)
-            result += std::string(row.word) + " ";
-        EXPECT_EQ(result, sorted);
     }
 }
 

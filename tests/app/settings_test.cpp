@@ -1,0 +1,133 @@
+// The settings file: any text reads, every line written reads back, and a
+// failed or killed write leaves the old file whole.
+
+#include "app/settings.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace anagrove;
+using namespace std::literals;
+using namespace testing_support;
+
+// The settings line of the first fields given, the others initial.
+std::string Line(const std::vector<std::string>& given) {
+    std::vector<std::string> fields = {"alpha", "2", "8", "1", "1", "standard", "true", "scrabble"};
+    fields.resize(34);
+    std::ranges::copy(given, fields.begin());
+    std::string line;
+    for (const std::string& field : fields)
+        line += (line.empty() ? "\"" : ",\"") + field + "\"";
+    return line + "\r\n";
+}
+
+TEST(SettingsText, ReadsTheFieldsItCanAndKeepsTheRest) {
+    const std::string big(10 << 20, 'x');
+    std::string fields35;
+    std::vector<std::string> numbers;
+    for (int f = 1; f <= 35; ++f) {
+        fields35 += "\"" + std::to_string(f) + "\",";
+        numbers.push_back(std::to_string(f));
+    }
+    numbers.pop_back();
+    const std::string fields33 = fields35.substr(0, fields35.find("\"34\""));
+    struct Row {
+        const char* name;
+        std::string text;                // the settings text read
+        std::vector<std::string> fields; // the first fields it gives; the rest stay initial
+    };
+    const Row rows[] = {
+        {"empty", "", {"alpha"}},
+        {"line_end_only", "\r\n", {"alpha"}},
+        {"one_field", "\"score\"", {"score"}},
+        {"thirty_three_fields", fields33, {numbers.begin(), numbers.begin() + 33}},
+        {"thirty_five_fields", fields35, numbers},
+        {"unquoted_and_unbalanced",
+         "\"a,b\",  \"3\" ,plain text  ,,\"x\",\"no end",
+         {"a,b", "3", "plain text", "", "x", "no end"}},
+        {"quote_inside_a_field", "\"a\"b\"c\",d", {"a", "d"}},
+        {"non_latin1_and_nul_bytes",
+         "\"\xe2\x82\xac\",\"\xff\0\x01\""s,
+         {"\xe2\x82\xac", "\xff\0\x01"s}},
+        {"ten_megabyte_line", big, {big}},
+        {"ten_megabyte_quote_never_closed", "\"" + big, {big}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FormatSettings(ParseSettings(row.text)), Line(row.fields)) << row.name;
+
+    // Binary garbage, read or typed into a box: no failure, and one line written
+    // without quotes and line breaks that reads back field for field.
+    std::mt19937 rng(5);
+    for (int n = 0; n < 200; ++n) {
+        std::string garbage(rng() % 300, '\0');
+        for (char& c : garbage)
+            c = static_cast<char>(rng() % 4 == 0 ? "\",\r\n "[rng() % 5] : rng() % 256);
+        const std::string line = FormatSettings(ParseSettings(garbage));
+        ASSERT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << garbage;
+        ASSERT_EQ(FormatSettings(ParseSettings(line)), line) << garbage;
+        Settings typed, cleaned;
+        typed.SortSetting = typed.customPoints[n % 26] = garbage;
+        std::erase_if(garbage, [](char c) { return c == '"' || c == '\r' || c == '\n'; });
+        cleaned.SortSetting = cleaned.customPoints[n % 26] = garbage;
+        ASSERT_EQ(ParseSettings(FormatSettings(typed)), cleaned);
+    }
+}
+
+TEST(SettingsFile, ReadsWhatItCanAndReportsWhatItCannotWrite) {
+    const ScratchDir dir;
+    const std::string path = dir.File(kSettingsFileName, std::string(5000, 'x')); // older, longer
+    Settings settings;
+    settings.MinLettersSetting = "\xe2\x82\xac"; // typed text beyond Latin-1 stays as it was
+    ASSERT_TRUE(WriteSettings(path, settings).ok());
+    EXPECT_EQ(FileBytes(path), FormatSettings(settings));
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(ReadSettings(path), settings) << "a read-only file is still read";
+    EXPECT_EQ(ReadSettings((dir.path / "missing").string()), Settings{});
+    EXPECT_EQ(ReadSettings(dir.path.string()), Settings{}) << "a directory reads as no file";
+    // Writing fails, with a reason, where the directory is missing or a plain
+    // file, the file is a directory, or the temporary file cannot be made (the
+    // tests run as root, so only paths fail); the old file stays whole.
+    std::filesystem::create_directories(dir.path / "isdir" / kSettingsFileName);
+    std::filesystem::create_directories(path + ".new");
+    for (const std::string& bad : {(dir.path / "missing" / kSettingsFileName).string(),
+                                   dir.File("plain", "x") + "/" + kSettingsFileName,
+                                   (dir.path / "isdir" / kSettingsFileName).string(), path}) {
+        const auto failed = WriteSettings(bad, Settings{});
+        EXPECT_TRUE(!failed.ok() && !failed.error().empty()) << bad;
+    }
+    EXPECT_EQ(FileBytes(path), FormatSettings(settings));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path / "isdir" / kSettingsFileName));
+}
+
+// A writer killed at random moments leaves the old or the new complete line.
+TEST(SettingsFile, KilledWriterLeavesOneCompleteLine) {
+    const ScratchDir dir;
+    const std::string path = (dir.path / kSettingsFileName).string();
+    Settings a, b;
+    b.customPoints.fill(std::string(300, '7'));
+    ASSERT_TRUE(WriteSettings(path, a).ok());
+    std::mt19937 rng(7);
+    for (int kill = 0; kill < 200; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            for (int n = 0;; ++n)
+                (void)WriteSettings(path, n % 2 ? a : b);
+        ::usleep(static_cast<useconds_t>(rng() % 3000));
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+        const std::string now = FileBytes(path);
+        ASSERT_TRUE(now == FormatSettings(a) || now == FormatSettings(b)) << kill << ": " << now;
+    }
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+// The web addresses of the lookups.
+
+#include "lookup/lookup_address.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+using namespace anagrove;
+using namespace std::literals;
+
+// The address is the fixed https prefix and the word, never an option, a path
+// or a second query field.
+TEST(Lookup, AddressIsTheFixedPrefixAndTheEncodedWord) {
+    EXPECT_EQ(kThesaurusAddress, "https://www.thesaurus.com/search?q="s);
+    struct Row {
+        std::string item; // a result-list item
+        std::string word; // the address after the prefix; empty: nothing to look up
+    };
+    const Row rows[] = {
+        {"quiz 22", "quiz"},
+        {"quiz ", "quiz"},
+        {"quiz (22)", "quiz"},
+        {"ice cream (9)", "ice"},
+        {"o'er -3", "o'er"},
+        {"a#b%c&d 3", "a%23b%25c%26d"},
+        {"why?+ 1", "why%3F%2B"},
+        {"a\tb\"<| 1", "a%09b%22%3C%7C"},
+        {"caf\xe9\x01 5", "caf%E9%01"},
+        {"-rf 3", "-rf"},
+        {"/etc/passwd 1", "/etc/passwd"},
+        {"quiz", ""},
+        {"", ""},
+        {" 0", ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(LookupAddress(kDictionaryAddress, row.item),
+                  row.word.empty()
+                      ? std::nullopt
+                      : std::optional("https://www.dictionary.com/search?q=" + row.word))
+            << row.item;
+}
+
+} // namespace
