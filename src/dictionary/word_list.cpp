@@ -1,6 +1,7 @@
 #include "dictionary/word_list.h"
 
 #include "base/bit_set.h"
+#include "base/word_table.h"
 #include "dictionary/letter_profile.h"
 #include "dictionary/whole_file.h"
 
@@ -12,15 +13,17 @@
 
 namespace anagrove {
 
+namespace {
+constexpr WordTable<DictionaryKind, 2> kDictionaryWords{
+    {{DictionaryKind::standard, "standard"}, {DictionaryKind::extended, "extended"}}};
+} // namespace
+
 const char* DictionaryWord(DictionaryKind kind) {
-    return kind == DictionaryKind::standard ? "standard" : "extended";
+    return WordOf(kDictionaryWords, kind);
 }
 
 std::optional<DictionaryKind> DictionaryFromWord(std::string_view word) {
-    for (auto kind : {DictionaryKind::standard, DictionaryKind::extended})
-        if (word == DictionaryWord(kind))
-            return kind;
-    return std::nullopt;
+    return ValueOf(kDictionaryWords, word);
 }
 
 const char* WordListFileName(DictionaryKind kind) {

@@ -1,5 +1,7 @@
 #include "points/letter_points.h"
 
+#include "base/word_table.h"
+
 namespace anagrove {
 
 namespace {
@@ -13,28 +15,19 @@ constexpr LetterPoints kLiterati{1, 2, 1, 1, 1, 3, 1, 2, 1, 5, 3, 1, 1,
 constexpr LetterPoints kWordmojo{10, 40, 30, 20, 10, 30, 30, 30, 10, 50, 40, 20, 30,
                                  20, 10, 30, 50, 20, 20, 20, 10, 40, 40, 50, 40, 50};
 
+constexpr WordTable<PointScheme, 4> kSchemeWords{{{PointScheme::scrabble, "scrabble"},
+                                                  {PointScheme::literati, "literati"},
+                                                  {PointScheme::wordmojo, "wordmojo"},
+                                                  {PointScheme::custom, "custom"}}};
+
 } // namespace
 
 const char* PointSchemeWord(PointScheme scheme) {
-    switch (scheme) {
-    case PointScheme::scrabble:
-        return "scrabble";
-    case PointScheme::literati:
-        return "literati";
-    case PointScheme::wordmojo:
-        return "wordmojo";
-    case PointScheme::custom:
-        break;
-    }
-    return "custom";
+    return WordOf(kSchemeWords, scheme);
 }
 
 std::optional<PointScheme> PointSchemeFromWord(std::string_view word) {
-    for (auto scheme :
-         {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo, PointScheme::custom})
-        if (word == PointSchemeWord(scheme))
-            return scheme;
-    return std::nullopt;
+    return ValueOf(kSchemeWords, word);
 }
 
 const LetterPoints& PresetTable(PointScheme scheme) {

@@ -1,24 +1,20 @@
 #include "results/sort_mode.h"
 
+#include "base/word_table.h"
+
 namespace anagrove {
 
+namespace {
+constexpr WordTable<SortMode, 3> kSortWords{
+    {{SortMode::alpha, "alpha"}, {SortMode::score, "score"}, {SortMode::length, "length"}}};
+} // namespace
+
 const char* SortModeWord(SortMode mode) {
-    switch (mode) {
-    case SortMode::alpha:
-        return "alpha";
-    case SortMode::score:
-        return "score";
-    case SortMode::length:
-        break;
-    }
-    return "length";
+    return WordOf(kSortWords, mode);
 }
 
 std::optional<SortMode> SortModeFromWord(std::string_view word) {
-    for (auto mode : {SortMode::alpha, SortMode::score, SortMode::length})
-        if (word == SortModeWord(mode))
-            return mode;
-    return std::nullopt;
+    return ValueOf(kSortWords, word);
 }
 
 } // namespace anagrove

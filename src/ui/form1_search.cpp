@@ -13,8 +13,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
-#include <variant>
-
 namespace anagrove::ui {
 
 void Form1::chkNomax_Click() {
