@@ -142,20 +142,20 @@ int RunFindCommand(const std::vector<std::string>& args, const std::string& prog
 int RunFindCommand(const std::vector<std::string>& args, const std::string& programDirectory,
                    std::istream& in, std::ostream& out, std::ostream& err) {
     try {
-        ParsedCommandLine parsed = ParseFindArguments(args);
-        switch (parsed.kind) {
-        case ParsedCommandLine::Kind::help:
+        const auto parsed = ParseFindArguments(args);
+        if (!parsed)
+            return Refuse(err, parsed.error());
+        switch (parsed->action) {
+        case ParsedCommandLine::Action::help:
             out << FindUsageText();
             return kExitFound;
-        case ParsedCommandLine::Kind::version:
+        case ParsedCommandLine::Action::version:
             out << "anagrove-find " << kVersion << '\n';
             return kExitFound;
-        case ParsedCommandLine::Kind::error:
-            return Refuse(err, parsed.error);
-        case ParsedCommandLine::Kind::run:
+        case ParsedCommandLine::Action::search:
             break;
         }
-        return Run(parsed.options, programDirectory, in, out, err);
+        return Run(parsed->options, programDirectory, in, out, err);
     } catch (const std::exception& e) {
         err << "anagrove-find: " << e.what() << '\n';
         return kExitNoWordList;

@@ -23,16 +23,13 @@ std::vector<std::string> SplitCommas(const std::string& text) {
     }
 }
 
-ParsedCommandLine Error(std::string message) {
-    ParsedCommandLine parsed;
-    parsed.kind = ParsedCommandLine::Kind::error;
-    parsed.error = std::move(message);
-    return parsed;
+Failure<std::string> Error(std::string message) {
+    return FailureText(std::move(message));
 }
 
 } // namespace
 
-ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
+Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& args) {
     ParsedCommandLine parsed;
     FindOptions& o = parsed.options;
     std::optional<std::string> letters;
@@ -68,10 +65,10 @@ ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args) {
         } else if (arg == "--") {
             onlyLetters = true;
         } else if (arg == "--help" || arg == "-h") {
-            parsed.kind = ParsedCommandLine::Kind::help;
+            parsed.action = ParsedCommandLine::Action::help;
             return parsed;
         } else if (arg == "--version") {
-            parsed.kind = ParsedCommandLine::Kind::version;
+            parsed.action = ParsedCommandLine::Action::version;
             return parsed;
         } else if (arg == "--no-max") {
             o.nomax = true;

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of anagrove-find.
 
+#include "base/expected.h"
 #include "cli/result_formats.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
@@ -37,13 +38,13 @@ struct FindOptions {
 inline constexpr const char* kStandardInputName = "-";
 
 struct ParsedCommandLine {
-    enum class Kind { run, help, version, error } kind = Kind::run;
+    // What the command does: search, or show its usage or its version instead.
+    enum class Action { search, help, version } action = Action::search;
     FindOptions options;
-    std::string error; // one line, for Kind::error
 };
 
-// Reads the arguments after the program name. Never throws.
-[[nodiscard]] ParsedCommandLine ParseFindArguments(const std::vector<std::string>& args);
+// Reads the arguments after the program name; a refusal is one line. Never throws.
+[[nodiscard]] Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& args);
 
 [[nodiscard]] std::string FindUsageText();
 
