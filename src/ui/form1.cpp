@@ -6,6 +6,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "lookup/lookup_address.h"
+#include "option_group.h"
 #include "result_list_model.h"
 #include "twips.h"
 #include "window_font.h"
@@ -98,6 +99,7 @@ void Form1::createSortOptions() {
                                    "Sort found words by length", this);
     optScore = Make<QRadioButton>("optScore", tw, {120, 1710, 3600, 270},
                                   "Sort found words by score", this);
+    MakeOptionGroup(*this, "sortGroup", {optAlpha, optLength, optScore});
     optAlpha->setChecked(true);
     Label4 = MakeLabel("Label4", tw, {4080, 1320, 2910, 510},
                        "<< To reorder list, click 'sort found words'", this);
@@ -133,6 +135,7 @@ void Form1::createDictionaryFrame() {
         Make<QRadioButton>("optStandard", tw, {180, 330, 2700, 270}, "Standard English", Frame4);
     optExtended =
         Make<QRadioButton>("optExtended", tw, {180, 630, 2700, 270}, "Extended English", Frame4);
+    MakeOptionGroup(*this, "dictionaryGroup", {optStandard, optExtended});
     optStandard->setChecked(true);
     cmdNote1 = Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", Frame4);
 }
@@ -153,6 +156,7 @@ void Form1::createPointsFrame() {
                                     "Use Wordmojo\u00AE point associations", Frame5);
     optPoints4 = Make<QRadioButton>("optPoints4", tw, {180, 1860, 3300, 270},
                                     "Use custom point associations", Frame5);
+    MakeOptionGroup(*this, "pointsGroup", {optPoints1, optPoints2, optPoints3, optPoints4});
     optPoints1->setChecked(true);
     optPoints4->installEventFilter(this); // for its double-click
 }
@@ -248,7 +252,9 @@ void Form1::setFocusOrder() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == optPoints4 && event->type() == QEvent::MouseButtonDblClick)
+    // A greyed option takes no double-click, as it takes no click.
+    if (watched == optPoints4 && event->type() == QEvent::MouseButtonDblClick &&
+        optPoints4->isEnabled())
         optPoints4_DblClick();
     if (watched == lstWords && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {

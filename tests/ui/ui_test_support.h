@@ -1,6 +1,8 @@
 #pragma once
 // What the window tests share: a program directory with two tiny word lists, a
-// platform that records instead of acting, and the main window started on them.
+// platform that records instead of acting, the main window started on them, and
+// a user's hands: keys go to the control that has the focus, clicks to the
+// control that stands at the place clicked.
 
 #include "form1.h"
 #include "platform.h"
@@ -16,6 +18,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 namespace anagrove::ui::test {
 
@@ -65,6 +68,64 @@ template <typename Widget = QWidget> Widget& Child(const QWidget& window, const 
     return *child;
 }
 
+// The name of the control that has the keyboard focus, "-" when none has.
+inline QString FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString("-");
+}
+
+// A key pressed and released on the keyboard: it reaches the focused control,
+// or the active window when no control has the focus. The window's shortcuts
+// see it first, as they do for a real key.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    if (!target)
+        qFatal("no window takes the keyboard");
+    QTest::keyClick(target, key, modifiers);
+}
+
+// Text typed on the keyboard into the focused control.
+inline void Type(const QString& text) {
+    if (QWidget* target = QApplication::focusWidget())
+        QTest::keyClicks(target, text);
+}
+
+enum class Mouse { click, doubleClick };
+
+// A click with the left button at a point of a window, in the window's
+// coordinates: it goes to whatever control stands there, enabled or not.
+inline void ClickAt(QWidget& window, QPoint point, Mouse how = Mouse::click) {
+    QWidget* target = window.childAt(point);
+    if (!target)
+        target = &window;
+    const QPoint local = target->mapFrom(&window, point);
+    if (how == Mouse::click) {
+        QTest::mouseClick(target, Qt::LeftButton, {}, local);
+    } else { // the first click of a double-click comes as a click
+        QTest::mouseClick(target, Qt::LeftButton, {}, local);
+        QTest::mouseDClick(target, Qt::LeftButton, {}, local);
+    }
+}
+
+// A click on the middle of a control, sent to its window at that place.
+inline void ClickOn(QWidget& control, Mouse how = Mouse::click) {
+    QWidget& window = *control.window();
+    ClickAt(window, control.mapTo(&window, control.rect().center()), how);
+}
+
+// Replaces a text box's text as a user does: a click into it, all selected,
+// then the new text typed (or the old one deleted).
+inline void Retype(QWidget& box, const QString& text) {
+    ClickOn(box);
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(&box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(&box, text);
+}
+
 struct Setup {
     QStringList options = kShortWords, custom{}; // no options: no settings file
     bool wait = true;                            // until the start-up load has finished
@@ -103,15 +164,31 @@ struct Program {
         return Child<Widget>(*window, name);
     }
     const ProgramState& state() const { return window->state(); }
-    // Checks or unchecks a box, or selects an option, as a click does.
-    void set(const char* name, bool on = true) const {
-        if (auto& button = get<QAbstractButton>(name); button.isChecked() != on)
-            button.click();
+    // Checks or unchecks a box, or selects an option, with a mouse click on it.
+    void set(const QString& name, bool on = true) const {
+        if (get<QAbstractButton>(name).isChecked() != on)
+            click(name);
     }
-    void click(const char* name) const { get<QAbstractButton>(name).click(); }
+    void click(const QString& name, Mouse how = Mouse::click) const { ClickOn(get(name), how); }
+    void retype(const QString& name, const QString& text) const { Retype(get(name), text); }
+    // Types the letters and clicks "Find Words".
     void find(const QString& letters) const {
-        get<QLineEdit>("txtWord").setText(letters);
+        retype("txtWord", letters);
         click("cmdStart");
+    }
+    // Clicks the result in the given row, which selects it.
+    void select(int row) const {
+        auto& list = get<QListView>("lstWords");
+        const QPoint point = list.visualRect(list.model()->index(row, 0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, point);
+    }
+    // The names of the selected option buttons and checked check boxes.
+    QString checked() const {
+        QStringList names;
+        for (const auto* button : window->findChildren<QAbstractButton*>())
+            if (button->isChecked())
+                names << button->objectName();
+        return names.join(' ');
     }
     // The list's items, joined by "|".
     QString items() const {
