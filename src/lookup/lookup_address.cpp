@@ -25,11 +25,17 @@ std::optional<std::string> LookupAddress(std::string_view prefix, std::string_vi
         return std::nullopt;
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string address(prefix);
+    const auto escape = [&address](unsigned char byte) {
+        address += '%';
+        address += kHex[byte >> 4];
+        address += kHex[byte & 15];
+    };
     for (unsigned char c : *word) {
-        if (NeedsEncoding(c)) {
-            address += '%';
-            address += kHex[c >> 4];
-            address += kHex[c & 15];
+        if (c >= 128) { // a Latin-1 letter: the two bytes of its UTF-8 form
+            escape(static_cast<unsigned char>(0xC0 | (c >> 6)));
+            escape(static_cast<unsigned char>(0x80 | (c & 0x3F)));
+        } else if (NeedsEncoding(c)) {
+            escape(c);
         } else {
             address += static_cast<char>(c);
         }

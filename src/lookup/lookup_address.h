@@ -17,9 +17,11 @@ inline constexpr const char* kBrowserUnavailableTitle = "Browser Unavailable";
 [[nodiscard]] std::optional<std::string> LookupWord(std::string_view item);
 
 // The lookup address for an item: prefix followed by the word. Characters that
-// would change the meaning of the address (blanks, '#', '%', '&', '?', '+',
-// control characters and bytes above 127) are percent-encoded; letters pass
-// unchanged. Nothing when the item holds no word.
+// would change the meaning of the address (blanks, '#', '%', '&', '?', '+' and
+// control characters) are percent-encoded; a Latin-1 character above 127 is
+// sent as its UTF-8 bytes, percent-encoded, since lookup sites read addresses
+// as UTF-8 (é is %C3%A9). ASCII letters pass unchanged. Nothing when the item
+// holds no word.
 [[nodiscard]] std::optional<std::string> LookupAddress(std::string_view prefix,
                                                        std::string_view item);
 
