@@ -5,37 +5,36 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <cerrno>
-#include <optional>
 
 namespace anagrove::ui {
 
 namespace {
 
-constexpr int kQueryTimeoutMs = 5000;
+// xdg-open's exit status when it found no way to open the address: no handler
+// registered for its type, and none of its fallbacks ($BROWSER,
+// x-www-browser, ...) present either.
+constexpr int kOpenerFoundNoHandler = 3;
+// xdg-open may run the browser in the foreground and end only with it. An end
+// later than this is the browser's own, after it has shown the page.
+constexpr qint64 kOpenerSettleMs = 5000;
 
-// The desktop's handler for an address, as xdg-mime names it; empty when none
-// is registered. Nothing when xdg-mime cannot tell.
-std::optional<QString> RegisteredHandler(const QString& address) {
-    const QUrl url(address);
-    QStringList args{"query", "default"};
-    if (url.isLocalFile())
-        args << "text/html";
-    else
-        args << "x-scheme-handler/" + url.scheme();
-    QProcess query;
-    query.start("xdg-mime", args);
-    if (!query.waitForFinished(kQueryTimeoutMs) || query.exitStatus() != QProcess::NormalExit ||
-        query.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+// What xdg-open's end tells of the address.
+OpenResult OpenerOutcome(QProcess::ExitStatus status, int exitCode) {
+    if (status != QProcess::NormalExit)
+        return {OpenResult::Outcome::failure, exitCode ? exitCode : EINTR};
+    if (exitCode == kOpenerFoundNoHandler)
+        return {OpenResult::Outcome::no_association, 0};
+    if (exitCode != 0)
+        return {OpenResult::Outcome::failure, exitCode};
+    return {OpenResult::Outcome::success, 0};
 }
 
 } // namespace
@@ -67,10 +66,9 @@ void DesktopPlatform::showMessage(QWidget* owner, const QString& title, const QS
 }
 
 void DesktopPlatform::openDocument(const QString& address, std::function<void(OpenResult)> done) {
-    if (auto handler = RegisteredHandler(address); handler && handler->isEmpty()) {
-        done({OpenResult::Outcome::no_association, 0});
-        return;
-    }
+    // Whether a handler exists is left to xdg-open, which also opens addresses
+    // that no handler is registered for, through its fallbacks. The window does
+    // not wait: the outcome arrives when xdg-open ends.
     const QString opener = QStandardPaths::findExecutable("xdg-open");
     if (opener.isEmpty()) {
         done({OpenResult::Outcome::failure, ENOENT});
@@ -80,6 +78,10 @@ void DesktopPlatform::openDocument(const QString& address, std::function<void(Op
     // outlive this program, and deleting a running QProcess would kill it.
     auto* process = new QProcess;
     process->setWorkingDirectory(programDirectory());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer running;
+    running.start();
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, done](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
@@ -88,13 +90,9 @@ void DesktopPlatform::openDocument(const QString& address, std::function<void(Op
                          process->deleteLater();
                      });
     QObject::connect(process, &QProcess::finished, process,
-                     [process, done](int exitCode, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit)
-                             done({OpenResult::Outcome::failure, exitCode ? exitCode : EINTR});
-                         else if (exitCode != 0)
-                             done({OpenResult::Outcome::failure, exitCode});
-                         else
-                             done({OpenResult::Outcome::success, 0});
+                     [process, done, running](int exitCode, QProcess::ExitStatus status) {
+                         if (running.elapsed() < kOpenerSettleMs)
+                             done(OpenerOutcome(status, exitCode));
                          process->deleteLater();
                      });
     process->start(opener, {address});

@@ -1,0 +1,114 @@
+// The desktop's "open" operation through xdg-open: the outcome comes from what
+// the opener reports when it ends, and the caller never waits for it.
+
+#include "desktop_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMetaType>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <optional>
+
+using namespace anagrove::ui;
+
+namespace {
+
+QString Describe(const OpenResult& result) {
+    const char* outcomes[] = {"success", "no association", "failure"};
+    return QString("%1 %2").arg(outcomes[static_cast<int>(result.outcome)]).arg(result.code);
+}
+
+struct OpenerRow {
+    const char* name;
+    const char* opener;     // the stand-in xdg-open's script; none: no xdg-open at all
+    const char* registered; // what the stand-in xdg-mime names as the handler
+    const char* outcome;
+};
+
+// A directory that stands first on PATH while the test runs, with stand-ins
+// for the desktop's tools.
+struct StandIns {
+    QTemporaryDir dir;
+    QByteArray oldPath = qgetenv("PATH");
+
+    StandIns() { qputenv("PATH", dir.path().toLocal8Bit() + ":" + oldPath); }
+    ~StandIns() { qputenv("PATH", oldPath); }
+    void add(const QString& name, const QByteArray& script) const {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\n" + script + "\n") < 0 ||
+            !file.setPermissions(file.permissions() | QFileDevice::ExeOwner))
+            qFatal("cannot write %s", qPrintable(name));
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(OpenerRow)
+
+class DesktopPlatformTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void outcomeIsWhatTheOpenerReports_data();
+    void outcomeIsWhatTheOpenerReports();
+    void callerDoesNotWaitForTheOpener();
+};
+
+void DesktopPlatformTest::outcomeIsWhatTheOpenerReports_data() {
+    QTest::addColumn<OpenerRow>("row");
+    const OpenerRow rows[] = {
+        {"opened", "exit 0", "browser.desktop", "success 0"},
+        {"opened through a fallback, nothing registered", "exit 0", "", "success 0"},
+        {"no method available", "echo \"no method available for opening '$1'\" >&2; exit 3", "",
+         "no association 0"},
+        {"no method, though a handler is registered", "exit 3", "browser.desktop",
+         "no association 0"},
+        {"the action failed", "exit 4", "browser.desktop", "failure 4"},
+        {"a bad command line", "exit 1", "", "failure 1"},
+        {"no xdg-open", nullptr, "browser.desktop", "failure 2"},
+    };
+    for (const OpenerRow& row : rows)
+        QTest::newRow(row.name) << row;
+}
+
+void DesktopPlatformTest::outcomeIsWhatTheOpenerReports() {
+    QFETCH(OpenerRow, row);
+    StandIns path;
+    if (!row.opener) // and none of the system's either
+        qputenv("PATH", path.dir.path().toLocal8Bit());
+    else
+        path.add("xdg-open",
+                 QByteArray("echo \"$1\" >\"$(dirname \"$0\")/opened\"\n") + row.opener);
+    path.add("xdg-mime", QByteArray("echo ") + row.registered);
+    DesktopPlatform platform;
+    std::optional<OpenResult> result;
+    platform.openDocument("https://www.dictionary.com/search?q=caf%C3%A9",
+                          [&result](OpenResult r) { result = r; });
+    QTRY_VERIFY(result.has_value());
+    QCOMPARE(Describe(*result), row.outcome);
+    QFile opened(path.dir.filePath("opened"));
+    if (row.opener && opened.open(QIODevice::ReadOnly))
+        QCOMPARE(opened.readAll(), "https://www.dictionary.com/search?q=caf%C3%A9\n");
+    else
+        QVERIFY(!row.opener);
+}
+
+void DesktopPlatformTest::callerDoesNotWaitForTheOpener() {
+    StandIns path;
+    // The opener ends only when the test lets it.
+    path.add("xdg-open", "while [ ! -e \"$(dirname \"$0\")/go\" ]; do sleep 0.02; done; exit 4");
+    DesktopPlatform platform;
+    std::optional<OpenResult> result;
+    platform.openDocument("https://example.org/", [&result](OpenResult r) { result = r; });
+    QVERIFY(!result.has_value()); // back while the opener still runs
+    QFile go(path.dir.filePath("go"));
+    QVERIFY(go.open(QIODevice::WriteOnly));
+    go.close();
+    QTRY_VERIFY(result.has_value());
+    QCOMPARE(Describe(*result), "failure 4");
+}
+
+QTEST_GUILESS_MAIN(DesktopPlatformTest)
+#include "desktop_platform_test.moc"
