@@ -5,6 +5,7 @@
 // control that stands at the place clicked.
 
 #include "form1.h"
+#include "form2.h"
 #include "platform.h"
 
 #include <QAbstractButton>
@@ -68,6 +69,12 @@ template <typename Widget = QWidget> Widget& Child(const QWidget& window, const 
     return *child;
 }
 
+// The option fields with one of them changed.
+inline QStringList With(QStringList options, int field, const QString& word) {
+    options[field] = word;
+    return options;
+}
+
 // The name of the control that has the keyboard focus, "-" when none has.
 inline QString FocusName() {
     const QWidget* focus = QApplication::focusWidget();
@@ -115,6 +122,13 @@ inline void ClickOn(QWidget& control, Mouse how = Mouse::click) {
     ClickAt(window, control.mapTo(&window, control.rect().center()), how);
 }
 
+// Gives a control the focus without clicking it: the button goes down on it
+// and comes up outside it, as when a user changes their mind.
+inline void PressAndSlideOff(QWidget& control) {
+    QTest::mousePress(&control, Qt::LeftButton, {}, control.rect().center());
+    QTest::mouseRelease(&control, Qt::LeftButton, {}, QPoint(-50, -50));
+}
+
 // Replaces a text box's text as a user does: a click into it, all selected,
 // then the new text typed (or the old one deleted).
 inline void Retype(QWidget& box, const QString& text) {
@@ -130,6 +144,7 @@ struct Setup {
     QStringList options = kShortWords, custom{}; // no options: no settings file
     bool wait = true;                            // until the start-up load has finished
     bool standardList = true;                    // whether standard.txt exists
+    QStringList standard = kStandard;            // its words
 };
 
 // The main window, shown, over a fresh program directory.
@@ -147,7 +162,7 @@ struct Program {
         };
         write("extended.txt", kExtended.join("\r\n").toLatin1() + "\r\n");
         if (setup.standardList)
-            write("standard.txt", kStandard.join("\r\n").toLatin1() + "\r\n");
+            write("standard.txt", setup.standard.join("\r\n").toLatin1() + "\r\n");
         if (!setup.options.isEmpty())
             write("data.dat", SettingsLine(setup.options, setup.custom));
         window = std::make_unique<Form1>(platform);
@@ -197,6 +212,26 @@ struct Program {
         for (int row = 0; row < model->rowCount(); ++row)
             texts << model->index(row, 0).data().toString();
         return texts.join('|');
+    }
+    // The custom point editor once it is open and active, after a click on
+    // the custom option; nothing when it did not open.
+    Form2* openEditor(Mouse how = Mouse::click) const {
+        click("optPoints4", how);
+        Form2* editor = window->editor();
+        return editor && editor->isVisible() && QTest::qWaitForWindowActive(editor) ? editor
+                                                                                    : nullptr;
+    }
+    // Back from the custom point editor, if an input opened it: Escape cancels.
+    bool closeEditor() const {
+        Form2* editor = window->editor();
+        if (!editor || !editor->isVisible())
+            return false;
+        if (!QTest::qWaitForWindowActive(editor))
+            qFatal("the editor is not active");
+        Press(Qt::Key_Escape);
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qFatal("the main window did not come back");
+        return true;
     }
     QString messages() const { return platform.messages.join('\n'); }
     QString status() const { return get<QStatusBar>("statusbar").currentMessage(); }

@@ -1,0 +1,174 @@
+// The custom point editor, reached only through key presses and mouse clicks:
+// what its buttons store, how it refuses values, and how it takes the main
+// window's place and gives it back.
+
+#include "ui_test_support.h"
+
+#include <QMetaType>
+
+using namespace anagrove;
+using namespace anagrove::ui;
+using namespace anagrove::ui::test;
+
+namespace {
+
+QLineEdit& Box(const Form2& editor, char letter) {
+    return Child<QLineEdit>(editor, QString("txt") + letter);
+}
+
+// Types values into the boxes from A on, 0 into the rest.
+void Type(const Form2& editor, const QStringList& values) {
+    for (int i = 0; i < 26; ++i)
+        Retype(Box(editor, static_cast<char>('A' + i)), values.value(i, "0"));
+}
+
+Form2& Open(const Program& p, Mouse how = Mouse::click) {
+    Form2* editor = p.openEditor(how);
+    if (!editor)
+        qFatal("the editor did not open");
+    return *editor;
+}
+
+struct LeaveRow {
+    const char* name;
+    Qt::Key key; // pressed in box A; with Alt when an accelerator
+    Qt::KeyboardModifiers modifiers;
+    bool stores;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(LeaveRow)
+
+class Form2Test : public QObject {
+    Q_OBJECT
+  private slots:
+    void setStoresTextsAndValues();
+    void refusesBadValues();
+    void opensAfterStartupAndCancelKeepsTypedValues();
+    void tabCycle();
+    void keysThatLeave_data();
+    void keysThatLeave();
+};
+
+void Form2Test::setStoresTextsAndValues() {
+    Program p({.custom = {" 26", "", "", "", "", "", "", "", "", " 17"}});
+    Form2& editor = Open(p);
+    QCOMPARE(Box(editor, 'A').text() + Box(editor, 'J').text(), " 26 17");
+
+    Type(editor, {"5", "07", "2.5", "-3", " 4 "});
+    editor.move(70, 50);
+    ClickOn(Box(editor, 'A'));
+    Press(Qt::Key_Return); // Enter presses "Set Custom Values"
+    QVERIFY(!editor.isVisible() && p.window->isVisible());
+    QCOMPARE(p.window->pos(), QPoint(70, 50));
+    QCOMPARE(p.state().KeepLoaderOnTop, "no");
+    QVERIFY((p.state().letterPoints == LetterPoints{5, 7, 2, -3, 4}));
+    p.find("ate");
+    QVERIFY(p.items().contains("ate (9)"));
+
+    p.window->close(); // the stored texts reach the settings file
+    const QStringList stored = QStringList{" 5", " 7", " 2.5", "-3", " 4"} + QStringList(21, " 0");
+    QCOMPARE(p.read("data.dat"), SettingsLine(With(kShortWords, 7, "custom"), stored));
+}
+
+void Form2Test::refusesBadValues() {
+    Program p;
+    p.set("optLength");
+    Form2& editor = Open(p);
+    for (const QStringList& values : {QStringList{"1", "2", "x"}, {"1", "2", "3", "2147483648"}}) {
+        Type(editor, values);
+        ClickOn(Child<QWidget>(editor, "cmdSet"));
+    }
+    QCOMPARE(p.messages(), "Anagrove: Please enter a number from -2147483648 to 2147483647 for C.\n"
+                           "Anagrove: Please enter a number from -2147483648 to 2147483647 for D.");
+    QCOMPARE(FocusName(), "txtD"); // the box to mend
+    QVERIFY(editor.isVisible() && !p.window->isVisible());
+    QVERIFY(p.state().settings.customPoints == CustomPoints{});
+    QVERIFY(p.state().letterPoints == PresetTable(PointScheme::scrabble));
+
+    const QByteArray before = p.read("data.dat"); // closing the editor ends without saving
+    editor.close();
+    QVERIFY(p.platform.ends == 1 && p.read("data.dat") == before);
+}
+
+void Form2Test::opensAfterStartupAndCancelKeepsTypedValues() {
+    Program p({.wait = false});
+    p.click("optPoints4");
+    QVERIFY(!p.window->editor()); // not before the start-up load
+    QTRY_VERIFY(p.state().StartupDone);
+    p.window->move(40, 30);
+    Form2& editor = Open(p, Mouse::doubleClick); // the selected option opens it
+    QVERIFY(!p.window->isVisible() && editor.pos() == p.window->pos());
+
+    Type(editor, {"9", "8"});
+    Press(Qt::Key_Escape); // Escape presses "Cancel"
+    QVERIFY(p.window->isVisible() && !editor.isVisible());
+    QCOMPARE(p.state().KeepLoaderOnTop, "no");
+    QVERIFY(p.state().settings.customPoints == CustomPoints{});
+    QVERIFY(p.state().letterPoints == PresetTable(PointScheme::scrabble));
+    QVERIFY(p.get<QAbstractButton>("optPoints4").isChecked());
+
+    QVERIFY(QTest::qWaitForWindowActive(p.window.get()));
+    QCOMPARE(&Open(p, Mouse::doubleClick), &editor);
+    QCOMPARE(Box(editor, 'A').text() + Box(editor, 'B').text(), "98");
+    editor.move(90, 60);
+    ClickOn(Child<QWidget>(editor, "cmdCancel"));
+    QVERIFY(p.window->isVisible() && !editor.isVisible());
+    QCOMPARE(p.window->pos(), QPoint(90, 60));
+}
+
+void Form2Test::tabCycle() {
+    Program p;
+    Form2& editor = Open(p);
+    ClickOn(Box(editor, 'A'));
+    QStringList stops;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        stops << QString("txt") + letter;
+    stops << "cmdSet"
+          << "cmdCancel";
+    QStringList forward{FocusName()}, backward{FocusName()};
+    for (int i = 0; i < 2 * stops.size(); ++i) {
+        Press(Qt::Key_Tab);
+        forward << FocusName();
+    }
+    for (int i = 0; i < 2 * stops.size(); ++i) {
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(FocusName());
+    }
+    const QString twice = (stops + stops + QStringList{"txtA"}).join(' ');
+    QCOMPARE(forward.join(' '), twice);
+    QCOMPARE(backward.join(' '), twice);
+}
+
+void Form2Test::keysThatLeave_data() {
+    QTest::addColumn<LeaveRow>("row");
+    const LeaveRow rows[] = {
+        {"Enter sets", Qt::Key_Return, Qt::NoModifier, true},
+        {"Alt+S sets", Qt::Key_S, Qt::AltModifier, true},
+        {"Escape cancels", Qt::Key_Escape, Qt::NoModifier, false},
+        {"Alt+C cancels", Qt::Key_C, Qt::AltModifier, false},
+    };
+    for (const LeaveRow& row : rows)
+        QTest::newRow(row.name) << row;
+}
+
+void Form2Test::keysThatLeave() {
+    QFETCH(LeaveRow, row);
+    Program p;
+    Form2& editor = Open(p);
+    Type(editor, {"3"});
+    ClickOn(Box(editor, 'A'));
+    Press(row.key, row.modifiers);
+    QVERIFY(!editor.isVisible() && QTest::qWaitForWindowActive(p.window.get()));
+    QCOMPARE(p.state().letterPoints[0], row.stores ? 3 : 1);
+    // Back at the keyboard in the main window, where it was left.
+    QCOMPARE(FocusName(), "optPoints4");
+    Press(Qt::Key_L, Qt::AltModifier);
+    Type("at");
+    Press(Qt::Key_Return);
+    QCOMPARE(p.items(), row.stores ? "a (3)|at (3)" : "a (1)|at (2)");
+}
+
+QTEST_MAIN(Form2Test)
+#include "form2_test.moc"
