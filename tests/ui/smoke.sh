@@ -1,8 +1,14 @@
 #!/bin/bash
 # The real program under Xvfb and openbox, started from another directory with
-# a prepared data.dat: no message comes up beside its window, F1 hands the help
-# page to the desktop, closing the window as a user does ends the program, and
-# data.dat is written back as read. Exit 77 (skipped) without the X tools.
+# a prepared data.dat, driven by real key presses: no message comes up beside
+# its window; two Tab cycles through the window; the accelerator of the
+# selected sort option, then "Find Words", lists words that a lookup can take;
+# Down on the selected last sort option stays in its group; a lookup goes to a
+# desktop without a registered https handler, and a stand-in opener that finds
+# no way at all brings up the association message; F1 hands the help page to
+# the desktop; closing the window as a user does ends the program, and
+# data.dat is written back with what the keys changed. Exit 77 (skipped)
+# without the X tools.
 # Usage: smoke.sh BIN_DIR [--installed]   (installed: used in place, with its
 #        data.dat in the user's configuration folder)
 set -u
@@ -21,13 +27,17 @@ else
     cp -r "$1" "$WORK/bin"
     BIN=$WORK/bin settings=$WORK/bin/data.dat help=$WORK/bin/anagrove-help.html
 fi
-printf '"sideways","3","7","2","1","extended","true","literati"%s\r\n' \
+printf '"score","1","7","1","1","extended","true","literati"%s\r\n' \
     "$(for i in $(seq 26); do printf ',"%s"' " $i"; done)" >"$settings"
-expected=$(sed 's/"sideways"/"alpha"/' "$settings")
-# The desktop's handlers, recorded instead of run.
-printf '#!/bin/sh\necho browser.desktop\n' >"$WORK/fake/xdg-mime"
+# Tab to "(no maximum limit)" and Space; Up from the score order.
+expected=$(sed 's/"score","1","7","1"/"length","1","7","2"/' "$settings")
+# A desktop without a registered https handler, whose xdg-open opens addresses
+# through its fallbacks: recorded instead of run, and ending with the status
+# in $WORK/status (3: no method available).
+printf '#!/bin/sh\necho\n' >"$WORK/fake/xdg-mime"
 # shellcheck disable=SC2016 # expanded when the fake runs
-printf '#!/bin/sh\necho "$1" >>"$WORK/opened"\n' >"$WORK/fake/xdg-open"
+printf '#!/bin/sh\necho "$1" >>"$WORK/opened"\nexit "$(cat "$WORK/status" 2>/dev/null || echo 0)"\n' \
+    >"$WORK/fake/xdg-open"
 chmod +x "$WORK/fake/"*
 PATH=$WORK/fake:$PATH
 
@@ -44,7 +54,27 @@ program=$!
 within shown || { echo "the window did not appear"; exit 1; }
 sleep 1 # the start-up load
 [ "$(windows)" -eq 1 ] || { echo "a message came up beside the main window"; exit 1; }
-wmctrl -a Anagrove && sleep 0.3 && xdotool key F1 && within test -s "$WORK/opened"
+keys() { xdotool key --delay 40 "$@" && sleep 0.3; }
+fail() { echo "$1"; wmctrl -c Anagrove; exit 1; }
+wmctrl -a Anagrove && sleep 0.3
+# Alt+S on the selected score order, then Alt+F, must list words: select the
+# first with the arrows and look it up.
+keys alt+l t e a alt+s alt+f alt+w Down Down
+keys alt+d
+within test -s "$WORK/opened" || fail "no word was listed to look up"
+# No method available at all: the association message.
+echo 3 >"$WORK/status"
+keys alt+h
+within test "$(wmctrl -l | grep -c ' Browser Unavailable$')" -eq 1 ||
+    fail "no association message"
+keys Return
+echo 0 >"$WORK/status"
+# Two whole cycles of the 16 Tab stops (the lookups are enabled now), then 6
+# more: "(no maximum limit)".
+keys alt+l $(printf 'Tab %.0s' $(seq 38)) space
+# Down on the selected last sort option stays there; Up selects the length order.
+keys alt+s Down Up
+wmctrl -a Anagrove && sleep 0.3 && keys F1
 wmctrl -c Anagrove
 within ended || { echo "the program did not end when its window was closed"; exit 1; }
 wait "$program"
@@ -59,5 +89,12 @@ status=0
 [ "$(cat "$settings")" = "$expected" ] || { echo "$settings not written back"; status=1; }
 [ -e "$BIN/data.dat" ] && [ "${2:-}" ] && { echo "data.dat written beside the program"; status=1; }
 opened=$(cat "$WORK/opened" 2>/dev/null)
-[ "$opened" = "file://$help" ] || { echo "F1 opened '$opened', not $help"; status=1; }
+# The word looked up is the second in score order of whatever the shipped
+# list finds for "tea".
+word=$(sed -n 's|^https://www.dictionary.com/search?q=\([a-z]\{1,3\}\)$|\1|p' <<<"$opened")
+expected_opened="https://www.dictionary.com/search?q=$word
+https://www.thesaurus.com/search?q=$word
+file://$help"
+[ "$word" ] && [ "$opened" = "$expected_opened" ] ||
+    { echo "opened '$opened', not the lookups of one word and $help"; status=1; }
 exit $status
