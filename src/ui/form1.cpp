@@ -9,6 +9,7 @@
 #include "option_group.h"
 #include "result_list_model.h"
 #include "twips.h"
+#include "whole_area_button.h"
 #include "window_font.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -52,6 +54,10 @@ QLabel* MakeLabel(const char* name, const Twips& tw, QRect twipRect, const QStri
 void RefuseQuotes(QLineEdit& box) {
     static const QRegularExpression kNoQuotes(QStringLiteral("[^\"\\r\\n]*"));
     box.setValidator(new QRegularExpressionValidator(kNoQuotes, &box));
+}
+
+bool IsPressOrDoubleClick(const QEvent& event) {
+    return event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
 }
 
 } // namespace
@@ -93,12 +99,12 @@ void Form1::createLettersArea() {
 
 void Form1::createSortOptions() {
     const Twips tw(*this);
-    optAlpha = Make<QRadioButton>("optAlpha", tw, {120, 1170, 3600, 270},
-                                  "Sort found words alphabetically", this);
-    optLength = Make<QRadioButton>("optLength", tw, {120, 1440, 3600, 270},
-                                   "Sort found words by length", this);
-    optScore = Make<QRadioButton>("optScore", tw, {120, 1710, 3600, 270},
-                                  "Sort found words by score", this);
+    optAlpha = Make<WholeAreaButton<QRadioButton>>("optAlpha", tw, {120, 1170, 3600, 270},
+                                                   "Sort found words alphabetically", this);
+    optLength = Make<WholeAreaButton<QRadioButton>>("optLength", tw, {120, 1440, 3600, 270},
+                                                    "Sort found words by length", this);
+    optScore = Make<WholeAreaButton<QRadioButton>>("optScore", tw, {120, 1710, 3600, 270},
+                                                   "Sort found words by score", this);
     MakeOptionGroup(*this, "sortGroup", {optAlpha, optLength, optScore});
     optAlpha->setChecked(true);
     Label4 = MakeLabel("Label4", tw, {4080, 1320, 2910, 510},
@@ -118,12 +124,12 @@ void Form1::createLengthFrame() {
     txtMaxletters = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330}, "8", Frame3);
     RefuseQuotes(*txtMinletters);
     RefuseQuotes(*txtMaxletters);
-    chkNomax =
-        Make<QCheckBox>("chkNomax", tw, {180, 1110, 3300, 270}, "(no maximum limit)", Frame3);
+    chkNomax = Make<WholeAreaButton<QCheckBox>>("chkNomax", tw, {180, 1110, 3300, 270},
+                                                "(no maximum limit)", Frame3);
     Label1 = MakeLabel("Label1", tw, {180, 1410, 3300, 240}, "-or-", Frame3);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    chkAnagram = Make<QCheckBox>("chkAnagram", tw, {180, 1680, 3300, 270},
-                                 "Find only exact anagrams", Frame3);
+    chkAnagram = Make<WholeAreaButton<QCheckBox>>("chkAnagram", tw, {180, 1680, 3300, 270},
+                                                  "Find only exact anagrams", Frame3);
     Label2 = MakeLabel("Label2", tw, {180, 1980, 3300, 510},
                        "(only find words containing all typed letters)", Frame3);
 }
@@ -131,10 +137,10 @@ void Form1::createLengthFrame() {
 void Form1::createDictionaryFrame() {
     const Twips tw(*this);
     Frame4 = Make<QGroupBox>("Frame4", tw, {120, 4770, 3840, 990}, "Dictionary to use:", this);
-    optStandard =
-        Make<QRadioButton>("optStandard", tw, {180, 330, 2700, 270}, "Standard English", Frame4);
-    optExtended =
-        Make<QRadioButton>("optExtended", tw, {180, 630, 2700, 270}, "Extended English", Frame4);
+    optStandard = Make<WholeAreaButton<QRadioButton>>("optStandard", tw, {180, 330, 2700, 270},
+                                                      "Standard English", Frame4);
+    optExtended = Make<WholeAreaButton<QRadioButton>>("optExtended", tw, {180, 630, 2700, 270},
+                                                      "Extended English", Frame4);
     MakeOptionGroup(*this, "dictionaryGroup", {optStandard, optExtended});
     optStandard->setChecked(true);
     cmdNote1 = Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", Frame4);
@@ -144,18 +150,19 @@ void Form1::createPointsFrame() {
     const Twips tw(*this);
     Frame5 =
         Make<QGroupBox>("Frame5", tw, {120, 5850, 3840, 2460}, "Letter point associations:", this);
-    chkUsepoints = Make<QCheckBox>("chkUsepoints", tw, {180, 360, 3180, 270},
-                                   "Calculate points when displaying words", Frame5);
+    chkUsepoints =
+        Make<WholeAreaButton<QCheckBox>>("chkUsepoints", tw, {180, 360, 3180, 270},
+                                         "Calculate points when displaying words", Frame5);
     chkUsepoints->setChecked(true);
     cmdNote2 = Make<QPushButton>("cmdNote2", tw, {3360, 315, 375, 345}, "?", Frame5);
-    optPoints1 = Make<QRadioButton>("optPoints1", tw, {180, 870, 3300, 270},
-                                    "Use Scrabble\u00AE point associations", Frame5);
-    optPoints2 = Make<QRadioButton>("optPoints2", tw, {180, 1200, 3300, 270},
-                                    "Use Literati\u00AE point associations", Frame5);
-    optPoints3 = Make<QRadioButton>("optPoints3", tw, {180, 1530, 3300, 270},
-                                    "Use Wordmojo\u00AE point associations", Frame5);
-    optPoints4 = Make<QRadioButton>("optPoints4", tw, {180, 1860, 3300, 270},
-                                    "Use custom point associations", Frame5);
+    optPoints1 = Make<WholeAreaButton<QRadioButton>>(
+        "optPoints1", tw, {180, 870, 3300, 270}, "Use Scrabble\u00AE point associations", Frame5);
+    optPoints2 = Make<WholeAreaButton<QRadioButton>>(
+        "optPoints2", tw, {180, 1200, 3300, 270}, "Use Literati\u00AE point associations", Frame5);
+    optPoints3 = Make<WholeAreaButton<QRadioButton>>(
+        "optPoints3", tw, {180, 1530, 3300, 270}, "Use Wordmojo\u00AE point associations", Frame5);
+    optPoints4 = Make<WholeAreaButton<QRadioButton>>("optPoints4", tw, {180, 1860, 3300, 270},
+                                                     "Use custom point associations", Frame5);
     MakeOptionGroup(*this, "pointsGroup", {optPoints1, optPoints2, optPoints3, optPoints4});
     optPoints1->setChecked(true);
     optPoints4->installEventFilter(this); // for its double-click
@@ -170,6 +177,7 @@ void Form1::createResultsFrame() {
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstWords->setUniformItemSizes(true);
+    lstWords->viewport()->installEventFilter(this); // for clicks below the last item
 }
 
 void Form1::createLookupArea() {
@@ -256,6 +264,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == optPoints4 && event->type() == QEvent::MouseButtonDblClick &&
         optPoints4->isEnabled())
         optPoints4_DblClick();
+    // A click below the last result keeps the selection, where the view
+    // would clear it.
+    if (watched == lstWords->viewport() && IsPressOrDoubleClick(*event) &&
+        !lstWords->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid())
+        return true;
     if (watched == lstWords && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         copySelectedWord(); // the word alone, where the list would copy the whole item

@@ -27,6 +27,9 @@ namespace anagrove::ui {
 void Form1::createKeyboard() {
     // Enter in a text box presses "Find Words", as in a dialog with a default button.
     cmdStart->setDefault(true);
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
     for (QLineEdit* box : {txtWord, txtMinletters, txtMaxletters})
         connect(box, &QLineEdit::returnPressed, cmdStart, &QPushButton::click);
 

@@ -87,6 +87,7 @@ void Form2::createButtons() {
 void Form2::createKeyboard() {
     // Enter in a letter box sets the values, as in a dialog; Escape cancels.
     cmdSet->setDefault(true);
+    cmdCancel->setAutoDefault(true); // Enter on it cancels
     for (QLineEdit* box : letterBoxes_)
         connect(box, &QLineEdit::returnPressed, cmdSet, &QPushButton::click);
     AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+S")), *cmdSet);

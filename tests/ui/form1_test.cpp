@@ -88,6 +88,28 @@ int SearchByKeys(const Program& p, const QString& letters) {
     return p.get<QListView>("lstWords").model()->rowCount();
 }
 
+struct AreaRow {
+    const char* name;
+    const char* control;
+    const char* checked; // the checked buttons after a click at its right end
+};
+
+struct EnterRow {
+    const char* name;
+    const char* control; // given the focus
+    Qt::Key key;
+    const char* effect; // as Effects gives it
+};
+
+// What the buttons of the main window have done so far.
+QString Effects(const Program& p) {
+    return QString("%1 searches, %2 messages, %3 opened, letters '%4'")
+        .arg(p.statuses.filter("Searching...").size())
+        .arg(p.platform.messages.size())
+        .arg(p.platform.opened.size())
+        .arg(p.get<QLineEdit>("txtWord").text());
+}
+
 struct SettingsRow {
     const char* name;
     QStringList options; // none: no settings file
@@ -140,6 +162,8 @@ struct DisabledRow {
 
 } // namespace
 
+Q_DECLARE_METATYPE(AreaRow)
+Q_DECLARE_METATYPE(EnterRow)
 Q_DECLARE_METATYPE(SettingsRow)
 Q_DECLARE_METATYPE(FindRow)
 Q_DECLARE_METATYPE(TabRow)
@@ -162,6 +186,11 @@ class Form1Test : public QObject {
     void resortingKeepsTheTableOrder();
     void lookups();
     void keyboard();
+    void clicksAnywhereOnAnOptionOrBox_data();
+    void clicksAnywhereOnAnOptionOrBox();
+    void keysOnAFocusedButton_data();
+    void keysOnAFocusedButton();
+    void clickBelowTheResultsKeepsTheSelection();
     void tabCycles_data();
     void tabCycles();
     void arrowKeysStayInTheirGroup_data();
@@ -488,6 +517,81 @@ void Form1Test::keyboard() {
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, last);
     QCOMPARE(p.window->selectedItemText(), "tea (3)");
     QCOMPARE(p.platform.opened.last(), "https://www.dictionary.com/search?q=tea");
+}
+
+void Form1Test::clicksAnywhereOnAnOptionOrBox_data() {
+    QTest::addColumn<AreaRow>("row");
+    const AreaRow rows[] = {
+        {"optLength", "optLength", "optLength optStandard chkUsepoints optPoints1"},
+        {"optScore", "optScore", "optScore optStandard chkUsepoints optPoints1"},
+        {"optExtended", "optExtended", "optAlpha optExtended chkUsepoints optPoints1"},
+        {"optPoints3", "optPoints3", "optAlpha optStandard chkUsepoints optPoints3"},
+        {"chkNomax", "chkNomax", "optAlpha chkNomax optStandard chkUsepoints optPoints1"},
+        {"chkAnagram", "chkAnagram", "optAlpha chkAnagram optStandard chkUsepoints optPoints1"},
+        {"chkUsepoints", "chkUsepoints", "optAlpha optStandard optPoints1"},
+    };
+    for (const AreaRow& row : rows)
+        QTest::newRow(row.name) << row;
+}
+
+void Form1Test::clicksAnywhereOnAnOptionOrBox() {
+    // The whole of a control's place takes the click, not only its caption.
+    QFETCH(AreaRow, row);
+    Program p;
+    QWidget& control = p.get(row.control);
+    ClickAt(*p.window,
+            control.mapTo(p.window.get(), QPoint(control.width() - 3, control.height() / 2)));
+    QCOMPARE(p.checked(), row.checked);
+}
+
+void Form1Test::keysOnAFocusedButton_data() {
+    QTest::addColumn<EnterRow>("row");
+    const EnterRow rows[] = {
+        {"Enter on Find Words", "cmdStart", Qt::Key_Return,
+         "2 searches, 0 messages, 0 opened, letters 'quiz'"},
+        {"Enter on Clear", "cmdClear", Qt::Key_Return,
+         "1 searches, 0 messages, 0 opened, letters ''"},
+        {"Space on Clear", "cmdClear", Qt::Key_Space,
+         "1 searches, 0 messages, 0 opened, letters ''"},
+        {"Enter on the first ?", "cmdNote1", Qt::Key_Return,
+         "1 searches, 1 messages, 0 opened, letters 'quiz'"},
+        {"Enter on the second ?", "cmdNote2", Qt::Key_Return,
+         "1 searches, 1 messages, 0 opened, letters 'quiz'"},
+        {"Enter on Dictionary", "cmdDict", Qt::Key_Return,
+         "1 searches, 0 messages, 1 opened, letters 'quiz'"},
+        {"Enter on Thesaurus", "cmdThes", Qt::Key_Enter,
+         "1 searches, 0 messages, 1 opened, letters 'quiz'"},
+        {"Space on Thesaurus", "cmdThes", Qt::Key_Space,
+         "1 searches, 0 messages, 1 opened, letters 'quiz'"},
+    };
+    for (const EnterRow& row : rows)
+        QTest::newRow(row.name) << row;
+}
+
+void Form1Test::keysOnAFocusedButton() {
+    // Enter presses the button that has the focus, as Space does.
+    QFETCH(EnterRow, row);
+    Program p;
+    p.statuses.clear();
+    p.find("quiz");
+    p.select(0);
+    QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "1 1", 300);
+    PressAndSlideOff(p.get(row.control));
+    QCOMPARE(FocusName(), row.control);
+    Press(row.key, row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(Effects(p), row.effect);
+}
+
+void Form1Test::clickBelowTheResultsKeepsTheSelection() {
+    Program p;
+    p.find("at");
+    p.select(1);
+    auto& list = p.get<QListView>("lstWords");
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(20, list.viewport()->height() - 5));
+    QCOMPARE(p.window->selectedItemText(), "at (2)");
+    QTest::qWait(150); // a tick of the lookup timer
+    QCOMPARE(Lookups(p), "1 1");
 }
 
 void Form1Test::tabCycles_data() {

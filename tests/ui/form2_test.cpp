@@ -31,7 +31,8 @@ Form2& Open(const Program& p, Mouse how = Mouse::click) {
 
 struct LeaveRow {
     const char* name;
-    Qt::Key key; // pressed in box A; with Alt when an accelerator
+    const char* focus; // the control given the focus
+    Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     bool stores;
 };
@@ -144,10 +145,13 @@ void Form2Test::tabCycle() {
 void Form2Test::keysThatLeave_data() {
     QTest::addColumn<LeaveRow>("row");
     const LeaveRow rows[] = {
-        {"Enter sets", Qt::Key_Return, Qt::NoModifier, true},
-        {"Alt+S sets", Qt::Key_S, Qt::AltModifier, true},
-        {"Escape cancels", Qt::Key_Escape, Qt::NoModifier, false},
-        {"Alt+C cancels", Qt::Key_C, Qt::AltModifier, false},
+        {"Enter in a box sets", "txtA", Qt::Key_Return, Qt::NoModifier, true},
+        {"Alt+S sets", "txtA", Qt::Key_S, Qt::AltModifier, true},
+        {"Escape cancels", "txtA", Qt::Key_Escape, Qt::NoModifier, false},
+        {"Alt+C cancels", "txtA", Qt::Key_C, Qt::AltModifier, false},
+        {"Enter on Set sets", "cmdSet", Qt::Key_Return, Qt::NoModifier, true},
+        {"Enter on Cancel cancels", "cmdCancel", Qt::Key_Return, Qt::NoModifier, false},
+        {"Space on Cancel cancels", "cmdCancel", Qt::Key_Space, Qt::NoModifier, false},
     };
     for (const LeaveRow& row : rows)
         QTest::newRow(row.name) << row;
@@ -158,7 +162,8 @@ void Form2Test::keysThatLeave() {
     Program p;
     Form2& editor = Open(p);
     Type(editor, {"3"});
-    ClickOn(Box(editor, 'A'));
+    PressAndSlideOff(Child<QWidget>(editor, row.focus));
+    QCOMPARE(FocusName(), row.focus);
     Press(row.key, row.modifiers);
     QVERIFY(!editor.isVisible() && QTest::qWaitForWindowActive(p.window.get()));
     QCOMPARE(p.state().letterPoints[0], row.stores ? 3 : 1);
