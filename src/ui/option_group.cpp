@@ -1,6 +1,7 @@
 #include "option_group.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -10,24 +11,36 @@ namespace anagrove::ui {
 
 namespace {
 
-// Left and right move through a group as up and down do: the options stand in
-// one column, where the toolkit would find no neighbour to either side.
-class SidewaysArrows final : public QObject {
+// The arrow keys move through a group and select the option they reach, also
+// when the focus stood on an unselected one. Left and right move as up and
+// down do: the options stand in one column, where the toolkit would find no
+// neighbour to either side.
+class GroupArrows final : public QObject {
   public:
-    using QObject::QObject;
+    explicit GroupArrows(QButtonGroup& group) : QObject(&group), group_(group) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
+        if (forwarding_ || event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+        const bool back = key->key() == Qt::Key_Up || key->key() == Qt::Key_Left;
+        if (!back && key->key() != Qt::Key_Down && key->key() != Qt::Key_Right)
             return false;
-        QKeyEvent vertical(QEvent::KeyPress, key->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
-                           key->modifiers());
+        QKeyEvent vertical(QEvent::KeyPress, back ? Qt::Key_Up : Qt::Key_Down, key->modifiers());
+        forwarding_ = true;
         QCoreApplication::sendEvent(watched, &vertical);
+        forwarding_ = false;
+        auto* reached = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (reached && reached != watched && group_.buttons().contains(reached) &&
+            !reached->isChecked())
+            reached->click();
         return true;
     }
+
+  private:
+    QButtonGroup& group_;
+    bool forwarding_ = false;
 };
 
 // Only the selected option is a Tab stop, where it stands in the focus order;
@@ -46,7 +59,7 @@ QButtonGroup& MakeOptionGroup(QWidget& owner, const char* name,
     auto* group = new QButtonGroup(&owner);
     group->setObjectName(name);
     group->setExclusive(true);
-    auto* arrows = new SidewaysArrows(group);
+    auto* arrows = new GroupArrows(*group);
     for (QRadioButton* option : options) {
         group->addButton(option);
         option->installEventFilter(arrows);

@@ -651,8 +651,8 @@ void Form1Test::tabCycles() {
 
 void Form1Test::arrowKeysStayInTheirGroup_data() {
     QTest::addColumn<ArrowRow>("row");
-    // From the selected option an arrow selects its neighbour in the group; at
-    // either end it stays. From an unselected option it moves the focus only.
+    // An arrow selects the neighbour in the group of the focused option, also
+    // when that one is not selected; at either end of the group it stays.
     const ArrowRow rows[] = {
         {"sort, optAlpha selected", "optAlpha", nullptr, "optAlpha optAlpha", "optLength optLength",
          "optAlpha optAlpha", "optLength optLength"},
@@ -661,9 +661,9 @@ void Form1Test::arrowKeysStayInTheirGroup_data() {
         {"sort, optScore selected", "optScore", nullptr, "optLength optLength", "optScore optScore",
          "optLength optLength", "optScore optScore"},
         {"sort, on optAlpha, optScore selected", "optScore", "optAlpha", "optAlpha optScore",
-         "optLength optScore", "optAlpha optScore", "optLength optScore"},
+         "optLength optLength", "optAlpha optScore", "optLength optLength"},
         {"sort, on optLength, optAlpha selected", "optAlpha", "optLength", "optAlpha optAlpha",
-         "optScore optAlpha", "optAlpha optAlpha", "optScore optAlpha"},
+         "optScore optScore", "optAlpha optAlpha", "optScore optScore"},
         {"sort, on optScore, optLength selected", "optLength", "optScore", "optLength optLength",
          "optScore optLength", "optLength optLength", "optScore optLength"},
         {"dictionary, optStandard selected", "optStandard", nullptr, "optStandard optStandard",
@@ -688,13 +688,13 @@ void Form1Test::arrowKeysStayInTheirGroup_data() {
          "optPoints1 optPoints2", "optPoints2 optPoints2", "optPoints1 optPoints2",
          "optPoints2 optPoints2"},
         {"points, on optPoints2, optPoints1 selected", "optPoints1", "optPoints2",
-         "optPoints1 optPoints1", "optPoints3 optPoints1", "optPoints1 optPoints1",
-         "optPoints3 optPoints1"},
+         "optPoints1 optPoints1", "optPoints3 optPoints3", "optPoints1 optPoints1",
+         "optPoints3 optPoints3"},
         {"points, on optPoints3, optPoints1 selected", "optPoints1", "optPoints3",
-         "optPoints2 optPoints1", "optPoints4 optPoints1", "optPoints2 optPoints1",
-         "optPoints4 optPoints1"},
+         "optPoints2 optPoints2", "optPoints4 optPoints4 editor", "optPoints2 optPoints2",
+         "optPoints4 optPoints4 editor"},
         {"points, on optPoints4, optPoints1 selected", "optPoints1", "optPoints4",
-         "optPoints3 optPoints1", "optPoints4 optPoints1", "optPoints3 optPoints1",
+         "optPoints3 optPoints3", "optPoints4 optPoints1", "optPoints3 optPoints3",
          "optPoints4 optPoints1"},
     };
     for (const ArrowRow& row : rows)
