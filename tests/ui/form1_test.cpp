@@ -629,24 +629,15 @@ void Form1Test::tabCycles() {
     Program p({.options = row.options});
     if (row.letters) {
         p.find(row.letters);
-
         p.select(0);
         QTRY_VERIFY_WITH_TIMEOUT(p.get("cmdDict").isEnabled(), 300);
     }
     const QStringList stops = QString(row.stops).split(' ');
     p.click("txtWord");
-    QStringList forward{FocusName()}, backward{FocusName()};
-    for (int i = 0; i < 2 * stops.size(); ++i) {
-        Press(Qt::Key_Tab);
-        forward << FocusName();
-    }
-    for (int i = 0; i < 2 * stops.size(); ++i) {
-        Press(Qt::Key_Backtab, Qt::ShiftModifier);
-        backward.prepend(FocusName());
-    }
+    const auto [forward, backward] = TabCyclesBothWays(static_cast<int>(stops.size()));
     const QString twice = QString(row.stops) + ' ' + row.stops + ' ' + stops.first();
-    QCOMPARE(forward.join(' '), twice);
-    QCOMPARE(backward.join(' '), twice);
+    QCOMPARE(forward, twice);
+    QCOMPARE(backward, twice);
 }
 
 void Form1Test::arrowKeysStayInTheirGroup_data() {

@@ -128,18 +128,10 @@ void Form2Test::tabCycle() {
         stops << QString("txt") + letter;
     stops << "cmdSet"
           << "cmdCancel";
-    QStringList forward{FocusName()}, backward{FocusName()};
-    for (int i = 0; i < 2 * stops.size(); ++i) {
-        Press(Qt::Key_Tab);
-        forward << FocusName();
-    }
-    for (int i = 0; i < 2 * stops.size(); ++i) {
-        Press(Qt::Key_Backtab, Qt::ShiftModifier);
-        backward.prepend(FocusName());
-    }
+    const auto [forward, backward] = TabCyclesBothWays(static_cast<int>(stops.size()));
     const QString twice = (stops + stops + QStringList{"txtA"}).join(' ');
-    QCOMPARE(forward.join(' '), twice);
-    QCOMPARE(backward.join(' '), twice);
+    QCOMPARE(forward, twice);
+    QCOMPARE(backward, twice);
 }
 
 void Form2Test::keysThatLeave_data() {

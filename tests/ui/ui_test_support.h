@@ -99,6 +99,21 @@ inline void Type(const QString& text) {
         QTest::keyClicks(target, text);
 }
 
+// The Tab stops of two whole cycles from the focused control, back to it,
+// once pressing Tab and once Shift+Tab; both lists in forward order.
+inline std::pair<QString, QString> TabCyclesBothWays(int stops) {
+    QStringList forward{FocusName()}, backward{FocusName()};
+    for (int i = 0; i < 2 * stops; ++i) {
+        Press(Qt::Key_Tab);
+        forward << FocusName();
+    }
+    for (int i = 0; i < 2 * stops; ++i) {
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(FocusName());
+    }
+    return {forward.join(' '), backward.join(' ')};
+}
+
 enum class Mouse { click, doubleClick };
 
 // A click with the left button at a point of a window, in the window's
