@@ -2,7 +2,7 @@
 // The command line of anagrove-find.
 
 #include "base/expected.h"
-#include "cli/result_formats.h"
+#include "cli/output_format.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/sort_mode.h"

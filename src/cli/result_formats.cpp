@@ -79,16 +79,6 @@ std::string HooksText(const std::string& hooks) {
 
 } // namespace
 
-std::optional<OutputFormat> OutputFormatFromWord(std::string_view word) {
-    if (word == "text")
-        return OutputFormat::text;
-    if (word == "tsv")
-        return OutputFormat::tsv;
-    if (word == "json")
-        return OutputFormat::json;
-    return std::nullopt;
-}
-
 std::string JsonString(std::string_view text) {
     std::string json = "\"";
     for (char c : text) {

@@ -1,6 +1,7 @@
 #pragma once
 // anagrove-find's machine-readable output: tab-separated values and JSON.
 
+#include "cli/output_format.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
 #include "results/result_text.h"
@@ -14,9 +15,6 @@
 #include <vector>
 
 namespace anagrove::cli {
-
-enum class OutputFormat { text, tsv, json };
-[[nodiscard]] std::optional<OutputFormat> OutputFormatFromWord(std::string_view word);
 
 // A Latin-1 text as a JSON string, quotes included, in UTF-8: quotes,
 // backslashes and control characters are escaped.

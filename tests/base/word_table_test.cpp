@@ -1,6 +1,7 @@
-// The settings words: each value's word reads back as the value, and only the
-// exact word does.
+// The settings and option words: each value's word reads back as the value,
+// and only the exact word does.
 
+#include "cli/output_format.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/sort_mode.h"
@@ -43,6 +44,10 @@ TEST(SettingsWords, EachValueHasOneWord) {
                               {PointScheme::wordmojo, "wordmojo"},
                               {PointScheme::custom, "custom"}},
                              PointSchemeWord, PointSchemeFromWord);
+    ExpectWords<cli::OutputFormat>({{cli::OutputFormat::text, "text"},
+                                    {cli::OutputFormat::tsv, "tsv"},
+                                    {cli::OutputFormat::json, "json"}},
+                                   cli::OutputFormatWord, cli::OutputFormatFromWord);
 }
 
 } // namespace
