@@ -15,9 +15,13 @@ namespace anagrove {
 class BitSet {
   public:
     explicit BitSet(std::uint64_t* blocks) : blocks_(blocks) {}
-    void Mark(std::size_t place) { blocks_[place / 64] |= std::uint64_t{1} << (place % 64); }
+    void Mark(std::size_t place) { blocks_[place / 64] |= Bit(place); }
+    void Clear(std::size_t place) { blocks_[place / 64] &= ~Bit(place); }
 
   private:
+    static constexpr std::uint64_t Bit(std::size_t place) {
+        return std::uint64_t{1} << (place % 64);
+    }
     std::uint64_t* blocks_;
 };
 

@@ -27,4 +27,15 @@ inline constexpr std::array<std::uint8_t, 256> kLetterIndex = [] {
     return detail::kLetterIndex[static_cast<unsigned char>(c)];
 }
 
+// Whether c is a letter a-z or A-Z.
+[[nodiscard]] constexpr bool IsLetter(char c) {
+    return LetterIndex(c) != kNotALetter;
+}
+
+// c with A-Z made a-z; every other byte as it is.
+[[nodiscard]] constexpr char LowerLetter(char c) {
+    const std::size_t x = LetterIndex(c);
+    return x == kNotALetter ? c : static_cast<char>('a' + x);
+}
+
 } // namespace anagrove

@@ -1,5 +1,7 @@
 #include "cli/board_and_format_options.h"
 
+#include "base/letters.h"
+
 namespace anagrove::cli {
 
 namespace {
@@ -9,11 +11,9 @@ namespace {
 std::optional<std::string> BoardText(const std::string& value, bool dots) {
     std::string text;
     for (char c : value) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (!((c >= 'a' && c <= 'z') || (dots && c == '.')))
+        if (!IsLetter(c) && !(dots && c == '.'))
             return std::nullopt;
-        text += c;
+        text += LowerLetter(c);
     }
     if (text.empty())
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "search/board_letters.h"
 
+#include "base/bit_set.h"
+#include "base/letters.h"
 #include "search/char_count.h"
 
 #include <bit>
@@ -8,16 +10,12 @@ namespace anagrove {
 
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Whether the word holds text (lower case) from position at on.
 bool LettersAt(std::string_view word, std::size_t at, std::string_view text) {
     if (at > word.size() || text.size() > word.size() - at)
         return false;
     for (std::size_t k = 0; k < text.size(); ++k)
-        if (Lower(word[at + k]) != text[k])
+        if (LowerLetter(word[at + k]) != text[k])
             return false;
     return true;
 }
@@ -25,7 +23,7 @@ bool LettersAt(std::string_view word, std::size_t at, std::string_view text) {
 std::int64_t LettersIn(std::string_view text) {
     std::int64_t letters = 0;
     for (char c : text)
-        letters += (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        letters += IsLetter(c);
     return letters;
 }
 
@@ -40,7 +38,7 @@ bool PatternFits(std::string_view word, std::string_view pattern) {
     if (word.size() != pattern.size())
         return false;
     for (std::size_t k = 0; k < word.size(); ++k)
-        if (pattern[k] != '.' && Lower(word[k]) != pattern[k])
+        if (pattern[k] != '.' && LowerLetter(word[k]) != pattern[k])
             return false;
     return true;
 }
@@ -120,7 +118,8 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
     // and it uses every letter of the board, which rules words out 64 at a time.
     std::uint32_t boardMask = 0;
     for (char c : rackAndBoard.substr(letters.size()))
-        boardMask |= c >= 'a' && c <= 'z' ? 1u << (c - 'a') : 0u;
+        if (IsLetter(c))
+            boardMask |= 1u << LetterIndex(c);
     for (; boardMask != 0; boardMask &= boardMask - 1) {
         const std::uint64_t* uses =
             list->WordsWithLetter(static_cast<std::uint32_t>(std::countr_zero(boardMask)));
@@ -134,13 +133,14 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
     // With the anagram rule, the letters left to the rack must be the tiles.
     const std::int64_t boardLetters = LettersIn(rackAndBoard) - LettersIn(letters);
     const std::int64_t tiles = RackTiles(letters);
+    BitSet found(matches.data());
     for (std::size_t block = 0; block < matches.size(); ++block) {
         for (std::uint64_t bits = matches[block]; bits != 0; bits &= bits - 1) {
-            const auto bit = static_cast<unsigned>(std::countr_zero(bits));
-            const std::string_view word = (*list)[static_cast<std::int32_t>(block * 64 + bit)];
+            const std::size_t i = block * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+            const std::string_view word = (*list)[static_cast<std::int32_t>(i)];
             if (!Placeable(word, board) ||
                 (limits.anagram && LettersIn(word) - boardLetters != tiles))
-                matches[block] &= ~(std::uint64_t{1} << bit);
+                found.Clear(i);
         }
     }
     return RecordMatches(matches, list, points);

@@ -13,8 +13,7 @@ std::int32_t CharCount(std::string_view OrigString, std::string_view Chars, bool
         for (std::size_t k = 0; k < Chars.size() && equal; ++k) {
             char a = OrigString[p + k];
             char b = Chars[k];
-            equal = a == b || (!CaseSensitive && LetterIndex(a) != kNotALetter &&
-                               LetterIndex(a) == LetterIndex(b));
+            equal = a == b || (!CaseSensitive && IsLetter(a) && LetterIndex(a) == LetterIndex(b));
         }
         if (equal)
             ++count;

@@ -1,14 +1,16 @@
 #include "search/word_check.h"
 
+#include "base/letters.h"
+
+#include <algorithm>
+
 namespace anagrove {
 
 namespace {
 
 std::string Folded(std::string_view word) {
     std::string folded(word);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    std::ranges::transform(folded, folded.begin(), LowerLetter);
     return folded;
 }
 
