@@ -2,9 +2,9 @@
 
 #include "base/latin1.h"
 #include "cli/board_and_format_options.h"
+#include "cli/option_arguments.h"
 
 #include <algorithm>
-
 #include <optional>
 
 namespace anagrove::cli {
@@ -34,26 +34,17 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
     FindOptions& o = parsed.options;
     std::optional<std::string> letters;
     bool pointsGiven = false;
-    bool onlyLetters = false; // after "--"
-    // With --check every other argument is a word; the options that only a
+    const std::vector<Argument> arguments = SplitArguments(args);
+    // With --check every word is a word to check; the options that only a
     // search uses cannot go with it.
-    const bool checking = std::ranges::find(args, "--check") != args.end();
+    const bool checking = std::ranges::any_of(
+        arguments, [](const Argument& a) { return a.option && a.text == "--check"; });
     std::vector<std::string> words;
     std::string searchOption;
 
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size())
-                return false;
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        if (!onlyLetters && searchOption.empty() && arg.starts_with("--") && arg != "--" &&
-            arg != "--dictionary" && arg != "--word-list" && arg != "--format" && arg != "--check")
-            searchOption = arg;
-        if (onlyLetters || arg.empty() || arg[0] != '-' || arg == "-") {
+    for (const Argument& argument : arguments) {
+        const std::string& arg = argument.text;
+        if (!argument.option) {
             if (checking) {
                 words.push_back(Latin1FromUtf8(arg));
                 continue;
@@ -62,9 +53,15 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
                 return Error(
                     "only one LETTERS argument may be given (quote letters that hold blanks)");
             letters = arg;
-        } else if (arg == "--") {
-            onlyLetters = true;
-        } else if (arg == "--help" || arg == "-h") {
+            continue;
+        }
+        if (searchOption.empty() && arg.starts_with("--") && arg != "--dictionary" &&
+            arg != "--word-list" && arg != "--format" && arg != "--check")
+            searchOption = arg;
+        if (TakesValue(arg) && !argument.value)
+            return Error(arg + " needs a value");
+        const std::string v = argument.value.value_or("");
+        if (arg == "--help" || arg == "-h") {
             parsed.action = ParsedCommandLine::Action::help;
             return parsed;
         } else if (arg == "--version") {
@@ -81,15 +78,9 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
         } else if (arg == "--check") {
             o.check = true;
         } else if (IsBoardOrFormatOption(arg)) {
-            if (!value(v))
-                return Error(arg + " needs a value");
             if (auto complaint = TakeBoardOrFormatOption(arg, v, o))
                 return Error(*complaint);
-        } else if (arg == "--dictionary" || arg == "--word-list" || arg == "--min" ||
-                   arg == "--max" || arg == "--sort" || arg == "--then" || arg == "--points" ||
-                   arg == "--custom") {
-            if (!value(v))
-                return Error(arg + " needs a value");
+        } else if (TakesValue(arg)) {
             if (arg == "--dictionary") {
                 auto kind = DictionaryFromWord(v);
                 if (!kind)

@@ -95,6 +95,9 @@ TEST(FindCommand, RefusesBadInputWithOneLine) {
         {"check_with_search_option", {"--check", "--sort", "score", "tea"}, "--sort"},
         {"check_without_words", {"--check"}, "WORD"},
         {"format_without_value", {"tea", "--format"}, "--format"},
+        // An option's value is never read as an option, nor a word after "--".
+        {"check_as_a_value", {"--min", "--check", "tea"}, "Minimum"},
+        {"check_after_words_end", {"tea", "--", "--check"}, "one LETTERS"},
     };
     for (const auto& [name, args, mentions] : rows) {
         const FindRun run = Find(args);
@@ -130,9 +133,10 @@ TEST(FindCommand, BuiltExecutableSplitsItsStreams) {
     const ScratchDir dir;
     const std::string out = dir.File("out", ""), err = dir.File("err", "");
     auto run = [&](const std::string& args) {
-        const int raw = std::system((std::string(ANAGROVE_BIN_DIR) + "/anagrove-find " + args +
-                                     " >" + out + " 2>" + err + " </dev/null")
-                                        .c_str());
+        const int raw =
+            std::system(("cd " + dir.path.string() + " && " + ANAGROVE_BIN_DIR + "/anagrove-find " +
+                         args + " >" + out + " 2>" + err + " </dev/null")
+                            .c_str());
         return std::tuple(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, FileBytes(out), FileBytes(err));
     };
     EXPECT_EQ(
@@ -142,6 +146,11 @@ TEST(FindCommand, BuiltExecutableSplitsItsStreams) {
               std::tuple(1, ""s,
                          "anagrove-find: cannot read the word list " + out +
                              ".missing: No such file or directory\n"));
+    // A word list whose name is an option is searched, not taken for the option.
+    dir.File("--check", "tea\neat\n");
+    EXPECT_EQ(run("--word-list --check tea"), std::tuple(0, "eat (3)\ntea (3)\n"s, Status(2, 2)));
+    EXPECT_EQ(run("--word-list --check --check tea"),
+              std::tuple(0, "tea: in the list; front hooks: (none); back hooks: (none)\n"s, ""s));
 }
 
 } // namespace
