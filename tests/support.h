@@ -39,6 +39,16 @@ inline FindRun Find(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
+// The arguments of anagrove-find that search the word list at path with the
+// options, written as on a command line without quotes.
+inline std::vector<std::string> ListArgs(const std::string& path, const std::string& options) {
+    std::vector<std::string> args = {"--word-list", path};
+    std::istringstream in(options);
+    for (std::string arg; in >> arg;)
+        args.push_back(arg);
+    return args;
+}
+
 // A fresh directory for the files of one test, removed with them.
 struct ScratchDir {
     std::string pattern = std::filesystem::temp_directory_path() / "anagrove-XXXXXX";
