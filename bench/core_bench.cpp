@@ -285,8 +285,22 @@ void LoadLiteral(benchmark::State& state) {
     }
 }
 
+// Loading, then what the first search of a list builds: the index, and the
+// byte order that the alphabetical order asks for.
+void LoadAndIndex(benchmark::State& state) {
+    const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
+    for (auto _ : state) {
+        FileText file = ReadWholeFile(path);
+        WordList list = TakeWordList(std::move(*file));
+        benchmark::DoNotOptimize(list.Index());
+        benchmark::DoNotOptimize(list.Ranks());
+    }
+}
+
+// The three interleaved, so that a busy machine slows them alike.
 BENCHMARK(Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadLiteral)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadAndIndex)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,6 +8,7 @@
 
 #include "app/program_directory.h"
 #include "dictionary/whole_file.h"
+#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -116,7 +118,42 @@ void StartUp(benchmark::State& state) {
     }
 }
 
+// Switching the dictionary: from the click on an option to the status text
+// that says the list is ready, beside the core's load of the same list in the
+// same run. Each switch to the measured list follows an untimed one away.
+void Switch(const char* to, const char* away) {
+    Window& w = TheWindow();
+    w.control<QRadioButton>(to)->click();
+    if (w.control<QStatusBar>("statusbar")->currentMessage() != kReadyStatusText)
+        throw std::runtime_error("the list did not load");
+    benchmark::DoNotOptimize(away);
+}
+
+void SwitchDictionary(benchmark::State& state, const char* to, const char* away) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        Switch(away, to);
+        state.ResumeTiming();
+        Switch(to, away);
+    }
+}
+
+void LoadInCore(benchmark::State& state, DictionaryKind kind) {
+    const std::string path = WordListPath(ExecutableDirectory(), kind);
+    for (auto _ : state) {
+        FileText file = ReadWholeFile(path);
+        WordList list = TakeWordList(std::move(*file));
+        benchmark::DoNotOptimize(list);
+    }
+}
+
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(SwitchDictionary, to_extended, "optExtended", "optStandard")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadInCore, extended, DictionaryKind::extended)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SwitchDictionary, to_standard, "optStandard", "optExtended")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadInCore, standard, DictionaryKind::standard)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FindWords, retains_alpha, "retains*", false, "optAlpha")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FindWords, retains_score, "retains*", false, "optScore")

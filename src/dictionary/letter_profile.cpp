@@ -1,11 +1,12 @@
 #include "dictionary/letter_profile.h"
 
 #include "base/bit_set.h"
-#include "base/letters.h"
+#include "dictionary/line_cutter.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstddef>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -13,59 +14,21 @@
 
 namespace anagrove {
 
-namespace {
-
-// The letters that a word uses at least n times, from its letter counts.
-class CountMasks {
-  public:
-    explicit CountMasks(const std::array<std::uint8_t, 32>& count) : count_(count) {}
-    std::uint32_t AtLeast(std::uint8_t n) const {
-#if defined(__SSE2__)
-        const __m128i low = _mm_load_si128(reinterpret_cast<const __m128i*>(count_.data()));
-        const __m128i high = _mm_load_si128(reinterpret_cast<const __m128i*>(count_.data() + 16));
-        const __m128i less = _mm_set1_epi8(static_cast<char>(n - 1));
-        const auto lowBits =
-            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpgt_epi8(low, less)));
-        const auto highBits =
-            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpgt_epi8(high, less)));
-        return (lowBits | highBits << 16) & kLetterBits;
-#else
-        std::uint32_t letters = 0;
-        for (std::size_t x = 0; x < 26; ++x)
-            letters |= count_[x] >= n ? 1u << x : 0u;
-        return letters;
-#endif
-    }
-
-  private:
-    const std::array<std::uint8_t, 32>& count_;
-};
-
-} // namespace
+namespace {} // namespace
 
 LetterProfile ProfileOf(std::string_view word) {
-    // The counts are compared as signed bytes: longer words are counted in
-    // full ints, letter by letter.
-    alignas(16) std::array<std::uint8_t, 32> count{};
-    if (word.size() <= 127) {
-        for (char c : word)
-            ++count[LetterIndex(c)];
-    } else {
-        std::array<std::size_t, 27> full{};
-        for (char c : word)
-            ++full[LetterIndex(c)];
-        for (std::size_t x = 0; x < 26; ++x)
-            count[x] = static_cast<std::uint8_t>(std::min<std::size_t>(full[x], 4));
+    return ProfileOf(word.data(), word.data() + word.size());
+}
+
+void ProfileWords(std::string_view text, const std::vector<std::uint32_t>& lineEnds,
+                  std::uint32_t* signatures, std::uint64_t* repeats) {
+    std::uint32_t begin = 0;
+    for (std::size_t i = 0; i < lineEnds.size(); ++i) {
+        const LetterProfile p = ProfileOf(text.data() + begin, text.data() + WordEnd(lineEnds[i]));
+        begin = NextLine(lineEnds[i]);
+        signatures[i] = p.signature;
+        repeats[i] = p.twice | std::uint64_t{p.thrice} << 32;
     }
-    const CountMasks masks(count);
-    const auto length = static_cast<std::uint32_t>(std::min<std::size_t>(word.size(), kLongWord));
-    LetterProfile profile{masks.AtLeast(1) | length << 26, masks.AtLeast(2), 0};
-    if (profile.twice != 0) { // most words use no letter twice
-        profile.thrice = masks.AtLeast(3);
-        if (profile.thrice != 0 && masks.AtLeast(4) != 0)
-            profile.twice |= kFourTimes;
-    }
-    return profile;
 }
 
 void MarkLetterSets(const std::vector<std::uint32_t>& signatures, std::size_t blocks,

@@ -44,7 +44,9 @@ FileText ReadWholeFile(const std::string& path) {
         return FailureText("the file is too large");
 
     std::string text;
-    text.resize(static_cast<std::size_t>(info.st_size));
+    // One byte more than the file has, so that the read that meets the end
+    // needs no larger buffer.
+    text.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t done = 0;
     // A file may grow or shrink while it is read, and a pipe or special file
     // reports size 0: read until the end, growing the buffer as needed.

@@ -1,8 +1,7 @@
 #include "dictionary/word_list.h"
 
-#include "base/bit_set.h"
 #include "base/word_table.h"
-#include "dictionary/letter_profile.h"
+#include "dictionary/line_cutter.h"
 #include "dictionary/whole_file.h"
 
 #include <algorithm>
@@ -91,58 +90,30 @@ std::vector<std::uint32_t> ByteOrderRanks(const WordList& list) {
 
 WordList TakeWordList(std::string&& fileText) {
     WordList list;
-    // Word offsets are 32-bit; files are never larger than that.
+    // Line ends hold 31-bit offsets; files are never larger than that.
     if (fileText.size() > kMaxFileBytes)
         fileText.resize(kMaxFileBytes);
     list.text_ = std::move(fileText);
-    const std::string_view text = list.text_;
-    // Room for the words, without counting them first: a line takes two bytes
-    // or more, but for empty lines.
-    std::size_t room = std::min<std::size_t>(text.size() / 2 + 1, kWordListCapacity);
-    auto makeRoom = [&list](std::size_t words) {
-        list.begins_.resize(words);
-        list.ends_.resize(words);
-        list.signatures_.resize(words);
-        list.repeats_.resize(words);
-    };
-    makeRoom(room);
-
-    std::size_t words = 0;
-    std::size_t begin = 0;
-    while (begin < text.size() && words < kWordListCapacity) {
-        const void* lf = std::memchr(text.data() + begin, '\n', text.size() - begin);
-        const std::size_t next =
-            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
-        const std::size_t end = (lf && next > begin && text[next - 1] == '\r') ? next - 1 : next;
-        // The last line may have no line end.
-        const LetterProfile p = ProfileOf(text.substr(begin, end - begin));
-        if (words == room)
-            makeRoom(room = std::min<std::size_t>(room * 2, kWordListCapacity));
-        list.begins_[words] = static_cast<std::uint32_t>(begin);
-        list.ends_[words] = static_cast<std::uint32_t>(end);
-        list.signatures_[words] = p.signature;
-        list.repeats_[words] = p.twice | (std::uint64_t{p.thrice} << 32);
-        ++words;
-        begin = lf ? next + 1 : text.size();
-    }
-    makeRoom(words);
-    // Whatever did not fit: its lines, and a last line without a line end.
-    if (begin < text.size()) {
-        const std::string_view rest = text.substr(begin);
-        list.dropped_ = std::count(rest.begin(), rest.end(), '\n') + (rest.back() != '\n' ? 1 : 0);
-    }
-    list.MarkLettersAndLengths();
-    list.ranks_ = ByteOrderRanks(list);
+    CutText cut = CutIntoLines(list.text_, kWordListCapacity);
+    list.lineEnds_ = std::move(cut.lineEnds);
+    list.dropped_ = cut.dropped;
     return list;
 }
 
-void WordList::MarkLettersAndLengths() {
-    const std::size_t blocks = Blocks();
-    letterWords_.assign(26 * blocks, 0);
-    MarkLetterSets(signatures_, blocks, letterWords_.data());
-    lengthWords_.assign((kLongWord + 1) * blocks, 0);
-    for (std::size_t i = 0; i < signatures_.size(); ++i)
-        BitSet(lengthWords_.data() + SignatureLength(signatures_[i]) * blocks).Mark(i);
+void WordList::BuildIndex() const {
+    const std::lock_guard<std::mutex> lock(lazy_->building);
+    if (lazy_->indexed.load(std::memory_order_relaxed))
+        return;
+    lazy_->index = BuildWordIndex(text_, lineEnds_);
+    lazy_->indexed.store(true, std::memory_order_release);
+}
+
+void WordList::RankWords() const {
+    const std::lock_guard<std::mutex> lock(lazy_->building);
+    if (lazy_->ranked.load(std::memory_order_relaxed))
+        return;
+    lazy_->ranks = ByteOrderRanks(*this);
+    lazy_->ranked.store(true, std::memory_order_release);
 }
 
 WordList LoadWordList(std::string_view fileText) {

@@ -2,9 +2,14 @@
 // The loaded word list: every word of one word-list file, in file order.
 
 #include "base/bit_set.h"
+#include "dictionary/line_cutter.h"
+#include "dictionary/word_index.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,54 +52,86 @@ inline constexpr std::uint32_t kFourTimes = 1u << 31;
 }
 
 // The words are slices of the file's text, exactly as they stood in the file
-// (no trimming, no change of case); line ends are not part of them.
+// (no trimming, no change of case); line ends are not part of them. Loading
+// only cuts the text into lines: the index that searches use and the byte
+// order of the words are worked out the first time they are asked for, once,
+// also when several threads ask at the same time.
 class WordList {
   public:
     WordList() = default;
 
     [[nodiscard]] std::int32_t WordCount() const {
-        return static_cast<std::int32_t>(begins_.size());
+        return static_cast<std::int32_t>(lineEnds_.size());
     }
     [[nodiscard]] std::string_view operator[](std::int32_t i) const {
         const auto k = static_cast<std::size_t>(i);
-        return std::string_view(text_).substr(begins_[k], ends_[k] - begins_[k]);
+        const std::uint32_t begin = k == 0 ? 0 : NextLine(lineEnds_[k - 1]);
+        return std::string_view(text_).substr(begin, WordEnd(lineEnds_[k]) - begin);
     }
     // Words of the file beyond the capacity that were left out.
     [[nodiscard]] std::int64_t DroppedWords() const { return dropped_; }
 
+    // The letter profiles and word sets of the list, built on first use.
+    [[nodiscard]] const WordIndex& Index() const {
+        if (!lazy_->indexed.load(std::memory_order_acquire))
+            BuildIndex();
+        return lazy_->index;
+    }
+    // Whether Index() has been built.
+    [[nodiscard]] bool Indexed() const { return lazy_->indexed.load(std::memory_order_acquire); }
+    // True for the first call only: whoever gets true runs the list's first search.
+    [[nodiscard]] bool ClaimFirstSearch() const {
+        return !lazy_->searched.exchange(true, std::memory_order_relaxed);
+    }
+
     // One signature (LetterProfile::signature) per word, and the repeat masks
     // (twice in the low half, thrice in the high half).
-    [[nodiscard]] const std::vector<std::uint32_t>& Signatures() const { return signatures_; }
-    [[nodiscard]] const std::vector<std::uint64_t>& Repeats() const { return repeats_; }
+    [[nodiscard]] const std::vector<std::uint32_t>& Signatures() const {
+        return Index().signatures;
+    }
+    [[nodiscard]] const std::vector<std::uint64_t>& Repeats() const { return Index().repeats; }
     // Sets of words as bit sets: word i is bit i % 64 of block i / 64.
-    [[nodiscard]] std::size_t Blocks() const { return BitBlocks(begins_.size()); }
+    [[nodiscard]] std::size_t Blocks() const { return BitBlocks(lineEnds_.size()); }
     // The words that use letter x (0 = a); Blocks() blocks.
     [[nodiscard]] const std::uint64_t* WordsWithLetter(std::uint32_t x) const {
-        return letterWords_.data() + x * Blocks();
+        return Index().letterWords.data() + x * Blocks();
     }
     // The words of a signature length (0 to kLongWord); Blocks() blocks.
     [[nodiscard]] const std::uint64_t* WordsOfLength(std::uint32_t length) const {
-        return lengthWords_.data() + length * Blocks();
+        return Index().lengthWords.data() + length * Blocks();
     }
-    // The place of word i in byte order; equal words may take either place.
-    [[nodiscard]] std::uint32_t Rank(std::int32_t i) const {
-        return ranks_.empty() ? static_cast<std::uint32_t>(i) : ranks_[static_cast<std::size_t>(i)];
+    // Whether Ranks() has been worked out.
+    [[nodiscard]] bool Ranked() const { return lazy_->ranked.load(std::memory_order_acquire); }
+    // The place of each word in byte order (equal words may take either
+    // place); empty when the list is in byte order already. Worked out on
+    // first use.
+    [[nodiscard]] const std::vector<std::uint32_t>& Ranks() const {
+        if (!lazy_->ranked.load(std::memory_order_acquire))
+            RankWords();
+        return lazy_->ranks;
     }
 
     friend WordList TakeWordList(std::string&& fileText);
 
   private:
-    void MarkLettersAndLengths();
+    void BuildIndex() const;
+    void RankWords() const;
 
-    std::string text_; // the file's text
-    std::vector<std::uint32_t> begins_;
-    std::vector<std::uint32_t> ends_;
-    std::vector<std::uint32_t> signatures_;
-    std::vector<std::uint64_t> repeats_;
-    std::vector<std::uint64_t> letterWords_; // 26 bit sets
-    std::vector<std::uint64_t> lengthWords_; // kLongWord + 1 bit sets
-    std::vector<std::uint32_t> ranks_;       // empty when the file is in byte order
+    // The parts worked out on first use, each under the lock and then
+    // published through its flag.
+    struct Lazy {
+        std::mutex building;
+        std::atomic<bool> indexed{false};
+        WordIndex index;
+        std::atomic<bool> ranked{false};
+        std::atomic<bool> searched{false};
+        std::vector<std::uint32_t> ranks; // empty when the file is in byte order
+    };
+
+    std::string text_;                    // the file's text
+    std::vector<std::uint32_t> lineEnds_; // one per word (see CutIntoLines)
     std::int64_t dropped_ = 0;
+    std::unique_ptr<Lazy> lazy_ = std::make_unique<Lazy>();
 };
 
 // Cuts the text of a word-list file into words. A line ends at LF, with or

@@ -4,6 +4,8 @@
 #include "base/letters.h"
 #include "search/char_count.h"
 #include "search/letter_score.h"
+#include "search/match_rules.h"
+#include "search/word_scan.h"
 
 #include <algorithm>
 #include <array>
@@ -30,47 +32,6 @@ bool CanLay(std::string_view word, const LetterCounts& typed, std::int32_t blank
 }
 
 namespace {
-
-bool WithinLength(std::int64_t length, std::int64_t typedLength, const SearchLimits& limits) {
-    if (limits.anagram)
-        return length == typedLength;
-    if (limits.minimum > static_cast<double>(length))
-        return false;
-    return limits.nomax || !(limits.maximum < static_cast<double>(length));
-}
-
-// The typed letters as masks: letters typed once or more, twice or more, three
-// times or more. With the word's masks of the same kind, the copies a word
-// needs beyond those typed are the letters it uses k times but that were typed
-// fewer than k times, summed over k: exact for words that use no letter more
-// than three times.
-struct TypedMasks {
-    std::uint32_t once = 0, twice = 0, thrice = 0;
-    explicit TypedMasks(const LetterCounts& typed) {
-        for (std::size_t x = 0; x < 26; ++x) {
-            once |= typed[x] >= 1 ? 1u << x : 0u;
-            twice |= typed[x] >= 2 ? 1u << x : 0u;
-            thrice |= typed[x] >= 3 ? 1u << x : 0u;
-        }
-    }
-};
-
-// Letter masks are looked up in two halves of 13 bits.
-constexpr unsigned kHalfBits = 13;
-constexpr std::uint32_t kHalfMask = (1u << kHalfBits) - 1;
-
-// The number of letters in each half mask (the processor's own count is not
-// part of the baseline instruction set).
-constexpr std::array<std::uint8_t, 1u << kHalfBits> kLettersInHalf = [] {
-    std::array<std::uint8_t, 1u << kHalfBits> counts{};
-    for (std::uint32_t m = 1; m < counts.size(); ++m)
-        counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
-    return counts;
-}();
-
-inline std::int32_t LettersIn(std::uint32_t mask) {
-    return kLettersInHalf[mask & kHalfMask] + kLettersInHalf[(mask >> kHalfBits) & kHalfMask];
-}
 
 // The sum of the values of the letters of a mask, looked up in three parts of
 // nine letters, for scoring words from their masks.
@@ -100,9 +61,10 @@ class MaskPoints {
 class Matcher {
   public:
     Matcher(std::string_view letters, const SearchLimits& limits, const WordList& list)
-        : list_(list), limits_(limits), typed_(CountTypedLetters(letters)),
-          blanks_(CharCount(letters, "*")), typedLength_(static_cast<std::int64_t>(letters.size())),
-          masks_(typed_), matches_(BitBlocks(static_cast<std::size_t>(list.WordCount()))) {
+        : list_(list), repeats_(list.Repeats().data()), limits_(limits),
+          typed_(CountTypedLetters(letters)), blanks_(CharCount(letters, "*")),
+          typedLength_(static_cast<std::int64_t>(letters.size())), masks_(typed_),
+          matches_(BitBlocks(static_cast<std::size_t>(list.WordCount()))) {
         // kLongWord stands for every longer length, checked on the word itself.
         for (std::uint32_t length = 0; length < kLongWord; ++length)
             lengthPasses_[length] = WithinLength(length, typedLength_, limits);
@@ -205,7 +167,7 @@ class Matcher {
     // Whether the blanks left after the untyped letters cover the further
     // copies of letters the word uses more than once.
     bool RepeatsPass(std::uint32_t i, std::int32_t missing) const {
-        const std::uint64_t repeat = list_.Repeats()[i];
+        const std::uint64_t repeat = repeats_[i];
         if (repeat == 0)
             return true;
         const auto twice = static_cast<std::uint32_t>(repeat);
@@ -224,6 +186,7 @@ class Matcher {
     void Mark(std::uint32_t i) { BitSet(matches_.data()).Mark(i); }
 
     const WordList& list_;
+    const std::uint64_t* const repeats_;
     const SearchLimits& limits_;
     const LetterCounts typed_;
     const std::int32_t blanks_;
@@ -240,10 +203,60 @@ std::vector<std::uint64_t> MatchingWords(std::string_view letters, const SearchL
     return Matcher(letters, limits, list).Run();
 }
 
+namespace {
+
+// Adds the accepted words in list order, each scored from its letter masks, or
+// from its text when it uses a letter four times or more. Words beyond the
+// table's capacity are counted only.
+class RowAdder {
+  public:
+    RowAdder(FoundWords& found, const WordList& list, const LetterPoints& points,
+             std::int64_t matched)
+        : found_(found), list_(list), points_(points), maskPoints_(points) {
+        found.matched = matched;
+        found.rows.reserve(
+            static_cast<std::size_t>(std::min<std::int64_t>(matched, kFoundWordsCapacity)));
+    }
+    // False once the table is full.
+    bool Add(std::int32_t i, std::uint32_t signature, std::uint64_t repeat) {
+        if (found_.FoundCount() >= kFoundWordsCapacity)
+            return false;
+        const std::string_view word = list_[i];
+        const auto twice = static_cast<std::uint32_t>(repeat);
+        const std::int64_t score = (twice & kFourTimes)
+                                       ? WordScore(word, points_)
+                                       : maskPoints_(signature & kLetterBits) + maskPoints_(twice) +
+                                             maskPoints_(static_cast<std::uint32_t>(repeat >> 32));
+        found_.rows.push_back(FoundRow{word, i, static_cast<std::int32_t>(word.size()), score});
+        return true;
+    }
+
+  private:
+    FoundWords& found_;
+    const WordList& list_;
+    const LetterPoints& points_;
+    const MaskPoints maskPoints_;
+};
+
+} // namespace
+
 FoundWords findwords(std::string_view letters, const SearchLimits& limits,
                      const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
     if (!list)
         return FoundWords{list, {}, 0};
+    // A list's first search reads the words themselves, which costs less
+    // than building the index; the index serves every later search.
+    if (!list->Indexed() && list->ClaimFirstSearch()) {
+        FoundWords found;
+        found.source = list;
+        const std::vector<ScannedWord> passed = ScanWords(letters, limits, *list);
+        RowAdder adder(found, *list, points, static_cast<std::int64_t>(passed.size()));
+        for (const ScannedWord& w : passed)
+            if (!adder.Add(w.index, w.profile.signature,
+                           w.profile.twice | std::uint64_t{w.profile.thrice} << 32))
+                break;
+        return found;
+    }
     return RecordMatches(MatchingWords(letters, limits, *list), list, points);
 }
 
@@ -251,36 +264,18 @@ FoundWords RecordMatches(const std::vector<std::uint64_t>& matches,
                          const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
     FoundWords found;
     found.source = list;
-
     std::int64_t total = 0;
     for (std::uint64_t bits : matches)
         total += std::popcount(bits);
-    found.matched = total;
-    found.rows.reserve(
-        static_cast<std::size_t>(std::min<std::int64_t>(total, kFoundWordsCapacity)));
-
-    // The matches in list order, each scored from its letter masks, or from
-    // its text when it uses a letter four times or more.
-    const MaskPoints maskPoints(points);
+    RowAdder adder(found, *list, points, total);
     const std::uint32_t* signatures = list->Signatures().data();
     const std::uint64_t* repeats = list->Repeats().data();
     for (std::size_t block = 0; block < matches.size(); ++block) {
         for (std::uint64_t bits = matches[block]; bits != 0; bits &= bits - 1) {
-            if (found.FoundCount() >= kFoundWordsCapacity)
-                return found;
             const auto i = static_cast<std::int32_t>(
                 block * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
-            const std::string_view word = (*list)[i];
-            const std::uint64_t repeat = repeats[i];
-            const auto twice = static_cast<std::uint32_t>(repeat);
-            std::int64_t score = 0;
-            if (twice & kFourTimes) {
-                score = WordScore(word, points);
-            } else {
-                score = maskPoints(signatures[i] & kLetterBits) + maskPoints(twice) +
-                        maskPoints(static_cast<std::uint32_t>(repeat >> 32));
-            }
-            found.rows.push_back(FoundRow{word, i, static_cast<std::int32_t>(word.size()), score});
+            if (!adder.Add(i, signatures[i], repeats[i]))
+                return found;
         }
     }
     return found;

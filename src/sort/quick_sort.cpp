@@ -122,10 +122,20 @@ void SortByKey(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending,
 
 // The alphabetical order through the list's ranks: integer comparisons instead
 // of text ones, and no work at all for rows that are in list order already
-// when the list is sorted.
+// when the list is sorted. Until the ranks are worked out, a few rows are
+// compared by their words, which costs less than ranking the whole list.
 void SortByRank(std::vector<FoundRow>& rows, const WordList& list) {
-    auto before = [&list](const FoundRow& a, const FoundRow& b) {
-        return list.Rank(a.index) < list.Rank(b.index);
+    if (!list.Ranked() && rows.size() < static_cast<std::size_t>(list.WordCount()) / 8) {
+        auto byWord = [](const FoundRow& a, const FoundRow& b) { return a.word < b.word; };
+        if (!std::is_sorted(rows.begin(), rows.end(), byWord))
+            std::sort(rows.begin(), rows.end(), byWord);
+        return;
+    }
+    const std::vector<std::uint32_t>& ranks = list.Ranks();
+    auto before = [&ranks](const FoundRow& a, const FoundRow& b) {
+        return ranks.empty() ? a.index < b.index
+                             : ranks[static_cast<std::size_t>(a.index)] <
+                                   ranks[static_cast<std::size_t>(b.index)];
     };
     if (!std::is_sorted(rows.begin(), rows.end(), before))
         std::sort(rows.begin(), rows.end(), before);

@@ -27,10 +27,12 @@ void Form1::optExtended_Click() {
 }
 
 std::optional<QString> Form1::LoadWordList(DictionaryKind kind, bool chosenByUser) {
+    // The loading text is set but not painted: a list loads in a few
+    // milliseconds, less than a frame, and painting it would take a good part
+    // of that.
     setStatusText(LoadingStatusText(kind));
     if (chosenByUser)
         state_.DictionaryReady = false;
-    statusbar->repaint();
 
     const std::string path = WordListPath(platform_.programDirectory().toStdString(), kind);
     FileText file = ReadWholeFile(path);
