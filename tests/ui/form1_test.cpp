@@ -133,15 +133,9 @@ struct TabRow {
 };
 
 struct ArrowRow {
-    const char* name;
-    const char* selected; // clicked first
-    const char* focused;  // then given the focus, when not the selected one
-    // For Up, Down, Left and Right: the focused option, then the selected
-    // option of the group, and "editor" when the custom point editor opened.
-    const char* up;
-    const char* down;
-    const char* left;
-    const char* right;
+    QStringList group;
+    QString selected; // clicked first
+    QString focused;  // then given the focus, when not the selected one
 };
 
 struct AcceleratorRow {
@@ -202,7 +196,6 @@ class Form1Test : public QObject {
 };
 
 void Form1Test::settingsSetTheControls_data() {
-    QTest::addColumn<SettingsRow>("row");
     const QString initial = "optAlpha optStandard chkUsepoints optPoints1 | off: | 2-8 | states "
                             "111 | 9 words | quiz 22 | Loading Standard Dictionary";
     const auto as = [&](std::initializer_list<std::pair<const char*, const char*>> changes) {
@@ -249,8 +242,7 @@ void Form1Test::settingsSetTheControls_data() {
          "txtMinletters lblMaxletters txtMaxletters chkNomax optPoints1 optPoints2 optPoints3 "
          "optPoints4 | 3-5 | states 222 | 9 words | quiz 120 | Loading Standard Dictionary"},
     };
-    for (const SettingsRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::settingsSetTheControls() {
@@ -363,7 +355,6 @@ void Form1Test::clearAndHelp() {
 }
 
 void Form1Test::findWords_data() {
-    QTest::addColumn<FindRow>("row");
     const char* byScore = "eta 3|eat 3|tae 3|tea 3|ate 3|at 2|a 1";
     const FindRow rows[] = {
         {"alphabetical", "optAlpha", true, "tea",
@@ -374,8 +365,7 @@ void Form1Test::findWords_data() {
         {"length, no points", "optLength", false, "tea", "eta |eat |tae |tea |ate |at |a "},
         {"blanks find nothing", "optAlpha", true, "  ", ""},
     };
-    for (const FindRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::findWords() {
@@ -520,7 +510,6 @@ void Form1Test::keyboard() {
 }
 
 void Form1Test::clicksAnywhereOnAnOptionOrBox_data() {
-    QTest::addColumn<AreaRow>("row");
     const AreaRow rows[] = {
         {"optLength", "optLength", "optLength optStandard chkUsepoints optPoints1"},
         {"optScore", "optScore", "optScore optStandard chkUsepoints optPoints1"},
@@ -530,8 +519,7 @@ void Form1Test::clicksAnywhereOnAnOptionOrBox_data() {
         {"chkAnagram", "chkAnagram", "optAlpha chkAnagram optStandard chkUsepoints optPoints1"},
         {"chkUsepoints", "chkUsepoints", "optAlpha optStandard optPoints1"},
     };
-    for (const AreaRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::clicksAnywhereOnAnOptionOrBox() {
@@ -545,7 +533,6 @@ void Form1Test::clicksAnywhereOnAnOptionOrBox() {
 }
 
 void Form1Test::keysOnAFocusedButton_data() {
-    QTest::addColumn<EnterRow>("row");
     const EnterRow rows[] = {
         {"Enter on Find Words", "cmdStart", Qt::Key_Return,
          "2 searches, 0 messages, 0 opened, letters 'quiz'"},
@@ -564,8 +551,7 @@ void Form1Test::keysOnAFocusedButton_data() {
         {"Space on Thesaurus", "cmdThes", Qt::Key_Space,
          "1 searches, 0 messages, 1 opened, letters 'quiz'"},
     };
-    for (const EnterRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::keysOnAFocusedButton() {
@@ -595,7 +581,6 @@ void Form1Test::clickBelowTheResultsKeepsTheSelection() {
 }
 
 void Form1Test::tabCycles_data() {
-    QTest::addColumn<TabRow>("row");
     const TabRow rows[] = {
         {"points on", kShortWords, nullptr,
          "txtWord cmdStart cmdClear optAlpha txtMinletters txtMaxletters chkNomax chkAnagram "
@@ -620,8 +605,7 @@ void Form1Test::tabCycles_data() {
          "txtWord cmdStart cmdClear optLength chkAnagram optStandard lstWords cmdNote1 "
          "chkUsepoints cmdNote2 cmdDict cmdThes"},
     };
-    for (const TabRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::tabCycles() {
@@ -641,64 +625,21 @@ void Form1Test::tabCycles() {
 }
 
 void Form1Test::arrowKeysStayInTheirGroup_data() {
+    // Each option of each group focused, once selected and once with its
+    // neighbour before it (the last for the first) selected.
     QTest::addColumn<ArrowRow>("row");
-    // An arrow selects the neighbour in the group of the focused option, also
-    // when that one is not selected; at either end of the group it stays.
-    const ArrowRow rows[] = {
-        {"sort, optAlpha selected", "optAlpha", nullptr, "optAlpha optAlpha", "optLength optLength",
-         "optAlpha optAlpha", "optLength optLength"},
-        {"sort, optLength selected", "optLength", nullptr, "optAlpha optAlpha", "optScore optScore",
-         "optAlpha optAlpha", "optScore optScore"},
-        {"sort, optScore selected", "optScore", nullptr, "optLength optLength", "optScore optScore",
-         "optLength optLength", "optScore optScore"},
-        {"sort, on optAlpha, optScore selected", "optScore", "optAlpha", "optAlpha optScore",
-         "optLength optLength", "optAlpha optScore", "optLength optLength"},
-        {"sort, on optLength, optAlpha selected", "optAlpha", "optLength", "optAlpha optAlpha",
-         "optScore optScore", "optAlpha optAlpha", "optScore optScore"},
-        {"sort, on optScore, optLength selected", "optLength", "optScore", "optLength optLength",
-         "optScore optLength", "optLength optLength", "optScore optLength"},
-        {"dictionary, optStandard selected", "optStandard", nullptr, "optStandard optStandard",
-         "optExtended optExtended", "optStandard optStandard", "optExtended optExtended"},
-        {"dictionary, optExtended selected", "optExtended", nullptr, "optStandard optStandard",
-         "optExtended optExtended", "optStandard optStandard", "optExtended optExtended"},
-        {"dictionary, on optStandard, optExtended selected", "optExtended", "optStandard",
-         "optStandard optExtended", "optExtended optExtended", "optStandard optExtended",
-         "optExtended optExtended"},
-        {"dictionary, on optExtended, optStandard selected", "optStandard", "optExtended",
-         "optStandard optStandard", "optExtended optStandard", "optStandard optStandard",
-         "optExtended optStandard"},
-        {"points, optPoints1 selected", "optPoints1", nullptr, "optPoints1 optPoints1",
-         "optPoints2 optPoints2", "optPoints1 optPoints1", "optPoints2 optPoints2"},
-        {"points, optPoints2 selected", "optPoints2", nullptr, "optPoints1 optPoints1",
-         "optPoints3 optPoints3", "optPoints1 optPoints1", "optPoints3 optPoints3"},
-        {"points, optPoints3 selected", "optPoints3", nullptr, "optPoints2 optPoints2",
-         "optPoints4 optPoints4 editor", "optPoints2 optPoints2", "optPoints4 optPoints4 editor"},
-        {"points, optPoints4 selected", "optPoints4", nullptr, "optPoints3 optPoints3",
-         "optPoints4 optPoints4", "optPoints3 optPoints3", "optPoints4 optPoints4"},
-        {"points, on optPoints1, optPoints2 selected", "optPoints2", "optPoints1",
-         "optPoints1 optPoints2", "optPoints2 optPoints2", "optPoints1 optPoints2",
-         "optPoints2 optPoints2"},
-        {"points, on optPoints2, optPoints1 selected", "optPoints1", "optPoints2",
-         "optPoints1 optPoints1", "optPoints3 optPoints3", "optPoints1 optPoints1",
-         "optPoints3 optPoints3"},
-        {"points, on optPoints3, optPoints1 selected", "optPoints1", "optPoints3",
-         "optPoints2 optPoints2", "optPoints4 optPoints4 editor", "optPoints2 optPoints2",
-         "optPoints4 optPoints4 editor"},
-        {"points, on optPoints4, optPoints1 selected", "optPoints1", "optPoints4",
-         "optPoints3 optPoints3", "optPoints4 optPoints1", "optPoints3 optPoints3",
-         "optPoints4 optPoints1"},
-    };
-    for (const ArrowRow& row : rows)
-        QTest::newRow(row.name) << row;
+    for (const QStringList& group : {kSortGroup, kDictionaryGroup, kPointsGroup})
+        for (qsizetype i = 0; i < group.size(); ++i)
+            for (const QString& selected : {group[i], group[(i + group.size() - 1) % group.size()]})
+                QTest::addRow("on %s, %s selected", qPrintable(group[i]), qPrintable(selected))
+                    << ArrowRow{group, selected, group[i]};
 }
 
 void Form1Test::arrowKeysStayInTheirGroup() {
     QFETCH(ArrowRow, row);
     Program p;
     p.find("tea");
-    const QStringList& group = kSortGroup.contains(row.selected)         ? kSortGroup
-                               : kDictionaryGroup.contains(row.selected) ? kDictionaryGroup
-                                                                         : kPointsGroup;
+    const QStringList& group = row.group;
     const QRegularExpression inGroup("^(" + group.join('|') + ")$");
     const auto othersChecked = [&] {
         QStringList names = p.checked().split(' ');
@@ -709,9 +650,9 @@ void Form1Test::arrowKeysStayInTheirGroup() {
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
         p.click(row.selected);
         p.closeEditor();
-        if (row.focused)
+        if (row.focused != row.selected)
             PressAndSlideOff(p.get(row.focused));
-        QCOMPARE(FocusName(), row.focused ? row.focused : row.selected);
+        QCOMPARE(FocusName(), row.focused);
         const QString others = othersChecked();
         const int loads = p.statuses.filter("Loading").size();
         const QString items = p.items();
@@ -729,12 +670,20 @@ void Form1Test::arrowKeysStayInTheirGroup() {
         if (!changed || group != kSortGroup)
             QCOMPARE(p.items(), items);
     }
-    QCOMPARE(outcomes.join(" | "),
-             QStringList({row.up, row.down, row.left, row.right}).join(" | "));
+    // Up and Left select the option before the focused one, Down and Right the
+    // one after it, and the custom option opens its editor; at either end of
+    // the group nothing changes.
+    const qsizetype at = group.indexOf(row.focused);
+    for (const qsizetype to : {at - 1, at + 1, at - 1, at + 1}) {
+        const QString option = group.value(to);
+        expected << (option.isEmpty()
+                         ? row.focused + ' ' + row.selected
+                         : option + ' ' + option + (option == "optPoints4" ? " editor" : ""));
+    }
+    QCOMPARE(outcomes.join(" | "), expected.join(" | "));
 }
 
 void Form1Test::acceleratorsThenSearch_data() {
-    QTest::addColumn<AcceleratorRow>("row");
     const char* initial = "optAlpha optStandard chkUsepoints optPoints1";
     const AcceleratorRow rows[] = {
         {"Alt+L letters", Qt::Key_L, "", "txtWord", initial, false},
@@ -782,8 +731,7 @@ void Form1Test::acceleratorsThenSearch_data() {
         {"Alt+U unselected", Qt::Key_U, "", "optPoints4",
          "optAlpha optStandard chkUsepoints optPoints4", true},
     };
-    for (const AcceleratorRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::acceleratorsThenSearch() {
@@ -806,7 +754,6 @@ void Form1Test::acceleratorsThenSearch() {
 }
 
 void Form1Test::disabledControlsTakeNoInput_data() {
-    QTest::addColumn<DisabledRow>("row");
     const QStringList pointsOff = With(kShortWords, 6, "false");
     const QStringList anagrams = With(kShortWords, 4, "2");
     const QStringList noMaximum = With(kShortWords, 3, "2");
@@ -822,8 +769,7 @@ void Form1Test::disabledControlsTakeNoInput_data() {
         {"cmdDict, nothing selected", kShortWords, "cmdDict", Qt::Key_D},
         {"cmdThes, nothing selected", kShortWords, "cmdThes", Qt::Key_H},
     };
-    for (const DisabledRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form1Test::disabledControlsTakeNoInput() {

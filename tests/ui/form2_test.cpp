@@ -135,7 +135,6 @@ void Form2Test::tabCycle() {
 }
 
 void Form2Test::keysThatLeave_data() {
-    QTest::addColumn<LeaveRow>("row");
     const LeaveRow rows[] = {
         {"Enter in a box sets", "txtA", Qt::Key_Return, Qt::NoModifier, true},
         {"Alt+S sets", "txtA", Qt::Key_S, Qt::AltModifier, true},
@@ -145,8 +144,7 @@ void Form2Test::keysThatLeave_data() {
         {"Enter on Cancel cancels", "cmdCancel", Qt::Key_Return, Qt::NoModifier, false},
         {"Space on Cancel cancels", "cmdCancel", Qt::Key_Space, Qt::NoModifier, false},
     };
-    for (const LeaveRow& row : rows)
-        QTest::newRow(row.name) << row;
+    AddRows(rows);
 }
 
 void Form2Test::keysThatLeave() {

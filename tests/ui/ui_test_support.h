@@ -81,11 +81,13 @@ inline QString FocusName() {
     return focus ? focus->objectName() : QString("-");
 }
 
-// A key pressed and released on the keyboard: it reaches the focused control,
-// or the active window when no control has the focus. The window's shortcuts
-// see it first, as they do for a real key.
+// A key pressed and released on the keyboard: it reaches the open menu, else
+// the focused control, else the active window. The window's shortcuts see it
+// first, as they do for a real key.
 inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = QApplication::focusWidget();
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
     if (!target)
         target = QApplication::activeWindow();
     if (!target)
@@ -206,11 +208,15 @@ struct Program {
         retype("txtWord", letters);
         click("cmdStart");
     }
+    // The middle of the result in the given row, in the list's viewport.
+    QPoint itemCenter(int row) const {
+        const auto& list = get<QListView>("lstWords");
+        return list.visualRect(list.model()->index(row, 0)).center();
+    }
     // Clicks the result in the given row, which selects it.
     void select(int row) const {
-        auto& list = get<QListView>("lstWords");
-        const QPoint point = list.visualRect(list.model()->index(row, 0)).center();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseClick(get<QListView>("lstWords").viewport(), Qt::LeftButton, {},
+                          itemCenter(row));
     }
     // The names of the selected option buttons and checked check boxes.
     QString checked() const {
@@ -255,5 +261,12 @@ struct Program {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
+
+// The columns of a data-driven test: one row struct, each named by its name.
+template <typename Row, std::size_t N> void AddRows(const Row (&rows)[N]) {
+    QTest::addColumn<Row>("row");
+    for (const Row& row : rows)
+        QTest::newRow(row.name) << row;
+}
 
 } // namespace anagrove::ui::test
