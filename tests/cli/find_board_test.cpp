@@ -123,12 +123,12 @@ TEST(FindBoard, JsonParsesBackOverHostileLists) {
         const FindRun json = Find(ListArgs(list, "--format json --all-schemes " + options));
         const FindRun text = Find(ListArgs(list, options));
         const std::optional<Json> parsed = JsonReader::Read(json.out);
-        ASSERT_TRUE(parsed && parsed->kind == Json::Kind::array) << order;
+        ASSERT_TRUE(parsed && parsed->kind == '[') << order;
         std::string words;
         for (const Json& item : parsed->items) {
             ASSERT_EQ(item.keys.size(), 8u);
             words += item.Member("word")->text + "\n";
-            EXPECT_EQ(item.Member("scrabble")->kind, Json::Kind::number);
+            EXPECT_EQ(item.Member("scrabble")->kind, '0');
         }
         std::string items; // from "word score" per line
         std::istringstream lines(text.out);
