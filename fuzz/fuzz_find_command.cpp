@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     // JSON output parses, whatever the list holds.
     const auto parsed = anagrove::cli::ParseFindArguments(args);
-    if (parsed.kind == anagrove::cli::ParsedCommandLine::Kind::run &&
-        parsed.options.format == anagrove::cli::OutputFormat::json &&
+    if (parsed && parsed->action == anagrove::cli::ParsedCommandLine::Action::search &&
+        parsed->options.format == anagrove::cli::OutputFormat::json &&
         (status == 0 || status == 3) && !testing_support::JsonReader::Read(out.str()))
         std::abort();
     return 0;
