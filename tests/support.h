@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 namespace testing_support {
 
@@ -28,14 +29,20 @@ inline std::string Status(std::size_t found, std::size_t total) {
            " total words.\n";
 }
 
-// anagrove-find run in-process, finding the shipped lists beside the built programs.
+// anagrove-find run in-process, finding the shipped lists beside the built
+// programs, with the text in as its standard input.
 struct FindRun {
     int status = -1;
     std::string out, err;
+    bool operator==(const FindRun&) const = default;
 };
-inline FindRun Find(const std::vector<std::string>& args) {
+inline void PrintTo(const FindRun& run, std::ostream* os) {
+    *os << "status " << run.status << ", out \"" << run.out << "\", err \"" << run.err << '"';
+}
+inline FindRun Find(const std::vector<std::string>& args, const std::string& in = "") {
+    std::istringstream input(in);
     std::ostringstream out, err;
-    const int status = anagrove::cli::RunFindCommand(args, ANAGROVE_BIN_DIR, out, err);
+    const int status = anagrove::cli::RunFindCommand(args, ANAGROVE_BIN_DIR, input, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -59,5 +66,17 @@ struct ScratchDir {
         return (path / name).string();
     }
 };
+
+// The built anagrove-find run by the shell in dir with the arguments, written
+// as on a command line, reading input (printf's notation) through a pipe.
+inline FindRun FindBuilt(const ScratchDir& dir, const std::string& args,
+                         const std::string& input = "") {
+    const std::string out = dir.File("out", ""), err = dir.File("err", "");
+    const int raw =
+        std::system(("cd " + dir.path.string() + " && printf '" + input + "' | " +
+                     ANAGROVE_BIN_DIR + "/anagrove-find " + args + " >" + out + " 2>" + err)
+                        .c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, FileBytes(out), FileBytes(err)};
+}
 
 } // namespace testing_support

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 namespace {
 
 using namespace testing_support;
@@ -178,33 +176,19 @@ TEST(FindBoard, CheckStatusesAndHooks) {
     for (const Row& row : rows) {
         std::vector<std::string> args = {"--word-list", list, "--check"};
         args.insert(args.end(), row.words.begin(), row.words.end());
-        const FindRun run = Find(args);
-        EXPECT_EQ(std::tie(run.status, run.out, run.err), std::tuple(row.status, row.out, ""s))
-            << row.name;
+        EXPECT_EQ(Find(args), (FindRun{row.status, row.out, ""})) << row.name;
     }
 }
 
 // A list named "-" is read from standard input, in-process and by the built
 // program, under the same rules as a file.
 TEST(FindBoard, StandardInput) {
-    std::istringstream in("tea\r\neat\nteat\n"), none;
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        anagrove::cli::RunFindCommand({"--word-list", "-", "--min", "1", "tea"}, "", in, out, err),
-        0);
-    EXPECT_EQ(out.str() + err.str(), "eat (3)\ntea (3)\n" + Status(2, 3));
-    std::ostringstream out2, err2;
-    EXPECT_EQ(
-        anagrove::cli::RunFindCommand({"--word-list", "-", "--check", "tea"}, "", none, out2, err2),
-        3);
-
+    EXPECT_EQ(Find({"--word-list", "-", "--min", "1", "tea"}, "tea\r\neat\nteat\n"),
+              (FindRun{0, "eat (3)\ntea (3)\n", Status(2, 3)}));
+    EXPECT_EQ(Find({"--word-list", "-", "--check", "tea"}).status, 3);
     const ScratchDir dir;
-    const std::string path = dir.File("out", "");
-    const int raw = std::system(("printf 'tea\\nteat\\n' | " + std::string(ANAGROVE_BIN_DIR) +
-                                 "/anagrove-find --word-list - --check teat --format tsv >" + path)
-                                    .c_str());
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
-    EXPECT_EQ(FileBytes(path), "word\tin_list\tfront_hooks\tback_hooks\nteat\ttrue\t\t\n");
+    EXPECT_EQ(FindBuilt(dir, "--word-list - --check teat --format tsv", "tea\\nteat\\n"),
+              (FindRun{0, "word\tin_list\tfront_hooks\tback_hooks\nteat\ttrue\t\t\n", ""}));
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 namespace {
 
 using namespace testing_support;
@@ -73,9 +71,7 @@ TEST(FindCommand, WorkedExamples) {
         std::string items;
         for (const std::string& item : row.items)
             items += item + '\n';
-        const FindRun run = Find(ListArgs(tea, row.options));
-        EXPECT_EQ(std::tie(run.status, run.out, run.err),
-                  std::tuple(0, items, Status(row.found, 17)))
+        EXPECT_EQ(Find(ListArgs(tea, row.options)), (FindRun{0, items, Status(row.found, 17)}))
             << row.options;
     }
     // The blank counts; the shipped lists.
@@ -152,26 +148,20 @@ TEST(FindCommand, RefusesBadInputWithOneLine) {
 // status.
 TEST(FindCommand, BuiltExecutableSplitsItsStreams) {
     const ScratchDir dir;
-    const std::string out = dir.File("out", ""), err = dir.File("err", "");
-    auto run = [&](const std::string& args) {
-        const int raw =
-            std::system(("cd " + dir.path.string() + " && " + ANAGROVE_BIN_DIR + "/anagrove-find " +
-                         args + " >" + out + " 2>" + err + " </dev/null")
-                            .c_str());
-        return std::tuple(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, FileBytes(out), FileBytes(err));
-    };
     EXPECT_EQ(
-        run("--anagram quiz"),
-        std::tuple(0, "quiz (22)\n"s, Status(1, literal::CutLines(Shipped("standard")).size())));
-    EXPECT_EQ(run("--word-list " + out + ".missing tea"),
-              std::tuple(1, ""s,
-                         "anagrove-find: cannot read the word list " + out +
-                             ".missing: No such file or directory\n"));
+        FindBuilt(dir, "--anagram quiz"),
+        (FindRun{0, "quiz (22)\n", Status(1, literal::CutLines(Shipped("standard")).size())}));
+    const std::string missing = (dir.path / "missing").string();
+    EXPECT_EQ(FindBuilt(dir, "--word-list " + missing + " tea"),
+              (FindRun{1, "",
+                       "anagrove-find: cannot read the word list " + missing +
+                           ": No such file or directory\n"}));
     // A word list whose name is an option is searched, not taken for the option.
     dir.File("--check", "tea\neat\n");
-    EXPECT_EQ(run("--word-list --check tea"), std::tuple(0, "eat (3)\ntea (3)\n"s, Status(2, 2)));
-    EXPECT_EQ(run("--word-list --check --check tea"),
-              std::tuple(0, "tea: in the list; front hooks: (none); back hooks: (none)\n"s, ""s));
+    EXPECT_EQ(FindBuilt(dir, "--word-list --check tea"),
+              (FindRun{0, "eat (3)\ntea (3)\n", Status(2, 2)}));
+    EXPECT_EQ(FindBuilt(dir, "--word-list --check --check tea"),
+              (FindRun{0, "tea: in the list; front hooks: (none); back hooks: (none)\n", ""}));
 }
 
 } // namespace
