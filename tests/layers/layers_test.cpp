@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,11 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Folder -> the folders it may include, in the order of the table's lines.
-struct Layers {
-    std::vector<std::string> order;
-    std::map<std::string, std::set<std::string>> allowed;
-};
+// The table's lines in order: each folder and the folders it may include.
+using Layers = std::vector<std::pair<std::string, std::set<std::string>>>;
 
 Layers ReadLayers(const std::string& table) {
     Layers layers;
@@ -27,15 +25,19 @@ Layers ReadLayers(const std::string& table) {
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line[0] == '#')
             continue;
-        const auto colon = line.find(':');
-        const std::string folder = line.substr(0, colon);
-        std::istringstream below(colon == std::string::npos ? "" : line.substr(colon + 1));
-        layers.order.push_back(folder);
-        auto& allowed = layers.allowed[folder];
-        for (std::string name; below >> name;)
+        std::ranges::replace(line, ':', ' ');
+        std::istringstream words(line);
+        auto& [folder, allowed] = layers.emplace_back();
+        words >> folder;
+        for (std::string name; words >> name;)
             allowed.insert(name);
     }
     return layers;
+}
+
+std::string FileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // What an include line names: the folder of a quoted path ("search/x.h"), the
@@ -60,7 +62,7 @@ std::vector<std::string> ForbiddenIncludes(const Layers& layers,
     std::vector<std::string> forbidden;
     for (const auto& [path, text] : files) {
         const std::string folder = path.substr(0, path.find('/'));
-        const auto allowed = layers.allowed.find(folder);
+        const auto allowed = std::ranges::find(layers, folder, &Layers::value_type::first);
         std::istringstream lines(text);
         for (std::string line; std::getline(lines, line);) {
             if (line.rfind("#include", 0) != 0)
@@ -68,7 +70,7 @@ std::vector<std::string> ForbiddenIncludes(const Layers& layers,
             const std::string included = IncludedFolder(line, folder);
             if (included.empty() || included == folder)
                 continue;
-            if (allowed == layers.allowed.end() || !allowed->second.contains(included))
+            if (allowed == layers.end() || !allowed->second.contains(included))
                 forbidden.push_back(path + ": " + line);
         }
     }
@@ -77,43 +79,34 @@ std::vector<std::string> ForbiddenIncludes(const Layers& layers,
 
 std::map<std::string, std::string> SourceFiles(const fs::path& src) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(src)) {
-        const auto extension = entry.path().extension();
-        if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp"))
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[fs::relative(entry.path(), src).generic_string()] = {
-            std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    for (const auto& entry : fs::recursive_directory_iterator(src))
+        if (entry.is_regular_file() &&
+            (entry.path().extension() == ".h" || entry.path().extension() == ".cpp"))
+            files[fs::relative(entry.path(), src).generic_string()] = FileText(entry.path());
     return files;
 }
 
-std::string TableText() {
-    std::ifstream in(fs::path(ANAGROVE_SOURCE_DIR) / "src" / "layers.txt");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+const fs::path kSrc = fs::path(ANAGROVE_SOURCE_DIR) / "src";
 
 TEST(Layers, TableNamesOnlyLowerLayers) {
-    const Layers layers = ReadLayers(TableText());
-    ASSERT_GE(layers.order.size(), 8u);
+    const Layers layers = ReadLayers(FileText(kSrc / "layers.txt"));
+    ASSERT_GE(layers.size(), 8u);
     std::set<std::string> below{"Qt"};
-    for (const std::string& folder : layers.order) {
-        for (const std::string& used : layers.allowed.at(folder))
+    for (const auto& [folder, allowed] : layers) {
+        for (const std::string& used : allowed)
             EXPECT_TRUE(below.contains(used)) << folder << " may include " << used;
         below.insert(folder);
     }
-    for (const auto& entry : fs::directory_iterator(fs::path(ANAGROVE_SOURCE_DIR) / "src")) {
-        if (entry.is_directory()) {
-            EXPECT_TRUE(layers.allowed.contains(entry.path().filename().string()))
-                << entry.path().filename() << " has no line";
-        }
-    }
+    for (const auto& entry : fs::directory_iterator(kSrc))
+        EXPECT_TRUE(!entry.is_directory() || below.contains(entry.path().filename().string()))
+            << entry.path().filename() << " has no line";
 }
 
 TEST(Layers, EveryIncludeUnderSrcIsAllowed) {
-    const auto files = SourceFiles(fs::path(ANAGROVE_SOURCE_DIR) / "src");
+    const auto files = SourceFiles(kSrc);
     ASSERT_GT(files.size(), 40u);
-    EXPECT_EQ(ForbiddenIncludes(ReadLayers(TableText()), files), std::vector<std::string>{});
+    EXPECT_EQ(ForbiddenIncludes(ReadLayers(FileText(kSrc / "layers.txt")), files),
+              std::vector<std::string>{});
 }
 
 TEST(Layers, RefusesWhatTheTableDoesNotAllow) {
