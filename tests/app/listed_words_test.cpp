@@ -41,40 +41,31 @@ TEST(BlankTilesText, LettersOfTheBlanksAndTheScoreWithoutThem) {
     }
 }
 
-// "te*" over a small list, alphabetical, points shown.
-struct ListedSearch : ::testing::Test {
-    SearchRack rack{"te*", kScrabble};
-    SearchOutcome outcome;
-    void SetUp() override {
-        const auto list = std::make_shared<const WordList>(
-            LoadWordList("a\r\nat\r\neat\r\nquiz\r\nt,e\r\nt\"e\r\ntee\r\n"));
-        SearchRequest request;
-        request.letters = rack.letters;
-        outcome = RunSearch(request, SearchLimits{1, 8}, list, kScrabble);
-    }
-};
-
-TEST_F(ListedSearch, WordsItemsAndTableByteForByte) {
+// "te*" over a small list, alphabetical, points shown: all rows, then only the listed ones.
+TEST(ListedWords, WordsItemsAndTableByteForByte) {
+    const SearchRack rack{"te*", kScrabble};
+    SearchRequest request;
+    request.letters = rack.letters;
+    const SearchOutcome outcome =
+        RunSearch(request, SearchLimits{1, 8},
+                  std::make_shared<const WordList>(
+                      LoadWordList("a\r\nat\r\neat\r\nquiz\r\nt,e\r\nt\"e\r\ntee\r\n")),
+                  kScrabble);
+    const std::string header = "word,length,score,blank letters,score with blanks at zero\r\n";
     EXPECT_EQ(ListedWordsText(outcome.found, outcome.listing), "a\nat\neat\nt\"e\nt,e\ntee\n");
     EXPECT_EQ(ListedItemsText(outcome.found, outcome.listing),
               "a (1)\nat (2)\neat (3)\nt\"e (2)\nt,e (2)\ntee (3)\n");
-    EXPECT_EQ(ListedCsvText(outcome.found, outcome.listing, rack),
-              "word,length,score,blank letters,score with blanks at zero\r\n"
-              "a,1,1,a,0\r\n"
-              "at,2,2,a,1\r\n"
-              "eat,3,3,a,2\r\n"
-              "\"t\"\"e\",3,2,,2\r\n"
-              "\"t,e\",3,2,,2\r\n"
-              "tee,3,3,e,2\r\n");
-}
-
-TEST_F(ListedSearch, OnlyTheListedRows) {
+    EXPECT_EQ(ListedCsvText(outcome.found, outcome.listing, rack), header + "a,1,1,a,0\r\n"
+                                                                            "at,2,2,a,1\r\n"
+                                                                            "eat,3,3,a,2\r\n"
+                                                                            "\"t\"\"e\",3,2,,2\r\n"
+                                                                            "\"t,e\",3,2,,2\r\n"
+                                                                            "tee,3,3,e,2\r\n");
     const ResultListing middle{1, 2, ItemForm::score_after_space};
     EXPECT_EQ(ListedWordsText(outcome.found, middle), "at\neat\n");
     EXPECT_EQ(ListedItemsText(outcome.found, middle), "at 2\neat 3\n");
     EXPECT_EQ(ListedWordsText(outcome.found, ResultListing{}), "");
-    EXPECT_EQ(ListedCsvText(outcome.found, ResultListing{}, rack),
-              "word,length,score,blank letters,score with blanks at zero\r\n");
+    EXPECT_EQ(ListedCsvText(outcome.found, ResultListing{}, rack), header);
 }
 
 } // namespace
