@@ -339,11 +339,11 @@ void Form1Test::clearAndHelp() {
     Program p;
     p.find("tea");
     const QString items = p.items(), status = p.status();
-    p.click("cmdClear");
+    p.clickOn("cmdClear");
     QCOMPARE(p.get<QLineEdit>("txtWord").text(), "");
     QVERIFY(p.items() == items && p.status() == status);
-    p.click("cmdNote1");
-    p.click("cmdNote2");
+    p.clickOn("cmdNote1");
+    p.clickOn("cmdNote2");
     QCOMPARE(p.messages(),
              "Anagrove: If words in the extended dictionary are found to be ineligible in your "
              "game, you will have to use the standard dictionary.\n"
@@ -422,17 +422,17 @@ void Form1Test::lookups() {
     QCOMPARE(Lookups(p), "0 0");
     p.select(0);
     QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "1 1", 300);
-    p.click("cmdDict");
-    p.click("cmdThes");
+    p.clickOn("cmdDict");
+    p.clickOn("cmdThes");
     QCOMPARE(p.platform.opened, (QStringList{"https://www.dictionary.com/search?q=quiz",
                                              "https://www.thesaurus.com/search?q=quiz"}));
     ClickLink(p); // the help page beside the program
     QCOMPARE(QUrl(p.platform.opened.value(2)).toLocalFile(), p.dir.filePath("anagrove-help.html"));
 
     p.platform.answer = {OpenResult::Outcome::no_association, 0};
-    p.click("cmdThes");
+    p.clickOn("cmdThes");
     p.platform.answer = {OpenResult::Outcome::failure, 2};
-    p.click("cmdDict");
+    p.clickOn("cmdDict");
     QCOMPARE(p.messages(),
              "Browser Unavailable (!): Anagrove could not find a file association for "
              "https://www.thesaurus.com/search?q=quiz on your system. You should check that your "
@@ -446,7 +446,7 @@ void Form1Test::lookups() {
     p.platform.answer = {};
     p.platform.messages.clear();
     p.find("quiz");
-    p.click("cmdDict");
+    p.clickOn("cmdDict");
     QVERIFY(p.platform.opened.size() == 5 && p.platform.messages.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "0 0", 300);
 
@@ -455,20 +455,20 @@ void Form1Test::lookups() {
     QCOMPARE(p.items().split('|').value(2), "caf\u00E9 (8)");
     p.select(2); // after a and at
     QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "1 1", 300);
-    p.click("cmdDict");
+    p.clickOn("cmdDict");
     QCOMPARE(p.platform.opened.last(), "https://www.dictionary.com/search?q=caf%C3%A9");
 }
 
 void Form1Test::keyboard() {
     Program p;
     p.statuses.clear();
-    p.click("txtWord");
+    p.clickOn("txtWord");
     Type("at");
     Press(Qt::Key_Return);
     Press(Qt::Key_Enter, Qt::KeypadModifier);
-    p.click("txtMaxletters");
+    p.clickOn("txtMaxletters");
     Press(Qt::Key_Return);
-    p.click("txtWord");
+    p.clickOn("txtWord");
     Press(Qt::Key_Tab);
     QCOMPARE(FocusName(), "cmdStart");
     Press(Qt::Key_Return);
@@ -615,7 +615,7 @@ void Form1Test::tabCycles() {
         QTRY_VERIFY_WITH_TIMEOUT(p.get("cmdDict").isEnabled(), 300);
     }
     const QStringList stops = QString(row.stops).split(' ');
-    p.click("txtWord");
+    p.clickOn("txtWord");
     const auto [forward, backward] = TabCyclesBothWays(static_cast<int>(stops.size()));
     const QString twice = QString(row.stops) + ' ' + row.stops + ' ' + stops.first();
     QCOMPARE(forward, twice);
@@ -646,7 +646,7 @@ void Form1Test::arrowKeysStayInTheirGroup() {
     };
     QStringList outcomes, expected;
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
-        p.click(row.selected);
+        p.clickOn(row.selected);
         p.closeEditor();
         if (row.focused != row.selected)
             PressAndSlideOff(p.get(row.focused));
@@ -736,7 +736,7 @@ void Form1Test::acceleratorsThenSearch() {
     QFETCH(AcceleratorRow, row);
     Program p;
     for (const QString& name : QString(row.before).split(' ', Qt::SkipEmptyParts)) {
-        p.click(name);
+        p.clickOn(name);
         p.closeEditor();
     }
     p.statuses.clear();
@@ -780,9 +780,9 @@ void Form1Test::disabledControlsTakeNoInput() {
     const QString checked = p.checked(), items = p.items(),
                   text = p.get<QLineEdit>("txtWord").text();
     const LetterPoints points = p.state().letterPoints;
-    p.click("txtWord");
-    p.click(row.control);
-    p.click(row.control, Mouse::doubleClick);
+    p.clickOn("txtWord");
+    p.clickOn(row.control);
+    p.clickOn(row.control, Mouse::doubleClick);
     Press(row.key, Qt::AltModifier);
     QCOMPARE(FocusName(), "txtWord");
     QCOMPARE(p.checked(), checked);

@@ -95,7 +95,7 @@ void Form2Test::refusesBadValues() {
 
 void Form2Test::opensAfterStartupAndCancelKeepsTypedValues() {
     Program p({.wait = false});
-    p.click("optPoints4");
+    p.clickOn("optPoints4");
     QVERIFY(!p.window->editor()); // not before the start-up load
     QTRY_VERIFY(p.state().StartupDone);
     p.window->move(40, 30);

@@ -231,8 +231,8 @@ void ResultListTest::lookupsTakeTheButtonsPath() {
                 }
             } else {
                 QTRY_VERIFY(p.get("cmdThes").isEnabled());
-                p.click("cmdDict");
-                p.click("cmdThes");
+                p.clickOn("cmdDict");
+                p.clickOn("cmdThes");
             }
             QCOMPARE(p.state().LookupWord, "at");
             opened[byMenu] = p.platform.opened;

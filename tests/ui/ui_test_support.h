@@ -199,14 +199,14 @@ struct Program {
     // Checks or unchecks a box, or selects an option, with a mouse click on it.
     void set(const QString& name, bool on = true) const {
         if (get<QAbstractButton>(name).isChecked() != on)
-            click(name);
+            clickOn(name);
     }
-    void click(const QString& name, Mouse how = Mouse::click) const { ClickOn(get(name), how); }
+    void clickOn(const QString& name, Mouse how = Mouse::click) const { ClickOn(get(name), how); }
     void retype(const QString& name, const QString& text) const { Retype(get(name), text); }
     // Types the letters and clicks "Find Words".
     void find(const QString& letters) const {
         retype("txtWord", letters);
-        click("cmdStart");
+        clickOn("cmdStart");
     }
     // The middle of the result in the given row, in the list's viewport.
     QPoint itemCenter(int row) const {
@@ -237,7 +237,7 @@ struct Program {
     // The custom point editor once it is open and active, after a click on
     // the custom option; nothing when it did not open.
     Form2* openEditor(Mouse how = Mouse::click) const {
-        click("optPoints4", how);
+        clickOn("optPoints4", how);
         Form2* editor = window->editor();
         return editor && editor->isVisible() && QTest::qWaitForWindowActive(editor) ? editor
                                                                                     : nullptr;
