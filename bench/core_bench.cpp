@@ -4,13 +4,13 @@
 //                      --benchmark_report_aggregates_only=true
 
 #include "app/program_directory.h"
-#include "dictionary/whole_file.h"
+#include "dictionary/word_check.h"
 #include "dictionary/word_list.h"
+#include "platform/whole_file.h"
 #include "points/letter_points.h"
 #include "reference/literal_search.h"
 #include "search/board_letters.h"
 #include "search/find_words.h"
-#include "search/word_check.h"
 #include "sort/quick_sort.h"
 
 #include <benchmark/benchmark.h>

@@ -7,8 +7,8 @@
 #include "reference/literal_search.h"
 
 #include "app/program_directory.h"
-#include "dictionary/whole_file.h"
 #include "dictionary/word_list.h"
+#include "platform/whole_file.h"
 #include "points/letter_points.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include "dictionary/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <array>
 #include <cerrno>

@@ -7,10 +7,10 @@
 #include "cli/find_options.h"
 #include "cli/result_formats.h"
 #include "cli/word_list_source.h"
-#include "dictionary/whole_file.h"
+#include "dictionary/word_check.h"
+#include "platform/whole_file.h"
 #include "points/custom_points.h"
 #include "search/board_letters.h"
-#include "search/word_check.h"
 
 #include <array>
 #include <exception>

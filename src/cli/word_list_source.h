@@ -1,7 +1,7 @@
 #pragma once
 // Where anagrove-find reads a named word list from: a file, or standard input.
 
-#include "dictionary/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <istream>
 #include <string>

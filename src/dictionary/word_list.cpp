@@ -2,7 +2,7 @@
 
 #include "base/word_table.h"
 #include "dictionary/line_cutter.h"
-#include "dictionary/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <algorithm>
 #include <array>

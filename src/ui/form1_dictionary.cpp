@@ -3,8 +3,8 @@
 #include "form1.h"
 
 #include "app/program_directory.h"
-#include "dictionary/whole_file.h"
 #include "platform.h"
+#include "platform/whole_file.h"
 
 #include <QStatusBar>
 

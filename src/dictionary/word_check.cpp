@@ -1,4 +1,4 @@
-#include "search/word_check.h"
+#include "dictionary/word_check.h"
 
 #include "base/letters.h"
 

@@ -1,4 +1,4 @@
-#include "dictionary/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <cerrno>
 #include <cstring>
