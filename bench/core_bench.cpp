@@ -6,6 +6,7 @@
 #include "app/program_directory.h"
 #include "dictionary/word_check.h"
 #include "dictionary/word_list.h"
+#include "platform/program_directory.h"
 #include "platform/whole_file.h"
 #include "points/letter_points.h"
 #include "reference/literal_search.h"

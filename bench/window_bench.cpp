@@ -8,6 +8,7 @@
 
 #include "app/program_directory.h"
 #include "dictionary/word_list.h"
+#include "platform/program_directory.h"
 #include "platform/whole_file.h"
 #include "points/letter_points.h"
 

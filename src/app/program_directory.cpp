@@ -7,12 +7,6 @@ namespace anagrove {
 
 namespace fs = std::filesystem;
 
-std::string ExecutableDirectory() {
-    std::error_code error;
-    auto exe = fs::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : exe.parent_path().string();
-}
-
 std::string DataFilePath(const std::string& programDirectory, const std::string& fileName) {
     const fs::path beside = fs::path(programDirectory) / fileName;
     const fs::path installed = fs::path(programDirectory) / ".." / "share" / "anagrove" / fileName;

@@ -7,9 +7,6 @@
 
 namespace anagrove {
 
-// The directory that holds the running executable (empty if it cannot be told).
-[[nodiscard]] std::string ExecutableDirectory();
-
 // The path of a data file: beside the program, or, for an installed copy, in
 // ../share/anagrove. When neither exists, the path beside the program.
 [[nodiscard]] std::string DataFilePath(const std::string& programDirectory,

@@ -1,7 +1,7 @@
 // anagrove-find: the search of the "Find Words" button, from a terminal.
 
-#include "app/program_directory.h"
 #include "cli/find_command.h"
+#include "platform/program_directory.h"
 
 #include <iostream>
 #include <string>

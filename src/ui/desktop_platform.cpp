@@ -2,6 +2,7 @@
 
 #include "app/program_directory.h"
 #include "app/settings.h"
+#include "platform/program_directory.h"
 
 #include <QApplication>
 #include <QDir>
