@@ -3,7 +3,7 @@
 // word lists lie:  anagrove-bench --benchmark_repetitions=5
 //                      --benchmark_report_aggregates_only=true
 
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "dictionary/word_check.h"
 #include "dictionary/word_list.h"
 #include "platform/program_directory.h"

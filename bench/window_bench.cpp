@@ -6,7 +6,7 @@
 #include "platform.h"
 #include "reference/literal_search.h"
 
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "dictionary/word_list.h"
 #include "platform/program_directory.h"
 #include "platform/whole_file.h"

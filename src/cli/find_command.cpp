@@ -1,7 +1,7 @@
 #include "cli/find_command.h"
 
 #include "anagrove_version.h"
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "app/search_request.h"
 #include "base/latin1.h"
 #include "cli/find_options.h"

@@ -1,6 +1,6 @@
 #include "desktop_platform.h"
 
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "app/settings.h"
 #include "platform/program_directory.h"
 

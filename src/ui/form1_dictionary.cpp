@@ -2,7 +2,7 @@
 
 #include "form1.h"
 
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "platform.h"
 #include "platform/whole_file.h"
 

@@ -2,7 +2,7 @@
 
 #include "form1.h"
 
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
 #include "platform.h"

@@ -1,4 +1,4 @@
-#include "app/program_directory.h"
+#include "app/data_files.h"
 
 #include <filesystem>
 #include <system_error>

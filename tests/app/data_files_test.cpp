@@ -1,6 +1,6 @@
 // Where the data files are found: beside the program, else in ../share/anagrove.
 
-#include "app/program_directory.h"
+#include "app/data_files.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
