@@ -1,5 +1,5 @@
 // The settings file: any text reads, every line written reads back, and a
-// failed or killed write leaves the old file whole.
+// failed write leaves the old file whole.
 
 #include "app/settings.h"
 #include "support.h"
@@ -7,11 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <random>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -106,28 +103,6 @@ TEST(SettingsFile, ReadsWhatItCanAndReportsWhatItCannotWrite) {
     }
     EXPECT_EQ(FileBytes(path), FormatSettings(settings));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path / "isdir" / kSettingsFileName));
-}
-
-// A writer killed at random moments leaves the old or the new complete line.
-TEST(SettingsFile, KilledWriterLeavesOneCompleteLine) {
-    const ScratchDir dir;
-    const std::string path = (dir.path / kSettingsFileName).string();
-    Settings a, b;
-    b.customPoints.fill(std::string(300, '7'));
-    ASSERT_TRUE(WriteSettings(path, a).ok());
-    std::mt19937 rng(7);
-    for (int kill = 0; kill < 200; ++kill) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0)
-            for (int n = 0;; ++n)
-                (void)WriteSettings(path, n % 2 ? a : b);
-        ::usleep(static_cast<useconds_t>(rng() % 3000));
-        ::kill(child, SIGKILL);
-        ASSERT_EQ(::waitpid(child, nullptr, 0), child);
-        const std::string now = FileBytes(path);
-        ASSERT_TRUE(now == FormatSettings(a) || now == FormatSettings(b)) << kill << ": " << now;
-    }
 }
 
 } // namespace
