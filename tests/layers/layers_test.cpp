@@ -40,9 +40,17 @@ std::string FileText(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The operating system's own headers, POSIX and Windows, besides <sys/...>.
+bool IsSystemHeader(const std::string& name) {
+    static const std::set<std::string> kNames{"dirent.h",  "dlfcn.h", "fcntl.h",   "poll.h",
+                                              "pthread.h", "spawn.h", "termios.h", "unistd.h",
+                                              "direct.h",  "io.h",    "windows.h"};
+    return name.starts_with("sys/") || kNames.contains(name);
+}
+
 // What an include line names: the folder of a quoted path ("search/x.h"), the
 // including file's own folder for a quoted bare name, "Qt" for a Qt header,
-// nothing for other system headers.
+// "system" for the operating system's headers, nothing for other headers.
 std::string IncludedFolder(const std::string& line, const std::string& ownFolder) {
     const auto start = line.find_first_of("\"<");
     if (start == std::string::npos)
@@ -50,7 +58,7 @@ std::string IncludedFolder(const std::string& line, const std::string& ownFolder
     const std::string name =
         line.substr(start + 1, line.find_first_of("\">", start + 1) - start - 1);
     if (line[start] == '<')
-        return !name.empty() && name[0] == 'Q' ? "Qt" : "";
+        return !name.empty() && name[0] == 'Q' ? "Qt" : IsSystemHeader(name) ? "system" : "";
     const auto slash = name.find('/');
     return slash == std::string::npos ? ownFolder : name.substr(0, slash);
 }
@@ -91,7 +99,7 @@ const fs::path kSrc = fs::path(ANAGROVE_SOURCE_DIR) / "src";
 TEST(Layers, TableNamesOnlyLowerLayers) {
     const Layers layers = ReadLayers(FileText(kSrc / "layers.txt"));
     ASSERT_GE(layers.size(), 8u);
-    std::set<std::string> below{"Qt"};
+    std::set<std::string> below{"Qt", "system"};
     for (const auto& [folder, allowed] : layers) {
         for (const std::string& used : allowed)
             EXPECT_TRUE(below.contains(used)) << folder << " may include " << used;
@@ -110,7 +118,8 @@ TEST(Layers, EveryIncludeUnderSrcIsAllowed) {
 }
 
 TEST(Layers, RefusesWhatTheTableDoesNotAllow) {
-    const Layers layers = ReadLayers("base:\nresults: base\nsearch: base results\nui: search Qt\n");
+    const Layers layers = ReadLayers(
+        "base:\nplatform: base system\nresults: base\nsearch: base results\nui: search Qt\n");
     struct Row {
         const char* name;
         const char* path;
@@ -122,7 +131,9 @@ TEST(Layers, RefusesWhatTheTableDoesNotAllow) {
         {"own folder by bare name", "ui/form.cpp", "#include \"form.h\"", true},
         {"a lower layer", "search/a.cpp", "#include \"results/r.h\"", true},
         {"Qt in the windows", "ui/form.cpp", "#include <QWidget>", true},
-        {"a system header", "base/b.cpp", "#include <vector>", true},
+        {"a standard header", "base/b.cpp", "#include <vector>", true},
+        {"the system's headers in the platform", "platform/p.cpp", "#include <sys/stat.h>", true},
+        {"a system header above the platform", "search/a.cpp", "#include <unistd.h>", false},
         {"an upward include", "results/r.cpp", "#include \"search/a.h\"", false},
         {"a layer two below, not listed", "ui/form.cpp", "#include \"base/b.h\"", false},
         {"Qt in the core", "search/a.cpp", "#include <QString>", false},
