@@ -7,6 +7,7 @@
 #include "reference/literal_search.h"
 
 #include "app/data_files.h"
+#include "dictionary/texts.h"
 #include "dictionary/word_list.h"
 #include "platform/program_directory.h"
 #include "platform/whole_file.h"

@@ -1,5 +1,6 @@
 #include "app/listed_words.h"
 
+#include "app/texts.h"
 #include "search/blank_letters.h"
 
 #include <string_view>
@@ -44,7 +45,7 @@ std::string ListedItemsText(const FoundWords& found, const ResultListing& listin
 
 std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
                           const SearchRack& rack) {
-    std::string text = "word,length,score,blank letters,score with blanks at zero\r\n";
+    std::string text = kCsvHeaderLine;
     const LetterCounts typed = CountTypedLetters(rack.letters);
     ForEachListed(found, listing, [&](const FoundRow& row) {
         const BlankUse use = BlankUseOf(row.word, typed, rack.points);

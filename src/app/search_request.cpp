@@ -1,5 +1,6 @@
 #include "app/search_request.h"
 
+#include "app/texts.h"
 #include "base/number_text.h"
 
 namespace anagrove {
@@ -12,12 +13,12 @@ Expected<SearchLimits> ReadSearchLimits(const SearchRequest& request) {
         return limits;
     auto minimum = ParseDecimal(request.minimumText);
     if (!minimum)
-        return FailureText("Please enter a number in the box \"Minimum letters:\".");
+        return FailureText(kMinimumNotNumberMessage);
     limits.minimum = *minimum;
     if (!request.nomax) {
         auto maximum = ParseDecimal(request.maximumText);
         if (!maximum)
-            return FailureText("Please enter a number in the box \"Maximum letters:\".");
+            return FailureText(kMaximumNotNumberMessage);
         limits.maximum = *maximum;
     }
     return limits;

@@ -13,9 +13,6 @@
 
 namespace anagrove {
 
-inline constexpr const char* kSearchingStatusText = "Searching...";
-inline constexpr const char* kNoLettersMessage = "Please enter some letters to begin";
-
 // What the main window holds when "Find Words" is pressed.
 struct SearchRequest {
     std::string letters;     // the letters box, unchanged

@@ -29,16 +29,6 @@ const char* WordListFileName(DictionaryKind kind) {
     return kind == DictionaryKind::standard ? "standard.txt" : "extended.txt";
 }
 
-const char* LoadingStatusText(DictionaryKind kind) {
-    return kind == DictionaryKind::standard ? "Loading standard dictionary... please wait"
-                                            : "Loading extended dictionary... please wait";
-}
-
-std::string LeftOutWordsText(const std::string& path, std::int64_t dropped) {
-    return "Only the first " + std::to_string(kWordListCapacity) + " words of " + path +
-           " were loaded; " + std::to_string(dropped) + " more were left out.";
-}
-
 namespace {
 
 // Whether a sorts before b in byte order. Words of a sorted list share long

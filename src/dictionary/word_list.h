@@ -30,11 +30,6 @@ enum class DictionaryKind { standard, extended };
 
 // "standard.txt" or "extended.txt".
 [[nodiscard]] const char* WordListFileName(DictionaryKind kind);
-// The status text shown while a list loads.
-[[nodiscard]] const char* LoadingStatusText(DictionaryKind kind);
-inline constexpr const char* kReadyStatusText = "Please enter letters to begin search";
-// Says that the words of a list beyond the capacity were left out.
-[[nodiscard]] std::string LeftOutWordsText(const std::string& path, std::int64_t dropped);
 
 // What a search needs to know of a word's letters, without reading the word.
 // Letter x (a-z, either case) is bit x of each mask.

@@ -1,5 +1,5 @@
 #pragma once
-// The web addresses of the word lookups, and the launcher's failure messages.
+// The web addresses of the word lookups.
 
 #include <optional>
 #include <string>
@@ -7,10 +7,8 @@
 
 namespace anagrove {
 
-inline constexpr const char* kProgramTitle = "Anagrove";
 inline constexpr const char* kDictionaryAddress = "https://www.dictionary.com/search?q=";
 inline constexpr const char* kThesaurusAddress = "https://www.thesaurus.com/search?q=";
-inline constexpr const char* kBrowserUnavailableTitle = "Browser Unavailable";
 
 // The word of a result-list item: the text before its first blank. Nothing when
 // the item has no blank or begins with one.
@@ -24,10 +22,5 @@ inline constexpr const char* kBrowserUnavailableTitle = "Browser Unavailable";
 // holds no word.
 [[nodiscard]] std::optional<std::string> LookupAddress(std::string_view prefix,
                                                        std::string_view item);
-
-// "Anagrove had a problem running your web browser.You should ...(Error2)"
-[[nodiscard]] std::string BrowserProblemText(long code);
-// "Anagrove could not find a file association for <document> on your system. ..."
-[[nodiscard]] std::string AssociationText(std::string_view document);
 
 } // namespace anagrove

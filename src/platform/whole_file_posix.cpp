@@ -1,5 +1,7 @@
 #include "platform/whole_file.h"
 
+#include "platform/texts.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -39,9 +41,9 @@ FileText ReadWholeFile(const std::string& path) {
         return FailureText(std::strerror(EISDIR));
     // Devices and pipes may never end or may block; only plain files are read.
     if (!S_ISREG(info.st_mode))
-        return FailureText("not a regular file");
+        return FailureText(kNotRegularFileText);
     if (static_cast<std::size_t>(info.st_size) > kMaxFileBytes)
-        return FailureText("the file is too large");
+        return FailureText(kFileTooLargeText);
 
     std::string text;
     // One byte more than the file has, so that the read that meets the end
@@ -53,7 +55,7 @@ FileText ReadWholeFile(const std::string& path) {
     for (;;) {
         if (done == text.size()) {
             if (text.size() >= kMaxFileBytes)
-                return FailureText("the file is too large");
+                return FailureText(kFileTooLargeText);
             text.resize(text.size() + 65536);
         }
         ssize_t n = ::read(fd.get(), text.data() + done, text.size() - done);

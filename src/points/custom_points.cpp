@@ -1,6 +1,7 @@
 #include "points/custom_points.h"
 
 #include "base/number_text.h"
+#include "points/texts.h"
 
 namespace anagrove {
 
@@ -11,10 +12,7 @@ ConvertCustomValues(const std::array<std::string, 26>& entries) {
         auto whole = ParseWholeNumber(entries[static_cast<std::size_t>(i)]);
         auto text = CanonicalNumberText(entries[static_cast<std::size_t>(i)]);
         if (!whole || !text) {
-            char letter = static_cast<char>('A' + i);
-            return Failure{CustomValueError{
-                i, std::string("Please enter a number from -2147483648 to 2147483647 for ") +
-                       letter + "."}};
+            return Failure{CustomValueError{i, CustomValueRangeText(static_cast<char>('A' + i))}};
         }
         values.stored[static_cast<std::size_t>(i)] = *text;
         values.active[static_cast<std::size_t>(i)] = *whole;

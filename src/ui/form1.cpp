@@ -3,9 +3,9 @@
 
 #include "form1.h"
 
+#include "app/texts.h"
 #include "form2.h"
 #include "form3.h"
-#include "lookup/lookup_address.h"
 #include "option_group.h"
 #include "result_list_model.h"
 #include "twips.h"

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "app/data_files.h"
+#include "dictionary/texts.h"
 #include "platform.h"
 #include "platform/whole_file.h"
 

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "app/data_files.h"
+#include "app/texts.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
 #include "platform.h"

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "app/search_request.h"
+#include "app/texts.h"
 #include "latin1_text.h"
 #include "result_list_model.h"
 

@@ -2,9 +2,9 @@
 
 #include "form1.h"
 
+#include "app/texts.h"
 #include "form3.h"
 #include "latin1_text.h"
-#include "lookup/lookup_address.h"
 #include "platform.h"
 #include "points/custom_points.h"
 #include "result_list_model.h"

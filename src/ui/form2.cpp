@@ -1,8 +1,8 @@
 #include "form2.h"
 
 #include "accelerator.h"
+#include "app/texts.h"
 #include "latin1_text.h"
-#include "lookup/lookup_address.h"
 #include "platform.h"
 #include "points/custom_points.h"
 #include "twips.h"

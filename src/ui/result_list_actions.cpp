@@ -1,9 +1,9 @@
 #include "result_list_actions.h"
 
 #include "app/listed_words.h"
+#include "app/texts.h"
 #include "form1.h"
 #include "latin1_text.h"
-#include "lookup/lookup_address.h"
 #include "platform.h"
 #include "result_list_model.h"
 

@@ -3,6 +3,7 @@
 
 #include "ui_test_support.h"
 
+#include "app/texts.h"
 #include "lookup/lookup_address.h"
 
 #include <QAction>
