@@ -15,7 +15,8 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 using FileText = Expected<std::string>;
 
 // Reads the whole file at path. Directories, devices, pipes,
-// unreadable files and files larger than kMaxFileBytes are reported, not read.
+// unreadable files and files larger than kMaxFileBytes are reported, not read;
+// the reason is the system's text for the error, or one of platform/texts.h.
 [[nodiscard]] FileText ReadWholeFile(const std::string& path);
 
 } // namespace anagrove
