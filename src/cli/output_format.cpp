@@ -17,4 +17,8 @@ std::optional<OutputFormat> OutputFormatFromWord(std::string_view word) {
     return ValueOf(kFormatWords, word);
 }
 
+std::span<const NamedValue<OutputFormat>> OutputFormatWords() {
+    return kFormatWords;
+}
+
 } // namespace anagrove::cli

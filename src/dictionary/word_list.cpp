@@ -25,6 +25,10 @@ std::optional<DictionaryKind> DictionaryFromWord(std::string_view word) {
     return ValueOf(kDictionaryWords, word);
 }
 
+std::span<const NamedValue<DictionaryKind>> DictionaryWords() {
+    return kDictionaryWords;
+}
+
 const char* WordListFileName(DictionaryKind kind) {
     return kind == DictionaryKind::standard ? "standard.txt" : "extended.txt";
 }

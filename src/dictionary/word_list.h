@@ -2,6 +2,7 @@
 // The loaded word list: every word of one word-list file, in file order.
 
 #include "base/bit_set.h"
+#include "base/word_table.h"
 #include "dictionary/line_cutter.h"
 #include "dictionary/word_index.h"
 
@@ -11,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,8 @@ enum class DictionaryKind { standard, extended };
 [[nodiscard]] const char* DictionaryWord(DictionaryKind kind);
 // The list of a word; nothing for any other word (exact, case-sensitive).
 [[nodiscard]] std::optional<DictionaryKind> DictionaryFromWord(std::string_view word);
+// Every list with its word.
+[[nodiscard]] std::span<const NamedValue<DictionaryKind>> DictionaryWords();
 
 // "standard.txt" or "extended.txt".
 [[nodiscard]] const char* WordListFileName(DictionaryKind kind);

@@ -30,6 +30,10 @@ std::optional<PointScheme> PointSchemeFromWord(std::string_view word) {
     return ValueOf(kSchemeWords, word);
 }
 
+std::span<const NamedValue<PointScheme>> PointSchemeWords() {
+    return kSchemeWords;
+}
+
 const LetterPoints& PresetTable(PointScheme scheme) {
     switch (scheme) {
     case PointScheme::scrabble:

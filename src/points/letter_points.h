@@ -1,9 +1,12 @@
 #pragma once
 // Letter values and the point schemes that provide them.
 
+#include "base/word_table.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +23,8 @@ enum class PointScheme { scrabble, literati, wordmojo, custom };
 [[nodiscard]] const char* PointSchemeWord(PointScheme scheme);
 // The scheme stored under a word; nothing for an unknown word (exact, case-sensitive).
 [[nodiscard]] std::optional<PointScheme> PointSchemeFromWord(std::string_view word);
+// Every scheme with its word.
+[[nodiscard]] std::span<const NamedValue<PointScheme>> PointSchemeWords();
 
 // The fixed table of a preset scheme; all zeros for custom, which has none.
 [[nodiscard]] const LetterPoints& PresetTable(PointScheme scheme);

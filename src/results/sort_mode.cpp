@@ -17,4 +17,8 @@ std::optional<SortMode> SortModeFromWord(std::string_view word) {
     return ValueOf(kSortWords, word);
 }
 
+std::span<const NamedValue<SortMode>> SortModeWords() {
+    return kSortWords;
+}
+
 } // namespace anagrove
