@@ -6,6 +6,7 @@
 #include "app/texts.h"
 #include "base/latin1.h"
 #include "cli/find_options.h"
+#include "cli/option_texts.h"
 #include "cli/result_formats.h"
 #include "cli/word_list_source.h"
 #include "dictionary/texts.h"

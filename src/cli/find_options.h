@@ -46,6 +46,4 @@ struct ParsedCommandLine {
 // Reads the arguments after the program name; a refusal is one line. Never throws.
 [[nodiscard]] Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& args);
 
-[[nodiscard]] std::string FindUsageText();
-
 } // namespace anagrove::cli

@@ -1,13 +1,12 @@
 #include "cli/option_arguments.h"
 
-#include "cli/board_and_format_options.h"
+#include "cli/option_table.h"
 
 namespace anagrove::cli {
 
 bool TakesValue(std::string_view option) {
-    return IsBoardOrFormatOption(option) || option == "--dictionary" || option == "--word-list" ||
-           option == "--min" || option == "--max" || option == "--sort" || option == "--then" ||
-           option == "--points" || option == "--custom";
+    const FindOption* row = FindOptionNamed(option);
+    return row && row->value != OptionValue::none;
 }
 
 std::vector<Argument> SplitArguments(const std::vector<std::string>& args) {

@@ -1,0 +1,184 @@
+#include "cli/option_table.h"
+
+#include "base/latin1.h"
+#include "base/letters.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace anagrove::cli {
+
+namespace {
+
+// The words of a word table, as a row's allowed values.
+template <auto table> std::vector<std::string_view> Values() {
+    return WordsOf(table());
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return parts;
+        start = comma + 1;
+    }
+}
+
+// Sets a board text, given once, in lower case: letters a-z (either case)
+// and, in a pattern, dots.
+Complaint TakeBoard(std::string& text, std::string_view name, const std::string& value,
+                    bool dots = false) {
+    const std::string option(name);
+    if (!text.empty())
+        return option + " may be given only once";
+    if (value.empty() ||
+        !std::ranges::all_of(value, [dots](char c) { return IsLetter(c) || (dots && c == '.'); }))
+        return option + " must be letters a-z" + (dots ? " and dots" : "") + ", not \"" + value +
+               "\"";
+    std::ranges::transform(value, std::back_inserter(text), LowerLetter);
+    return std::nullopt;
+}
+
+using Read = OptionsRead;
+using Name = std::string_view;
+using Value = const std::string&;
+using Action = ParsedCommandLine::Action;
+constexpr Complaint kNoComplaint = std::nullopt;
+
+// The takes of the rows: set a field of the options to a value, to the value
+// of the option's word, or to its text in Latin-1; set a board text; answer
+// instead of searching.
+template <auto field, auto value> Complaint Set(Read& r, Name, Value) {
+    r.parsed.options.*field = value;
+    return kNoComplaint;
+}
+template <auto field, auto fromWord> Complaint SetWord(Read& r, Name, Value v) {
+    r.parsed.options.*field = *fromWord(v);
+    return kNoComplaint;
+}
+template <auto field> Complaint SetText(Read& r, Name, Value v) {
+    r.parsed.options.*field = Latin1FromUtf8(v);
+    return kNoComplaint;
+}
+template <auto board, bool dots = false> Complaint SetBoard(Read& r, Name name, Value v) {
+    return TakeBoard(r.parsed.options.board.*board, name, v, dots);
+}
+template <Action action> Complaint Answer(Read& r, Name, Value) {
+    r.parsed.action = action;
+    return kNoComplaint;
+}
+
+constexpr const char* kBoardHeading =
+    "Board letters (letters a-z already on the board, taken from no tile; the rest\n"
+    "of the word is laid from LETTERS; the length limits apply to the whole word):";
+
+using enum OptionValue;
+using enum OptionUse;
+using O = FindOptions;
+using B = BoardLetters;
+
+const FindOption kOptions[] = {
+    {"--dictionary", text, Values<DictionaryWords>, any, "",
+     "which shipped word list (default standard)",
+     "Options:", SetWord<&O::dictionary, DictionaryFromWord>},
+    {"--word-list", file, nullptr, any, "FILE",
+     "search any word-list file of the same format\n(one word per line) instead;\n"
+     "--word-list - reads standard input",
+     nullptr,
+     [](Read& r, Name, Value v) {
+         r.parsed.options.wordListFile = v;
+         return kNoComplaint;
+     }},
+    {"--min", text, nullptr, search, "TEXT", "", nullptr, SetText<&O::minimumText>},
+    {"--max", text, nullptr, search, "TEXT",
+     "the length limits as typed into their boxes\n(default 2 and 8; fractions allowed)", nullptr,
+     SetText<&O::maximumText>},
+    {"--no-max", none, nullptr, search, "", "\"(no maximum limit)\": no upper length limit",
+     nullptr, Set<&O::nomax, true>},
+    {"--anagram", none, nullptr, search, "",
+     "\"Find only exact anagrams\": words exactly as\nlong as LETTERS (the limits do not apply);\n"
+     "with board letters, the part of the word\nlaid from LETTERS uses every tile",
+     nullptr, Set<&O::anagram, true>},
+    {"--sort", text, Values<SortModeWords>, search, "", "the order of the search (default alpha)",
+     nullptr, SetWord<&O::sort, SortModeFromWord>},
+    {"--points", text, Values<PointSchemeWords>, search, "", "the letter values (default scrabble)",
+     nullptr,
+     [](Read& r, Name, Value v) {
+         r.parsed.options.points = *PointSchemeFromWord(v);
+         r.pointsGiven = true;
+         return kNoComplaint;
+     }},
+    {"--custom", text, nullptr, search, "V1,...,V26",
+     "the custom values A to Z, as typed into the\ncustom point editor (implies --points custom)",
+     nullptr,
+     [](Read& r, Name, Value v) -> Complaint {
+         auto entries = SplitCommas(Latin1FromUtf8(v));
+         if (entries.size() != 26)
+             return "--custom needs 26 values, A to Z, separated by commas (" +
+                    std::to_string(entries.size()) + " given)";
+         r.parsed.options.customEntries = std::move(entries);
+         return kNoComplaint;
+     }},
+    {"--no-points", none, nullptr, search, "",
+     "items without points, as with \"Calculate\npoints when displaying words\" unchecked", nullptr,
+     Set<&O::usePoints, false>},
+    {"--then", text, Values<SortModeWords>, search, "",
+     "afterwards choose that sort option, re-sorting\nthe shown results; may be repeated", nullptr,
+     [](Read& r, Name, Value v) {
+         r.parsed.options.thenSorts.push_back(*SortModeFromWord(v));
+         return kNoComplaint;
+     }},
+    {"--starts", text, nullptr, search, "TEXT", "the word begins with TEXT", kBoardHeading,
+     SetBoard<&B::starts>},
+    {"--ends", text, nullptr, search, "TEXT", "the word ends with TEXT", nullptr,
+     SetBoard<&B::ends>},
+    {"--contains", text, nullptr, search, "TEXT",
+     "the word holds TEXT as one run of letters;\nstarts, ends and contains may not overlap",
+     nullptr, SetBoard<&B::contains>},
+    {"--pattern", text, nullptr, search, "PAT",
+     "letters and dots, as long as the word: a\nletter is a board letter in that place, a\n"
+     "dot a square filled from LETTERS (not with\n--starts, --ends or --contains)",
+     nullptr, SetBoard<&B::pattern, true>},
+    {"--format", text, Values<OutputFormatWords>, any, "",
+     "text: the list's items (default); tsv: a\nheader line and a row per word; json: an\n"
+     "array of objects. Columns: word, length,\nscore (empty or null with --no-points),\n"
+     "blanks (the letters the blanks stand for),\nscore_blanks_zero (the score with those\n"
+     "letters counted as zero). In tsv, \\, tab,\nline feed and carriage return in a word are\n"
+     "written \\\\, \\t, \\n and \\r",
+     "Output:", SetWord<&O::format, OutputFormatFromWord>},
+    {"--all-schemes", none, nullptr, search, "",
+     "with tsv or json: add the columns scrabble,\nliterati and wordmojo, and custom when\n"
+     "--custom is given",
+     nullptr, Set<&O::allSchemes, true>},
+    {"--check", none, nullptr, any, "WORD...",
+     "check each WORD against the list instead of\nsearching: whether it is in the list, and\n"
+     "its front and back hooks (letters that make\na word of the list put before or after it)",
+     nullptr, Set<&O::check, true>},
+    {"-h", none, nullptr, any, "", "", nullptr, Answer<Action::help>},
+    {"--help", none, nullptr, any, "", "show this text", nullptr, Answer<Action::help>},
+    {"--version", none, nullptr, any, "", "show the version of anagrove-find", nullptr,
+     Answer<Action::version>},
+};
+
+} // namespace
+
+std::span<const FindOption> FindOptionTable() {
+    return kOptions;
+}
+
+const FindOption* FindOptionNamed(std::string_view name) {
+    const auto row = std::ranges::find(kOptions, name, &FindOption::name);
+    return row == std::end(kOptions) ? nullptr : row;
+}
+
+std::string OneOf(const std::vector<std::string_view>& words) {
+    std::string list;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        list.append(i == 0 ? "" : i + 1 == words.size() ? " or " : ", ").append(words[i]);
+    return list;
+}
+
+} // namespace anagrove::cli

@@ -1,0 +1,142 @@
+#include "cli/option_texts.h"
+
+#include "cli/option_table.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace anagrove::cli {
+
+namespace {
+
+// Where an option's help begins in --help.
+constexpr std::size_t kHelpColumn = 35;
+
+// The words with the separator between them.
+std::string Joined(const std::vector<std::string_view>& words, std::string_view separator) {
+    std::string text;
+    for (const std::string_view& word : words)
+        text.append(&word == &words.front() ? "" : separator).append(word);
+    return text;
+}
+
+// The option's name, and what follows it on the command line.
+std::string Synopsis(const FindOption& option) {
+    if (option.words)
+        return option.name + (" " + Joined(option.words(), "|"));
+    return option.name + (*option.shown ? std::string(" ") + option.shown : "");
+}
+
+} // namespace
+
+std::string FindUsageText() {
+    std::string text = R"usage(Usage: anagrove-find [options] LETTERS
+       anagrove-find --check [--dictionary NAME | --word-list FILE] [--format F] WORD...
+
+Lists every word of a word list that can be laid with LETTERS, exactly as the
+Anagrove window lists it after "Find Words". Use * for a blank tile (quote it
+in the shell: 'retains*'). Items go to standard output, one per line; the
+status text goes to standard error.
+)usage";
+    std::string synopsis; // of the rows that share the next row's help
+    for (const FindOption& option : FindOptionTable()) {
+        if (option.heading)
+            text.append("\n").append(option.heading).append("\n");
+        synopsis.append(synopsis.empty() ? "  " : ", ").append(Synopsis(option));
+        if (!*option.help)
+            continue;
+        text += synopsis;
+        text += synopsis.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - synopsis.size(), ' ')
+                                                   : "\n" + std::string(kHelpColumn, ' ');
+        for (const char* c = option.help; *c; ++c)
+            text += *c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, *c);
+        text += '\n';
+        synopsis.clear();
+    }
+    return text + R"usage(
+Examples:
+  anagrove-find --dictionary extended 'retains*'
+  anagrove-find --word-list words.txt --min 3 --max 5 tea
+  grep -v x words.txt | anagrove-find --word-list - tea
+  anagrove-find --no-max --min 7 'stare**'
+  anagrove-find --anagram 'tea*'
+  anagrove-find --sort score --then length quiz
+  anagrove-find --points custom --custom 1,3,3,2,1,4,2,4,1,8,5,1,3,1,1,3,10,1,1,1,1,4,4,8,4,10 tea
+  anagrove-find --points literati --no-points tea
+  anagrove-find --starts re --ends s 'tain*'
+  anagrove-find --contains qu 'ite*'
+  anagrove-find --anagram --pattern 'q...k' 'uic'
+  anagrove-find --format tsv --all-schemes 'qui*'
+  anagrove-find --format json --sort score 'tea*'
+  anagrove-find --check qi za && echo all valid
+  anagrove-find --check --format json --dictionary extended qat
+  anagrove-find --version
+
+Exit status: 0 after a search, and after --check when every WORD is in the
+list; 1 when the word list cannot be read; 2 for bad input; 3 after --check
+when some WORD is not in the list.
+)usage";
+}
+
+std::string FindCompletionScript() {
+    // The options grouped by their words, then those that take a file name,
+    // those whose text is not completed, and every long option.
+    std::vector<std::pair<std::string, std::string>> wordArms; // words, options
+    std::string files, texts, options;
+    const auto add = [](std::string& list, std::string_view separator, std::string_view name) {
+        list.append(list.empty() ? "" : separator).append(name);
+    };
+    for (const FindOption& option : FindOptionTable()) {
+        const std::string_view name = option.name;
+        if (name.starts_with("--"))
+            add(options, " ", name);
+        if (option.words) {
+            const std::string words = Joined(option.words(), " ");
+            const auto arm =
+                std::ranges::find_if(wordArms, [&](auto& a) { return a.first == words; });
+            if (arm == wordArms.end())
+                wordArms.emplace_back(words, name);
+            else
+                add(arm->second, " | ", name);
+        } else if (option.value == OptionValue::file) {
+            add(files, " | ", name);
+        } else if (option.value == OptionValue::text) {
+            add(texts, " | ", name);
+        }
+    }
+    std::string arms;
+    for (const auto& [words, names] : wordArms)
+        arms += "    " + names + ") words=\"" + words + "\" ;;\n";
+    std::string script = R"bash(# bash completion for anagrove-find
+_anagrove_find() {
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=
+    [ "$COMP_CWORD" -gt 0 ] && prev=${COMP_WORDS[COMP_CWORD-1]}
+    local words
+    case $prev in
+@WORDS@    @FILES@)
+        COMPREPLY=($(compgen -f -- "$cur"))
+        [ "$cur" = - ] && COMPREPLY+=(-)
+        return ;;
+    @TEXTS@)
+        COMPREPLY=()
+        return ;;
+    *)
+        case $cur in
+        -*) words="@OPTIONS@" ;;
+        *) COMPREPLY=(); return ;;
+        esac ;;
+    esac
+    COMPREPLY=($(compgen -W "$words" -- "$cur"))
+}
+complete -F _anagrove_find -o filenames anagrove-find
+)bash";
+    for (const auto& [marker, text] : {std::pair{"@WORDS@", arms},
+                                       {"@FILES@", files},
+                                       {"@TEXTS@", texts},
+                                       {"@OPTIONS@", options}})
+        script.replace(script.find(marker), std::string_view(marker).size(), text);
+    return script;
+}
+
+} // namespace anagrove::cli
