@@ -10,7 +10,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace testing_support {
 
@@ -66,17 +65,5 @@ struct ScratchDir {
         return (path / name).string();
     }
 };
-
-// The built anagrove-find run by the shell in dir with the arguments, written
-// as on a command line, reading input (printf's notation) through a pipe.
-inline FindRun FindBuilt(const ScratchDir& dir, const std::string& args,
-                         const std::string& input = "") {
-    const std::string out = dir.File("out", ""), err = dir.File("err", "");
-    const int raw =
-        std::system(("cd " + dir.path.string() + " && printf '" + input + "' | " +
-                     ANAGROVE_BIN_DIR + "/anagrove-find " + args + " >" + out + " 2>" + err)
-                        .c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, FileBytes(out), FileBytes(err)};
-}
 
 } // namespace testing_support

@@ -1,5 +1,5 @@
-// anagrove-find's board letters, output formats, word checks and word lists
-// from standard input.
+// anagrove-find's board letters, and its JSON over lists of every byte. The
+// command lines of cases.txt hold the rest of its output to cases.golden.
 
 #include "cli/json_reader.h"
 #include "support.h"
@@ -68,44 +68,6 @@ TEST(FindBoard, PlacementsAnagramsAndLimits) {
     }
 }
 
-// Each format's exact bytes on a small list; the status stays on standard error.
-TEST(FindBoard, FormatsExactBytes) {
-    const ScratchDir dir;
-    const std::string list = dir.File("list", "tea\nquiz\n\xe9t\xe9\nzz\n");
-    std::string custom = "--custom 1";
-    for (int letter = 1; letter < 26; ++letter)
-        custom += ",2";
-    struct Row {
-        std::string options;
-        std::string bytes; // standard output
-    };
-    const Row rows[] = {
-        {"--min 1 --format text ta*", "tea (3)\n\xc3\xa9t\xc3\xa9 (1)\n"},
-        {"--min 1 --format tsv --sort score ta*", "word\tlength\tscore\tblanks\tscore_blanks_zero\n"
-                                                  "tea\t3\t3\te\t2\n"
-                                                  "\xc3\xa9t\xc3\xa9\t3\t1\t\t1\n"},
-        {"--min 4 --format tsv --no-points qui*", "word\tlength\tscore\tblanks\tscore_blanks_zero\n"
-                                                  "quiz\t4\t\tz\t\n"},
-        {"--min 4 --format json --all-schemes qui*",
-         "[\n{\"word\":\"quiz\",\"length\":4,\"score\":22,\"blanks\":\"z\","
-         "\"score_blanks_zero\":12,\"scrabble\":22,\"literati\":12,\"wordmojo\":120}\n]\n"},
-        {"--min 4 --format json --no-points --then length qui*",
-         "[\n{\"word\":\"quiz\",\"length\":4,\"score\":null,\"blanks\":\"z\","
-         "\"score_blanks_zero\":null}\n]\n"},
-        {"--min 1 --format tsv --all-schemes --sort length --pattern .z z " + custom,
-         "word\tlength\tscore\tblanks\tscore_blanks_zero\tscrabble\tliterati\twordmojo\tcustom\n"
-         "zz\t2\t4\t\t4\t20\t10\t100\t4\n"},
-        {"--format json qqq", "[]\n"},
-        {"--format tsv qqq", ""},
-    };
-    for (const Row& row : rows) {
-        const FindRun run = Find(ListArgs(list, row.options));
-        EXPECT_EQ(run.status, 0) << row.options;
-        EXPECT_EQ(run.out, row.bytes) << row.options;
-        EXPECT_TRUE(run.err.ends_with(" total words.\n")) << row.options << run.err;
-    }
-}
-
 // Lists of every byte the word lists can hold parse back as JSON, each word
 // exactly as the text output shows it.
 TEST(FindBoard, JsonParsesBackOverHostileLists) {
@@ -135,60 +97,6 @@ TEST(FindBoard, JsonParsesBackOverHostileLists) {
         EXPECT_GT(parsed->items.size(), 250u);
         EXPECT_EQ(words, items) << order;
     }
-}
-
-// --check: the line per word, the JSON object per word and the exit status.
-TEST(FindBoard, CheckStatusesAndHooks) {
-    const ScratchDir dir;
-    const std::string list = dir.File("list", "at\nAte\nbat\nmat\nats\nate\nrate\n\xe9t\xe9\n");
-    struct Row {
-        const char* name;
-        std::vector<std::string> words;
-        int status;
-        std::string out;
-    };
-    const Row rows[] = {
-        {"in_the_list_with_hooks", {"at"}, 0, "at: in the list; front hooks: bm; back hooks: es\n"},
-        {"any_case", {"aTE"}, 0, "aTE: in the list; front hooks: r; back hooks: (none)\n"},
-        {"not_in_the_list_but_hooked",
-         {"te"},
-         3,
-         "te: not in the list; front hooks: a; back hooks: (none)\n"},
-        {"one_missing_of_two",
-         {"bat", "zzz"},
-         3,
-         "bat: in the list; front hooks: (none); back hooks: (none)\n"
-         "zzz: not in the list; front hooks: (none); back hooks: (none)\n"},
-        {"latin1_word",
-         {"\xc3\xa9t\xc3\xa9"},
-         0,
-         "\xc3\xa9t\xc3\xa9: in the list; front hooks: (none); back hooks: (none)\n"},
-        {"json",
-         {"--format", "json", "at", "a\"t"},
-         3,
-         "[\n{\"word\":\"at\",\"in_list\":true,\"front_hooks\":\"bm\",\"back_hooks\":\"es\"},\n"
-         "{\"word\":\"a\\\"t\",\"in_list\":false,\"front_hooks\":\"\",\"back_hooks\":\"\"}\n]\n"},
-        {"tsv",
-         {"--format", "tsv", "ate"},
-         0,
-         "word\tin_list\tfront_hooks\tback_hooks\nate\ttrue\tr\t\n"},
-    };
-    for (const Row& row : rows) {
-        std::vector<std::string> args = {"--word-list", list, "--check"};
-        args.insert(args.end(), row.words.begin(), row.words.end());
-        EXPECT_EQ(Find(args), (FindRun{row.status, row.out, ""})) << row.name;
-    }
-}
-
-// A list named "-" is read from standard input, in-process and by the built
-// program, under the same rules as a file.
-TEST(FindBoard, StandardInput) {
-    EXPECT_EQ(Find({"--word-list", "-", "--min", "1", "tea"}, "tea\r\neat\nteat\n"),
-              (FindRun{0, "eat (3)\ntea (3)\n", Status(2, 3)}));
-    EXPECT_EQ(Find({"--word-list", "-", "--check", "tea"}).status, 3);
-    const ScratchDir dir;
-    EXPECT_EQ(FindBuilt(dir, "--word-list - --check teat --format tsv", "tea\\nteat\\n"),
-              (FindRun{0, "word\tin_list\tfront_hooks\tback_hooks\nteat\ttrue\t\t\n", ""}));
 }
 
 } // namespace
