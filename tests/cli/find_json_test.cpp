@@ -13,7 +13,7 @@ using namespace std::literals;
 
 // Lists of every byte the word lists can hold parse back as JSON, each word
 // exactly as the text output shows it.
-TEST(FindBoard, JsonParsesBackOverHostileLists) {
+TEST(FindJson, JsonParsesBackOverHostileLists) {
     const ScratchDir dir;
     std::string hostile = "\"quoted\"\nback\\slash\n\x7f\ndel\xff\n\"\\\"\\\n";
     for (int byte = 1; byte < 256; ++byte)
