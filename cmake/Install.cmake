@@ -77,8 +77,10 @@ if(PKG_CONFIG_FOUND)
   endif()
 endif()
 # The script is written from anagrove-find's option table.
-set(completion ${ANAGROVE_DIST_DIR}/anagrove-find.bash)
-add_custom_command(OUTPUT ${completion} COMMAND anagrove-find-completion ${completion}
-                   DEPENDS anagrove-find-completion VERBATIM)
-add_custom_target(anagrove_find_completion ALL DEPENDS ${completion})
-install(FILES ${completion} DESTINATION ${ANAGROVE_COMPLETIONS_DIR} RENAME anagrove-find)
+if(TARGET anagrove-find-completion)
+  set(completion ${ANAGROVE_DIST_DIR}/anagrove-find.bash)
+  add_custom_command(OUTPUT ${completion} COMMAND anagrove-find-completion ${completion}
+                     DEPENDS anagrove-find-completion VERBATIM)
+  add_custom_target(anagrove_find_completion ALL DEPENDS ${completion})
+  install(FILES ${completion} DESTINATION ${ANAGROVE_COMPLETIONS_DIR} RENAME anagrove-find)
+endif()
