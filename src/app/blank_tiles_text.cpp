@@ -1,7 +1,5 @@
 #include "app/blank_tiles_text.h"
 
-#include "search/blank_letters.h"
-
 #include <algorithm>
 
 namespace anagrove {
@@ -22,10 +20,16 @@ std::string LetterList(const std::string& letters) {
 
 } // namespace
 
+BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack) {
+    const std::string_view word = row.word;
+    return BlankUseOf(word, RackPart(word, rack.board).value_or(std::string(word)),
+                      CountTypedLetters(rack.letters), rack.points);
+}
+
 std::string BlankTilesText(const FoundRow& row, const SearchRack& rack, bool showScore) {
     if (std::count(rack.letters.begin(), rack.letters.end(), '*') == 0)
         return "No blank tiles in the rack";
-    const BlankUse use = BlankUseOf(row.word, CountTypedLetters(rack.letters), rack.points);
+    const BlankUse use = RowBlankUse(row, rack);
     if (use.letters.empty())
         return "No blank tiles used";
     std::string text = use.letters.size() == 1 ? "Blank tile: " : "Blank tiles: ";

@@ -4,6 +4,8 @@
 
 #include "points/letter_points.h"
 #include "results/found_words.h"
+#include "search/blank_letters.h"
+#include "search/board_letters.h"
 
 #include <string>
 
@@ -14,7 +16,11 @@ namespace anagrove {
 struct SearchRack {
     std::string letters; // the letters box as it was, blanks as '*'
     LetterPoints points{};
+    BoardLetters board{}; // the letters already on the board, which take no tile
 };
+
+// The letters the blanks stand for in a row's word, and its score with them at zero.
+[[nodiscard]] BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack);
 
 // "Blank tiles: e, s · 7 points with blanks at zero" (Latin-1); without the
 // score part when showScore is false. A rack without blanks, or a word that

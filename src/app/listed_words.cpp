@@ -1,7 +1,6 @@
 #include "app/listed_words.h"
 
 #include "app/texts.h"
-#include "search/blank_letters.h"
 
 #include <string_view>
 
@@ -46,9 +45,8 @@ std::string ListedItemsText(const FoundWords& found, const ResultListing& listin
 std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
                           const SearchRack& rack) {
     std::string text = kCsvHeaderLine;
-    const LetterCounts typed = CountTypedLetters(rack.letters);
     ForEachListed(found, listing, [&](const FoundRow& row) {
-        const BlankUse use = BlankUseOf(row.word, typed, rack.points);
+        const BlankUse use = RowBlankUse(row, rack);
         text += CsvField(row.word) + ',' + std::to_string(row.length) + ',' +
                 std::to_string(row.score) + ',' + use.letters + ',' +
                 std::to_string(use.scoreBlanksZero) + "\r\n";

@@ -1,10 +1,12 @@
 #include "base/number_text.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace anagrove {
 
@@ -83,6 +85,31 @@ bool TooSmallForDouble(std::string_view text) {
     return place + exponent <= 0;
 }
 
+// Reads text that IsDecimalSyntax accepted, without a leading '+', as
+// from_chars reads it: the nearest double, or result_out_of_range (and value
+// untouched) when the number is too large or too small for a double.
+std::errc ReadDouble(std::string_view text, double& value) {
+#if defined(__cpp_lib_to_chars)
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return end == text.data() + text.size() ? ec : std::errc::invalid_argument;
+#else
+    // A standard library without floating-point from_chars (the WebAssembly
+    // build's): strtod rounds the same way, and there the only locale is "C",
+    // so the decimal point is '.'. It also reports subnormal results as out of
+    // range, which from_chars reads.
+    const std::string terminated(text);
+    char* end = nullptr;
+    errno = 0;
+    const double read = std::strtod(terminated.c_str(), &end);
+    if (end != terminated.c_str() + terminated.size())
+        return std::errc::invalid_argument;
+    if (errno == ERANGE && (read == 0 || std::isinf(read)))
+        return std::errc::result_out_of_range;
+    value = read;
+    return std::errc();
+#endif
+}
+
 } // namespace
 
 std::string ScoreText(std::int64_t n) {
@@ -103,10 +130,10 @@ std::optional<double> ParseDecimal(std::string_view text) {
     if (text.front() == '+')
         text.remove_prefix(1);
     double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const std::errc ec = ReadDouble(text, value);
     if (ec == std::errc::result_out_of_range && TooSmallForDouble(text))
         return text.front() == '-' ? -0.0 : 0.0;
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    if (ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <mutex>
 #include <numeric>
 
 namespace anagrove {
@@ -95,7 +96,7 @@ WordList TakeWordList(std::string&& fileText) {
 }
 
 void WordList::BuildIndex() const {
-    const std::lock_guard<std::mutex> lock(lazy_->building);
+    const std::lock_guard<BuildLock> lock(lazy_->building);
     if (lazy_->indexed.load(std::memory_order_relaxed))
         return;
     lazy_->index = BuildWordIndex(text_, lineEnds_);
@@ -103,7 +104,7 @@ void WordList::BuildIndex() const {
 }
 
 void WordList::RankWords() const {
-    const std::lock_guard<std::mutex> lock(lazy_->building);
+    const std::lock_guard<BuildLock> lock(lazy_->building);
     if (lazy_->ranked.load(std::memory_order_relaxed))
         return;
     lazy_->ranks = ByteOrderRanks(*this);

@@ -3,6 +3,7 @@
 
 #include "base/bit_set.h"
 #include "base/word_table.h"
+#include "dictionary/build_lock.h"
 #include "dictionary/line_cutter.h"
 #include "dictionary/word_index.h"
 
@@ -10,7 +11,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -119,7 +119,7 @@ class WordList {
     // The parts worked out on first use, each under the lock and then
     // published through its flag.
     struct Lazy {
-        std::mutex building;
+        BuildLock building;
         std::atomic<bool> indexed{false};
         WordIndex index;
         std::atomic<bool> ranked{false};

@@ -5,30 +5,46 @@
 
 namespace anagrove {
 
-Expected<CustomValues, CustomValueError>
-ConvertCustomValues(const std::array<std::string, 26>& entries) {
-    CustomValues values;
+namespace {
+
+Failure<CustomValueError> Refuse(int letter) {
+    return Failure{CustomValueError{letter, CustomValueRangeText(static_cast<char>('A' + letter))}};
+}
+
+} // namespace
+
+Expected<LetterPoints, CustomValueError>
+ActiveCustomValues(const std::array<std::string, 26>& entries) {
+    LetterPoints points{};
     for (int i = 0; i < 26; ++i) {
         auto whole = ParseWholeNumber(entries[static_cast<std::size_t>(i)]);
+        if (!whole)
+            return Refuse(i);
+        points[static_cast<std::size_t>(i)] = *whole;
+    }
+    return points;
+}
+
+Expected<CustomValues, CustomValueError>
+ConvertCustomValues(const std::array<std::string, 26>& entries) {
+    auto active = ActiveCustomValues(entries);
+    if (!active)
+        return Failure{active.error()};
+    CustomValues values{{}, *active};
+    for (int i = 0; i < 26; ++i) {
         auto text = CanonicalNumberText(entries[static_cast<std::size_t>(i)]);
-        if (!whole || !text) {
-            return Failure{CustomValueError{i, CustomValueRangeText(static_cast<char>('A' + i))}};
-        }
+        if (!text)
+            return Refuse(i);
         values.stored[static_cast<std::size_t>(i)] = *text;
-        values.active[static_cast<std::size_t>(i)] = *whole;
     }
     return values;
 }
 
 std::optional<LetterPoints> LetterPointsFromCustom(const CustomPoints& stored) {
-    LetterPoints points{};
-    for (std::size_t i = 0; i < 26; ++i) {
-        auto whole = ParseWholeNumber(stored[i]);
-        if (!whole)
-            return std::nullopt;
-        points[i] = *whole;
-    }
-    return points;
+    auto active = ActiveCustomValues(stored);
+    if (!active)
+        return std::nullopt;
+    return *active;
 }
 
 } // namespace anagrove

@@ -19,6 +19,12 @@ struct CustomValueError {
     std::string message; // names the letter
 };
 
+// The whole-number values of the entries A to Z, as scoring uses them, or the
+// refusal of the first entry that is not a number, or whose whole number lies
+// outside the signed 32-bit range.
+[[nodiscard]] Expected<LetterPoints, CustomValueError>
+ActiveCustomValues(const std::array<std::string, 26>& entries);
+
 // Converts the entries A to Z. The first entry that is not a number, or whose
 // whole number lies outside the signed 32-bit range, is refused.
 [[nodiscard]] Expected<CustomValues, CustomValueError>

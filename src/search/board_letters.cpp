@@ -4,6 +4,7 @@
 #include "base/letters.h"
 #include "search/char_count.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace anagrove {
@@ -78,22 +79,34 @@ bool Placeable(std::string_view word, const BoardLetters& board) {
 
 } // namespace
 
-std::optional<std::string> RackPart(std::string_view word, const BoardLetters& board) {
+std::optional<std::vector<bool>> RackSquares(std::string_view word, const BoardLetters& board) {
+    std::vector<bool> rack(word.size(), false);
     if (!board.pattern.empty()) {
         if (!PatternFits(word, board.pattern))
             return std::nullopt;
-        std::string part;
         for (std::size_t k = 0; k < word.size(); ++k)
-            if (board.pattern[k] == '.')
-                part += word[k];
-        return part;
+            rack[k] = board.pattern[k] == '.';
+        return rack;
     }
     const std::optional<Placement> p = Place(word, board);
     if (!p)
         return std::nullopt;
-    std::string part(word.substr(p->front, p->at - p->front));
     const std::size_t after = std::min(p->back, p->at + board.contains.size());
-    part += word.substr(after, p->back - after);
+    std::fill(rack.begin() + static_cast<std::ptrdiff_t>(p->front),
+              rack.begin() + static_cast<std::ptrdiff_t>(p->at), true);
+    std::fill(rack.begin() + static_cast<std::ptrdiff_t>(after),
+              rack.begin() + static_cast<std::ptrdiff_t>(p->back), true);
+    return rack;
+}
+
+std::optional<std::string> RackPart(std::string_view word, const BoardLetters& board) {
+    const std::optional<std::vector<bool>> squares = RackSquares(word, board);
+    if (!squares)
+        return std::nullopt;
+    std::string part;
+    for (std::size_t k = 0; k < word.size(); ++k)
+        if ((*squares)[k])
+            part += word[k];
     return part;
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace anagrove {
 
@@ -26,10 +27,14 @@ struct BoardLetters {
     }
 };
 
-// The characters of the word that come from the rack once the board letters
-// are placed, or nothing when they cannot be placed without overlapping.
-// Letters compare without regard to case. Every placement covers the same
-// letters and so needs the same blanks; of several, the leftmost is taken.
+// The squares of the word that are laid from the rack once the board letters
+// are placed (true) and those the board letters take (false), or nothing when
+// they cannot be placed without overlapping. Letters compare without regard to
+// case. Every placement covers the same letters and so needs the same blanks;
+// of several, the leftmost is taken.
+[[nodiscard]] std::optional<std::vector<bool>> RackSquares(std::string_view word,
+                                                           const BoardLetters& board);
+// The characters of the word on its rack squares, in order.
 [[nodiscard]] std::optional<std::string> RackPart(std::string_view word, const BoardLetters& board);
 
 // The number of tiles of the typed rack: its letters and its blanks.

@@ -1,0 +1,252 @@
+#include "web/web_session.h"
+
+#include "app/listed_words.h"
+#include "app/texts.h"
+#include "base/latin1.h"
+#include "base/letters.h"
+#include "base/number_text.h"
+#include "dictionary/texts.h"
+#include "lookup/lookup_address.h"
+#include "points/custom_points.h"
+#include "search/letter_score.h"
+
+#include <algorithm>
+
+namespace anagrove::web {
+
+namespace {
+
+// The page's own refusals, beside those it shares with the window.
+constexpr const char* kLettersOnlyMessage =
+    "Please enter letters a-z, and * for blank tiles, in the box \"Letters\".";
+constexpr const char* kPatternAloneMessage =
+    "Please leave \"Starts with:\", \"Ends with:\" and \"Contains:\" empty with a \"Pattern:\".";
+
+constexpr std::array<const char*, 4> kBoardBoxes = {
+    "Starts with:", "Ends with:", "Contains:", "Pattern:"};
+
+// The board letters of a box in lower case, or nothing when the box holds
+// anything but letters a-z (either case) and, in the pattern, dots.
+std::optional<std::string> BoardText(const std::string& text, bool dots) {
+    std::string lower;
+    for (char c : text) {
+        if (!IsLetter(c) && !(dots && c == '.'))
+            return std::nullopt;
+        lower += LowerLetter(c);
+    }
+    return lower;
+}
+
+int FieldNumber(TextField field) {
+    return static_cast<int>(field);
+}
+
+} // namespace
+
+Session::Session() {
+    texts_[FieldNumber(TextField::minimum)] = request_.minimumText = "2";
+    texts_[FieldNumber(TextField::maximum)] = request_.maximumText = "8";
+    outcome_.found.source = lists_[0] = std::make_shared<const WordList>();
+    lists_[1] = lists_[0];
+}
+
+char* Session::Input(std::size_t size) {
+    input_.assign(size, '\0');
+    return input_.data();
+}
+
+std::int32_t Session::LoadList(DictionaryKind kind) {
+    auto& list = lists_[kind == DictionaryKind::standard ? 0 : 1];
+    list = std::make_shared<const WordList>(TakeWordList(std::move(input_)));
+    input_.clear();
+    return list->WordCount();
+}
+
+void Session::SetText(int field) {
+    if (field >= 0 && field < kTextFieldCount)
+        texts_[static_cast<std::size_t>(field)] = Latin1FromUtf8(input_);
+}
+
+void Session::Choose(Choice choice, int value) {
+    switch (choice) {
+    case Choice::nomax:
+        request_.nomax = value != 0;
+        break;
+    case Choice::anagram:
+        request_.anagram = value != 0;
+        break;
+    case Choice::use_points:
+        request_.usePoints = value != 0;
+        break;
+    case Choice::list:
+        list_ = value == 1 ? DictionaryKind::extended : DictionaryKind::standard;
+        break;
+    case Choice::scheme:
+        scheme_ =
+            value >= 0 && value <= 3 ? static_cast<PointScheme>(value) : PointScheme::scrabble;
+        break;
+    case Choice::order:
+        request_.mode = value == 2   ? SortMode::score
+                        : value == 3 ? SortMode::length
+                                     : SortMode::alpha;
+        break;
+    }
+}
+
+std::optional<std::string> Session::RefusedBoard(int& field, BoardLetters& board) const {
+    std::string* texts[] = {&board.starts, &board.ends, &board.contains, &board.pattern};
+    for (std::size_t k = 0; k < 4; ++k) {
+        field = FieldNumber(TextField::starts) + static_cast<int>(k);
+        const bool pattern = k == 3;
+        const auto text = BoardText(texts_[static_cast<std::size_t>(field)], pattern);
+        if (!text)
+            return std::string("Please enter letters a-z") + (pattern ? " and dots" : "") +
+                   " in the box \"" + kBoardBoxes[k] + "\".";
+        *texts[k] = *text;
+    }
+    if (!board.pattern.empty() &&
+        (!board.starts.empty() || !board.ends.empty() || !board.contains.empty())) {
+        field = FieldNumber(TextField::pattern);
+        return kPatternAloneMessage;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> Session::Search() {
+    SearchRequest request = request_;
+    request.letters = texts_[FieldNumber(TextField::letters)];
+    request.minimumText = texts_[FieldNumber(TextField::minimum)];
+    request.maximumText = texts_[FieldNumber(TextField::maximum)];
+
+    const auto refuse = [this](TextField field, std::string message) {
+        message_ = std::move(message);
+        return FieldNumber(field);
+    };
+    if (request.letters.empty())
+        return refuse(TextField::letters, kNoLettersMessage);
+    if (!std::ranges::all_of(request.letters, [](char c) { return IsLetter(c) || c == '*'; }))
+        return refuse(TextField::letters, kLettersOnlyMessage);
+    const auto limits = ReadSearchLimits(request);
+    if (!limits)
+        return refuse(request.anagram || ParseDecimal(request.minimumText) ? TextField::maximum
+                                                                           : TextField::minimum,
+                      limits.error());
+    LetterPoints points = PresetTable(scheme_);
+    std::optional<LetterPoints> custom;
+    if (scheme_ == PointScheme::custom) {
+        std::array<std::string, 26> entries;
+        std::copy_n(texts_.begin() + FieldNumber(TextField::custom_a), 26, entries.begin());
+        const auto active = ActiveCustomValues(entries);
+        if (!active)
+            return refuse(
+                static_cast<TextField>(FieldNumber(TextField::custom_a) + active.error().letter),
+                active.error().message);
+        points = *active;
+        custom = points;
+    }
+    int boardField = 0;
+    BoardLetters board;
+    if (auto refusal = RefusedBoard(boardField, board)) {
+        message_ = std::move(*refusal);
+        return boardField;
+    }
+
+    const auto& list = lists_[list_ == DictionaryKind::standard ? 0 : 1];
+    rack_ = {request.letters, points, board};
+    custom_ = custom;
+    outcome_ = board.Any() ? ListFound(request,
+                                       FindWithBoard(request.letters, *limits, board, list, points))
+                           : RunSearch(request, *limits, list, points);
+    listing_ = outcome_.listing;
+    message_.clear();
+    return std::nullopt;
+}
+
+void Session::Resort(SortMode mode) {
+    listing_ = anagrove::Resort(outcome_.found, mode);
+}
+
+const FoundRow& Session::Row(std::int32_t row) const {
+    static const FoundRow kNoRow;
+    if (row < 0 || row >= listing_.rowCount)
+        return kNoRow;
+    return outcome_.found.rows[static_cast<std::size_t>(listing_.firstRow + row)];
+}
+
+std::string Session::Text(TextKind kind, std::int32_t row) const {
+    const FoundRow& found = Row(row);
+    std::string text;
+    switch (kind) {
+    case TextKind::item:
+        text = ItemText(found, listing_.form);
+        break;
+    case TextKind::caption:
+        text = outcome_.caption;
+        break;
+    case TextKind::status:
+        text = outcome_.status;
+        break;
+    case TextKind::message:
+        text = message_;
+        break;
+    case TextKind::blank_letters:
+        text = RowBlankUse(found, rack_).letters;
+        break;
+    case TextKind::blank_squares: {
+        const auto squares = RackSquares(found.word, rack_.board)
+                                 .value_or(std::vector<bool>(found.word.size(), true));
+        std::string left = RowBlankUse(found, rack_).letters; // given from the end of the word
+        text.assign(found.word.size(), ' ');
+        for (std::size_t k = found.word.size(); k-- > 0;) {
+            const auto at = left.find(LowerLetter(found.word[k]));
+            if (!squares[k])
+                text[k] = '.';
+            else if (at != std::string::npos) {
+                text[k] = '*';
+                left.erase(at, 1);
+            }
+        }
+        break;
+    }
+    case TextKind::blank_note:
+        text = BlankTilesText(found, rack_, request_.usePoints);
+        break;
+    case TextKind::dictionary_link:
+        text = LookupAddress(kDictionaryAddress, ItemText(found, listing_.form)).value_or("");
+        break;
+    case TextKind::thesaurus_link:
+        text = LookupAddress(kThesaurusAddress, ItemText(found, listing_.form)).value_or("");
+        break;
+    case TextKind::listed_items:
+        text = ListedItemsText(outcome_.found, listing_);
+        break;
+    case TextKind::listed_csv:
+        text = ListedCsvText(outcome_.found, listing_, rack_);
+        break;
+    case TextKind::ready_status:
+        text = kReadyStatusText;
+        break;
+    case TextKind::loading_standard_status:
+        text = LoadingStatusText(DictionaryKind::standard);
+        break;
+    case TextKind::loading_extended_status:
+        text = LoadingStatusText(DictionaryKind::extended);
+        break;
+    case TextKind::searching_status:
+        text = kSearchingStatusText;
+        break;
+    }
+    return Utf8FromLatin1(text);
+}
+
+double Session::SchemeScore(std::int32_t row, PointScheme scheme) const {
+    if (scheme == PointScheme::custom)
+        return custom_ ? static_cast<double>(WordScore(Row(row).word, *custom_)) : 0;
+    return static_cast<double>(WordScore(Row(row).word, PresetTable(scheme)));
+}
+
+double Session::BlankZeroScore(std::int32_t row) const {
+    return static_cast<double>(RowBlankUse(Row(row), rack_).scoreBlanksZero);
+}
+
+} // namespace anagrove::web
