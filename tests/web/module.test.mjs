@@ -1,0 +1,186 @@
+// The page's WebAssembly module against the native anagrove-find: random
+// requests (racks with blanks, limits, anagrams, both lists, every order and
+// re-sort, board letters, custom values, refusals) must list the same items in
+// the same order, with the same status or refusal, and the same blank letters
+// and scores as anagrove-find's tab-separated output.
+//   ANAGROVE_FIND   the native anagrove-find (built beside the word lists)
+//   ANAGROVE_WASM   the module
+//   ANAGROVE_SEED   the random seed (printed on failure), REQUESTS their number
+
+import assert from "node:assert/strict";
+import { execFile } from "node:child_process";
+import { readFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import test from "node:test";
+import { promisify } from "node:util";
+
+import { Choice, Engine, Field, List, Order, Scheme, Text } from "../../web/anagrove.js";
+
+const run = promisify(execFile);
+const find = process.env.ANAGROVE_FIND;
+const seed = Number(process.env.ANAGROVE_SEED ?? Date.now() % 1e9);
+const requests = Number(process.env.REQUESTS ?? 320);
+const listFile = (list) => join(dirname(find), `${list}.txt`);
+
+// A small generator, so that a seed repeats a failing run.
+function randomSource(state) {
+  return () => {
+    state = (state + 0x6d2b79f5) | 0;
+    let t = Math.imul(state ^ (state >>> 15), 1 | state);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// A request drawn from the words of the lists, so that most find something.
+function randomRequest(rand, words) {
+  const pick = (items) => items[Math.floor(rand() * items.length)];
+  const word = pick(words[rand() < 0.5 ? "standard" : "extended"]);
+  const shuffled = [...word].sort(() => rand() - 0.5);
+  const r = {
+    list: rand() < 0.5 ? "standard" : "extended",
+    minimum: pick(["2", "3", "1", "4", " 5 ", "2.5", "0", "7", "1e1", "-3"]),
+    maximum: pick(["8", "5", "6", "3", "10", "4.5", "15", "1e3"]),
+    nomax: rand() < 0.25,
+    anagram: rand() < 0.2,
+    usePoints: rand() < 0.85,
+    scheme: pick(["scrabble", "literati", "wordmojo", "custom"]),
+    custom: Array.from({ length: 26 }, () => pick(["1", "2", "3", "0", "-1", "10", "2.5", " 4", "1e1", "7.5"])),
+    board: {},
+  };
+  const orders = r.usePoints ? ["alpha", "score", "length"] : ["alpha", "length"];
+  r.order = pick(orders);
+  r.then = Array.from({ length: Math.floor(rand() * 3) }, () => pick(orders));
+  // The rack: some of the word's letters, a few blanks and a few other letters.
+  let rack = shuffled.slice(0, 1 + Math.floor(rand() * shuffled.length));
+  for (let n = Math.floor(rand() * 3); n-- > 0; ) rack.push(rand() < 0.6 ? "*" : pick([..."etaoinsrdlu"]));
+  const kind = rand();
+  if (kind < 0.15) {
+    r.board.pattern = [...word].map((c) => (rand() < 0.5 ? c : ".")).join("");
+    rack = [...word].filter((c, k) => r.board.pattern[k] === ".");
+    if (rand() < 0.5) rack.push("*");
+  } else if (kind < 0.4) {
+    const cut = 1 + Math.floor(rand() * Math.min(3, word.length - 1));
+    if (rand() < 0.5) r.board.starts = word.slice(0, cut);
+    if (rand() < 0.5) r.board.ends = word.slice(-cut);
+    if (rand() < 0.4 || (!r.board.starts && !r.board.ends)) r.board.contains = word.slice(1, 1 + cut);
+  }
+  r.letters = rack.map((c) => (rand() < 0.1 ? c.toUpperCase() : c)).join("");
+  // Now and then one refusal: a limit or a custom value that is not a number.
+  const fault = rand();
+  if (fault < 0.03) r.minimum = pick(["x", "", "2,5"]);
+  else if (fault < 0.06) r.maximum = pick(["eight", " ", "--1"]);
+  else if (fault < 0.09 && r.scheme === "custom") r.custom[Math.floor(rand() * 26)] = pick(["a", "", "3e12"]);
+  return r;
+}
+
+// The requests that random ones seldom make: many blanks, no maximum, long lists.
+const fixedRequests = [
+  { letters: "**********", nomax: true, list: "extended", order: "length", then: ["score"] },
+  { letters: "retains*", list: "extended", order: "score", then: [] },
+  { letters: "garden*", order: "alpha", then: ["length", "alpha"], usePoints: false },
+  { letters: "qu**", scheme: "custom", custom: Array(26).fill("-2147483648"), order: "score", then: [] },
+  { letters: "tain*", board: { starts: "re", ends: "s" }, order: "score", then: [] },
+  { letters: "uic", board: { pattern: "q...k" }, anagram: true, order: "alpha", then: [] },
+].map((r) => ({
+  list: "standard", minimum: "2", maximum: "8", nomax: false, anagram: false, usePoints: true,
+  scheme: "scrabble", custom: Array(26).fill("1"), board: {}, ...r,
+}));
+
+function findArguments(r, format) {
+  const args = ["--dictionary", r.list, "--sort", r.order, "--min", r.minimum, "--max", r.maximum];
+  if (r.nomax) args.push("--no-max");
+  if (r.anagram) args.push("--anagram");
+  if (!r.usePoints) args.push("--no-points");
+  if (r.scheme === "custom") args.push("--custom", r.custom.join(","));
+  else args.push("--points", r.scheme);
+  for (const order of r.then) args.push("--then", order);
+  for (const [name, text] of Object.entries(r.board)) args.push(`--${name}`, text);
+  if (format) args.push("--format", "tsv", "--all-schemes");
+  return [...args, "--", r.letters];
+}
+
+async function runFind(args) {
+  try {
+    const { stdout, stderr } = await run(find, args, { maxBuffer: 1 << 28 });
+    return { status: 0, stdout, stderr };
+  } catch (failure) {
+    return { status: failure.code, stdout: failure.stdout, stderr: failure.stderr };
+  }
+}
+
+function searchInModule(engine, r) {
+  engine.choose(Choice.list, List[r.list]);
+  engine.choose(Choice.order, Order[r.order]);
+  engine.choose(Choice.nomax, r.nomax);
+  engine.choose(Choice.anagram, r.anagram);
+  engine.choose(Choice.usePoints, r.usePoints);
+  engine.choose(Choice.scheme, Scheme[r.scheme]);
+  engine.setText(Field.letters, r.letters);
+  engine.setText(Field.minimum, r.minimum);
+  engine.setText(Field.maximum, r.maximum);
+  r.custom.forEach((value, k) => engine.setText(Field.customA + k, value));
+  for (const name of ["starts", "ends", "contains", "pattern"]) engine.setText(Field[name], r.board[name] ?? "");
+  const refused = engine.search();
+  if (refused >= 0) return { refused: engine.text(Text.message) };
+  for (const order of r.then) engine.resort(Order[order]);
+  const items = Array.from({ length: engine.count() }, (_, row) => engine.text(Text.item, row));
+  return { items, status: engine.text(Text.status) };
+}
+
+// anagrove-find's tsv row of each listed word beside the module's figures.
+function moduleRows(engine, r) {
+  return Array.from({ length: engine.count() }, (_, row) => {
+    const points = (n) => (r.usePoints ? String(n) : "");
+    const columns = [engine.text(Text.item, row).split(" ")[0], "", "", engine.text(Text.blankLetters, row),
+      points(engine.blankZeroScore(row))];
+    for (const scheme of [Scheme.scrabble, Scheme.literati, Scheme.wordmojo]) columns.push(String(engine.schemeScore(row, scheme)));
+    if (r.scheme === "custom") columns.push(String(engine.schemeScore(row, Scheme.custom)));
+    return columns;
+  });
+}
+
+test("the module lists what anagrove-find lists, for random requests", { timeout: 600_000 }, async (t) => {
+  assert.ok(find, "ANAGROVE_FIND names the native anagrove-find");
+  const engine = await Engine.create(readFileSync(process.env.ANAGROVE_WASM));
+  const words = {};
+  for (const list of ["standard", "extended"]) {
+    const bytes = readFileSync(listFile(list));
+    engine.loadList(List[list], bytes);
+    words[list] = bytes.toString("latin1").split(/\r?\n/).filter((w) => w.length >= 2);
+  }
+  const rand = randomSource(seed);
+  const all = [...fixedRequests, ...Array.from({ length: requests }, () => randomRequest(rand, words))];
+  let refusals = 0;
+  let withBoard = 0;
+  // Two anagrove-find processes at a time; the module answers in between.
+  for (let k = 0; k < all.length; k += 2) {
+    const pair = all.slice(k, k + 2);
+    const native = await Promise.all(pair.map((r, j) => runFind(findArguments(r, (k + j) % 4 === 3))));
+    pair.forEach((r, j) => {
+      const where = `seed ${seed}, request ${k + j}: anagrove-find ${findArguments(r, false).join(" ")}`;
+      const mine = searchInModule(engine, r);
+      const theirs = native[j];
+      if (mine.refused !== undefined) {
+        refusals++;
+        assert.equal(theirs.status, 2, where);
+        assert.equal(theirs.stderr, `anagrove-find: ${mine.refused}\n`, where);
+        return;
+      }
+      assert.equal(theirs.status, 0, `${where}\n${theirs.stderr}`);
+      withBoard += Object.keys(r.board).length > 0;
+      if ((k + j) % 4 !== 3) {
+        const lines = theirs.stdout === "" ? [] : theirs.stdout.slice(0, -1).split("\n");
+        assert.equal(mine.items.length, lines.length, where);
+        mine.items.forEach((item, row) => item === lines[row] || assert.equal(item, lines[row], `${where}, row ${row}`));
+        assert.equal(mine.status, theirs.stderr.trimEnd(), where);
+      } else {
+        const rows = theirs.stdout.trimEnd().split("\n").slice(1).filter(Boolean).map((line) => line.split("\t"));
+        const expected = rows.map((c) => [c[0], "", "", ...c.slice(3)]);
+        assert.deepEqual(moduleRows(engine, r), expected, where);
+      }
+    });
+  }
+  t.diagnostic(`${all.length} requests (seed ${seed}): ${refusals} refused, ${withBoard} with board letters`);
+  assert.ok(refusals > 0 && withBoard > all.length / 10, "the requests cover refusals and board letters");
+});

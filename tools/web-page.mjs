@@ -1,0 +1,116 @@
+// The web page's build and a static server for trying it out and for its tests.
+//   node tools/web-page.mjs build MODULE.wasm OUTDIR   the page into OUTDIR
+//   node tools/web-page.mjs serve DIR [--port N]       DIR at http://127.0.0.1:N (8080)
+//
+// The page's files from web/ get their content's hash in their names, so a
+// host may keep them for ever; index.html and the service worker sw.js keep
+// their names and name the others. The word lists are shipped gzip-compressed.
+
+import { createHash } from "node:crypto";
+import { mkdirSync, readFileSync, rmSync, writeFileSync, readdirSync } from "node:fs";
+import { createServer } from "node:http";
+import { dirname, extname, join, normalize, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
+
+const root = resolve(dirname(fileURLToPath(import.meta.url)), "..");
+
+const hashOf = (bytes) => createHash("sha256").update(bytes).digest("hex").slice(0, 12);
+
+// name.ext -> name.HASH.ext, and standard.txt.gz -> standard.HASH.txt.gz.
+const hashedName = (name, bytes) => {
+  const ext = name.endsWith(".txt.gz") ? ".txt.gz" : extname(name);
+  return `${name.slice(0, -ext.length)}.${hashOf(bytes)}${ext}`;
+};
+
+export function buildPage(modulePath, outDir) {
+  const web = (name) => readFileSync(join(root, "web", name));
+  const files = new Map(); // placeholder name -> [output name, bytes]
+  const add = (name, bytes) => files.set(name, [hashedName(name, bytes), bytes]);
+  add("anagrove.wasm", readFileSync(modulePath));
+  add("anagrove.js", web("anagrove.js"));
+  add("anagrove.css", web("anagrove.css"));
+  add("org.anagrove.Anagrove.svg", readFileSync(join(root, "dist", "org.anagrove.Anagrove.svg")));
+  for (const list of ["standard.txt", "extended.txt"])
+    add(`${list}.gz`, gzipSync(readFileSync(join(root, "data", list)), { level: 9 }));
+  const fill = (text) =>
+    text.replace(/\{\{([^}]+)\}\}/g, (whole, name) => {
+      if (!files.has(name)) throw new Error(`web/: no file for ${whole}`);
+      return files.get(name)[0];
+    });
+  add("manifest.webmanifest", Buffer.from(fill(web("manifest.webmanifest").toString())));
+  const page = Buffer.from(fill(web("index.html").toString()));
+
+  // The service worker caches the page and every file it names, under a
+  // cache whose name changes with any of them.
+  const names = [...files.values()].map(([name]) => name).sort();
+  const build = hashOf(Buffer.concat([page, Buffer.from(names.join("\n"))]));
+  const worker = web("sw.js")
+    .toString()
+    .replace("{{cache}}", `anagrove-${build}`)
+    .replace("{{files}}", JSON.stringify(["./", ...names]));
+
+  rmSync(outDir, { recursive: true, force: true });
+  mkdirSync(outDir, { recursive: true });
+  for (const [name, bytes] of files.values()) writeFileSync(join(outDir, name), bytes);
+  writeFileSync(join(outDir, "index.html"), page);
+  writeFileSync(join(outDir, "sw.js"), worker);
+  return { build, files: Object.fromEntries([...files].map(([k, [name]]) => [k, name])) };
+}
+
+const types = {
+  ".html": "text/html; charset=utf-8",
+  ".js": "text/javascript; charset=utf-8",
+  ".css": "text/css; charset=utf-8",
+  ".wasm": "application/wasm",
+  ".gz": "application/gzip",
+  ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
+};
+
+// Serves dir on 127.0.0.1. Files with a hash in their name may be kept for a
+// year. With listsEncoded, the lists go out with Content-Encoding: gzip, as
+// some hosts send them, so that the browser unpacks them itself. The server's
+// bytesSent counts the body bytes it has sent.
+export function servePage(dir, { port = 8080, listsEncoded = false } = {}) {
+  const server = createServer((request, response) => {
+    const path = decodeURIComponent(new URL(request.url, "http://x").pathname);
+    const name = normalize(path === "/" ? "/index.html" : path).slice(1);
+    let body;
+    try {
+      if (name.includes("/") || name.startsWith(".")) throw new Error("outside");
+      body = readFileSync(join(dir, name));
+    } catch {
+      response.writeHead(404, { "Content-Type": "text/plain" }).end("Not found\n");
+      return;
+    }
+    const headers = {
+      "Content-Type": types[extname(name)] ?? "application/octet-stream",
+      "Cache-Control": /\.[0-9a-f]{12}\./.test(name) ? "public, max-age=31536000, immutable" : "no-cache",
+      "Content-Length": body.length,
+    };
+    if (listsEncoded && name.endsWith(".txt.gz")) {
+      headers["Content-Type"] = "text/plain";
+      headers["Content-Encoding"] = "gzip";
+    }
+    server.bytesSent += body.length;
+    response.writeHead(200, headers).end(request.method === "HEAD" ? undefined : body);
+  });
+  server.bytesSent = 0;
+  return new Promise((done) => server.listen(port, "127.0.0.1", () => done(server)));
+}
+
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+  const [command, ...args] = process.argv.slice(2);
+  if (command === "build") {
+    const { build } = buildPage(args[0], args[1]);
+    console.log(`${args[1]}: build ${build}, ${readdirSync(args[1]).length} files`);
+  } else if (command === "serve") {
+    const at = args.indexOf("--port");
+    const server = await servePage(args[0], { port: at >= 0 ? Number(args[at + 1]) : 8080 });
+    console.log(`Serving ${args[0]} at http://127.0.0.1:${server.address().port}/ (Ctrl+C stops)`);
+  } else {
+    console.error("usage: web-page.mjs build MODULE.wasm OUTDIR | serve DIR [--port N]");
+    process.exit(2);
+  }
+}

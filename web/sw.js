@@ -1,0 +1,2 @@
+const cache = "{{cache}}";
+const files = {{files}};
