@@ -22,7 +22,9 @@ const fromUtf8 = new TextDecoder();
 // The core, instantiated from the module's bytes with the three system calls
 // it can make (only to report a fault before it stops).
 export class Engine {
+  // source: the module's bytes, or its (promised) response.
   static async create(source) {
+    source = await source;
     const imports = {
       wasi_snapshot_preview1: {
         fd_write: (fd, iovs, count, written) => Engine.#write(engine, iovs, count, written),
@@ -109,3 +111,555 @@ export class Engine {
     return this.#x.anagrove_blank_zero_score(this.#session, row);
   }
 }
+
+// ---------------------------------------------------------------------------
+// The page.
+
+// The choices the desktop program keeps in its settings file, as a first
+// visit finds them.
+const firstChoices = Object.freeze({
+  sort: "alpha", minimum: "2", maximum: "8", nomax: false, anagram: false, list: "standard",
+  points: true, scheme: "scrabble", custom: Array(26).fill(""), allSchemes: false,
+});
+const storageKey = "anagrove.choices";
+const boardFields = ["starts", "ends", "contains", "pattern"];
+
+// Each stored or addressed choice is taken only when it is one the page
+// offers; anything else gives the first-visit choice.
+function cleanChoices(raw) {
+  const given = raw && typeof raw === "object" ? raw : {};
+  const text = (value, fallback) => (typeof value === "string" && value.length <= 100 ? value : fallback);
+  const flag = (value, fallback) => (typeof value === "boolean" ? value : fallback);
+  const oneOf = (value, words, fallback) => (words.includes(value) ? value : fallback);
+  const custom = Array.isArray(given.custom) && given.custom.length === 26 && given.custom.every((v) => typeof v === "string")
+    ? given.custom.map((v) => v.slice(0, 100))
+    : firstChoices.custom;
+  return {
+    sort: oneOf(given.sort, ["alpha", "score", "length"], firstChoices.sort),
+    minimum: text(given.minimum, firstChoices.minimum),
+    maximum: text(given.maximum, firstChoices.maximum),
+    nomax: flag(given.nomax, firstChoices.nomax),
+    anagram: flag(given.anagram, firstChoices.anagram),
+    list: oneOf(given.list, ["standard", "extended"], firstChoices.list),
+    points: flag(given.points, firstChoices.points),
+    scheme: oneOf(given.scheme, Object.keys(Scheme), firstChoices.scheme),
+    custom,
+    allSchemes: flag(given.allSchemes, firstChoices.allSchemes),
+  };
+}
+
+// localStorage, where there is one: private modes and blocked storage throw,
+// and then the choices are simply not kept.
+const storage = {
+  read() {
+    try {
+      return cleanChoices(JSON.parse(globalThis.localStorage.getItem(storageKey)));
+    } catch {
+      return cleanChoices(null);
+    }
+  },
+  write(choices) {
+    try {
+      globalThis.localStorage.setItem(storageKey, JSON.stringify(choices));
+    } catch {
+      // not kept
+    }
+  },
+};
+
+// The request in the page's address: ?letters=garden*&sort=score&...
+function choicesFromAddress(search, choices) {
+  const p = new URLSearchParams(search);
+  const bool = (name) => (p.has(name) ? p.get(name) === "1" : undefined);
+  const merged = cleanChoices({
+    ...choices,
+    ...Object.fromEntries(
+      [["sort", p.get("sort")], ["minimum", p.get("min")], ["maximum", p.get("max")], ["nomax", bool("nomax")],
+        ["anagram", bool("anagram")], ["list", p.get("list")], ["points", bool("points")],
+        ["scheme", p.get("scheme")], ["custom", p.get("custom")?.split(",")]]
+        .filter(([, value]) => value !== null && value !== undefined)),
+  });
+  const board = Object.fromEntries(boardFields.map((name) => [name, p.get(name) ?? ""]));
+  return { choices: merged, letters: p.get("letters"), board };
+}
+
+function addressOf(choices, letters, board) {
+  const p = new URLSearchParams({ letters, sort: choices.sort, list: choices.list });
+  if (choices.anagram) p.set("anagram", "1");
+  else {
+    p.set("min", choices.minimum);
+    if (choices.nomax) p.set("nomax", "1");
+    else p.set("max", choices.maximum);
+  }
+  if (!choices.points) p.set("points", "0");
+  p.set("scheme", choices.scheme);
+  if (choices.scheme === "custom") p.set("custom", choices.custom.join(","));
+  for (const name of boardFields) if (board[name]) p.set(name, board[name]);
+  return `?${p.toString().replaceAll("%2A", "*").replaceAll("%2C", ",")}`;
+}
+
+// A word list's bytes from its response: gzip as shipped, unpacked in the
+// page, unless the host sent it unpacked (Content-Encoding), which its first
+// bytes tell.
+async function listBytes(response) {
+  if (!response.ok) throw new Error(`${response.url}: ${response.status}`);
+  const bytes = new Uint8Array(await response.arrayBuffer());
+  if (bytes[0] !== 0x1f || bytes[1] !== 0x8b) return bytes;
+  const unpacked = new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"));
+  return new Uint8Array(await new Response(unpacked).arrayBuffer());
+}
+
+const nextFrame = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
+
+// The result list: only the rows in view (and a few around them) are in the
+// page, so a list of 200,001 words scrolls as one of ten.
+class WordRows {
+  constructor(box, rowText) {
+    this.box = box;
+    this.spacer = box.querySelector(".spacer");
+    this.rowText = rowText; // (row, element) fills a row's element
+    this.count = 0;
+    this.selected = -1;
+    this.onSelect = () => {};
+    this.onOpen = () => {};
+    this.shown = new Map(); // row -> element
+    this.rowHeight = 32;
+    box.addEventListener("scroll", () => this.#schedule());
+    box.addEventListener("keydown", (event) => this.#key(event));
+    box.addEventListener("click", (event) => this.#pick(event));
+    box.addEventListener("dblclick", (event) => {
+      if (this.#rowOf(event) >= 0) this.onOpen(this.selected);
+    });
+    box.addEventListener("focus", () => {
+      if (this.selected < 0 && this.count > 0) this.select(0);
+    });
+    new ResizeObserver(() => this.#schedule()).observe(box);
+  }
+
+  show(count) {
+    this.count = count;
+    this.selected = -1;
+    this.box.scrollTop = 0;
+    this.rowHeight = parseFloat(getComputedStyle(this.box).getPropertyValue("--row")) *
+      parseFloat(getComputedStyle(document.documentElement).fontSize) || 32;
+    this.spacer.style.height = `${count * this.rowHeight}px`;
+    this.box.removeAttribute("aria-activedescendant");
+    this.refresh();
+    this.onSelect(-1);
+  }
+
+  // Fills the rows in view again (after a re-sort, or another display).
+  refresh() {
+    for (const element of this.shown.values()) element.remove();
+    this.shown.clear();
+    this.render();
+  }
+
+  #schedule() {
+    if (this.pending) return;
+    this.pending = requestAnimationFrame(() => {
+      this.pending = 0;
+      this.render();
+    });
+  }
+
+  render() {
+    const first = Math.max(0, Math.floor(this.box.scrollTop / this.rowHeight) - 5);
+    const last = Math.min(this.count, Math.ceil((this.box.scrollTop + this.box.clientHeight) / this.rowHeight) + 5);
+    for (const [row, element] of this.shown)
+      if (row < first || row >= last) {
+        element.remove();
+        this.shown.delete(row);
+      }
+    for (let row = first; row < last; row++) {
+      if (this.shown.has(row)) continue;
+      const element = document.createElement("div");
+      element.className = "word-row";
+      element.id = `word-${row}`;
+      element.setAttribute("role", "option");
+      element.setAttribute("aria-setsize", String(this.count));
+      element.setAttribute("aria-posinset", String(row + 1));
+      element.setAttribute("aria-selected", String(row === this.selected));
+      element.classList.toggle("active", row === this.selected);
+      element.style.transform = `translateY(${row * this.rowHeight}px)`;
+      this.rowText(row, element);
+      this.box.append(element);
+      this.shown.set(row, element);
+    }
+  }
+
+  select(row) {
+    if (this.count === 0) return;
+    row = Math.max(0, Math.min(this.count - 1, row));
+    const old = this.shown.get(this.selected);
+    old?.setAttribute("aria-selected", "false");
+    old?.classList.remove("active");
+    this.selected = row;
+    const top = row * this.rowHeight;
+    if (top < this.box.scrollTop) this.box.scrollTop = top;
+    else if (top + this.rowHeight > this.box.scrollTop + this.box.clientHeight)
+      this.box.scrollTop = top + this.rowHeight - this.box.clientHeight;
+    this.render();
+    const element = this.shown.get(row);
+    element.setAttribute("aria-selected", "true");
+    element.classList.add("active");
+    this.box.setAttribute("aria-activedescendant", element.id);
+    this.onSelect(row);
+  }
+
+  #rowOf(event) {
+    const element = event.target.closest(".word-row");
+    return element ? Number(element.id.slice(5)) : -1;
+  }
+
+  #pick(event) {
+    const row = this.#rowOf(event);
+    if (row >= 0) this.select(row);
+  }
+
+  #key(event) {
+    const page = Math.max(1, Math.floor(this.box.clientHeight / this.rowHeight) - 1);
+    const moves = {
+      ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page, Home: -Infinity, End: Infinity,
+    };
+    if (event.key in moves && !event.altKey) {
+      event.preventDefault();
+      const from = this.selected < 0 ? 0 : this.selected;
+      const move = moves[event.key];
+      this.select(move === Infinity ? this.count - 1 : move === -Infinity ? 0 : from + move);
+    } else if (event.key === "Enter" && this.selected >= 0) {
+      event.preventDefault();
+      this.onOpen(this.selected);
+    }
+  }
+}
+
+class Page {
+  constructor(engine, doc) {
+    this.engine = engine;
+    this.doc = doc;
+    this.$ = (id) => doc.getElementById(id);
+    this.form = this.$("search");
+    this.lists = {}; // list word -> promise of its word count
+    this.shown = false; // whether a search's results are on show
+    this.#makeCustomGrid();
+    this.rows = new WordRows(this.$("words"), (row, element) => this.#fillRow(row, element));
+    this.rows.onSelect = (row) => this.#selected(row);
+    this.rows.onOpen = (row) => this.#open(row, Text.dictionaryLink);
+  }
+
+  choices() {
+    const value = (name) => this.form.elements[name].value;
+    return {
+      sort: value("sort") || "alpha",
+      minimum: this.$("minimum").value,
+      maximum: this.$("maximum").value,
+      nomax: this.$("nomax").checked,
+      anagram: this.$("anagram").checked,
+      list: value("list") || "standard",
+      points: this.$("points").checked,
+      scheme: value("scheme") || "scrabble",
+      custom: [...this.$("custom-values").querySelectorAll("input")].map((box) => box.value),
+      allSchemes: this.$("all-schemes").checked,
+    };
+  }
+
+  apply(choices) {
+    this.form.elements.sort.value = choices.sort;
+    this.$("minimum").value = choices.minimum;
+    this.$("maximum").value = choices.maximum;
+    this.$("nomax").checked = choices.nomax;
+    this.$("anagram").checked = choices.anagram;
+    this.form.elements.list.value = choices.list;
+    this.$("points").checked = choices.points;
+    this.form.elements.scheme.value = choices.scheme;
+    this.$("custom-values").querySelectorAll("input").forEach((box, k) => (box.value = choices.custom[k]));
+    this.$("all-schemes").checked = choices.allSchemes;
+    this.#enable();
+  }
+
+  #makeCustomGrid() {
+    const grid = this.$("custom-values");
+    for (let k = 0; k < 26; k++) {
+      const letter = String.fromCharCode(65 + k);
+      const label = this.doc.createElement("label");
+      const box = this.doc.createElement("input");
+      Object.assign(box, { type: "text", id: `custom-${letter}`, autocomplete: "off", spellcheck: false, inputMode: "decimal" });
+      box.setAttribute("aria-describedby", "custom-message");
+      label.append(`${letter} =`, box);
+      grid.append(label);
+    }
+  }
+
+  // The window's enabling: the anagram rule replaces the limits, no maximum
+  // leaves the maximum out, and without points there is no score order or scheme.
+  #enable() {
+    const [anagram, nomax, points] = ["anagram", "nomax", "points"].map((id) => this.$(id).checked);
+    this.$("minimum").disabled = anagram;
+    this.$("maximum").disabled = anagram || nomax;
+    this.$("nomax").disabled = anagram;
+    for (const box of this.form.elements.scheme) box.disabled = !points;
+    this.form.querySelector('input[name="sort"][value="score"]').disabled = !points;
+    this.$("custom").hidden = this.form.elements.scheme.value !== "custom";
+  }
+
+  setStatus(text) {
+    this.$("status").textContent = text;
+  }
+
+  keep() {
+    storage.write(this.choices());
+  }
+
+  // The list's word count, once it is loaded into the module.
+  loadList(list) {
+    if (!this.lists[list]) {
+      this.setStatus(this.engine.text(list === "standard" ? Text.loadingStandardStatus : Text.loadingExtendedStatus));
+      this.lists[list] = fetch(this.doc.body.dataset[list])
+        .then(listBytes)
+        .then((bytes) => this.engine.loadList(List[list], bytes));
+      this.lists[list].catch(() => delete this.lists[list]);
+    }
+    return this.lists[list];
+  }
+
+  // Loads a list as choosing it in the window does; the status then says so.
+  async chooseList(list) {
+    try {
+      await this.loadList(list);
+      this.setStatus(this.engine.text(Text.readyStatus));
+    } catch {
+      this.setStatus("No word list is loaded");
+    }
+  }
+
+  #clearMessages() {
+    for (const element of this.doc.querySelectorAll(".message")) element.textContent = "";
+    for (const element of this.doc.querySelectorAll("[aria-invalid]")) element.removeAttribute("aria-invalid");
+  }
+
+  #refuse(field, message) {
+    const names = ["letters", "minimum", "maximum", ...boardFields];
+    const box = field < Field.customA ? this.$(names[field]) : this.$(`custom-${String.fromCharCode(65 + field - Field.customA)}`);
+    const messageBox = field < Field.customA ? this.$(`${names[field]}-message`) : this.$("custom-message");
+    messageBox.textContent = message;
+    box.setAttribute("aria-invalid", "true");
+    box.focus();
+  }
+
+  async find() {
+    const c = this.choices();
+    this.keep();
+    const letters = this.$("letters").value;
+    const board = Object.fromEntries(boardFields.map((name) => [name, this.$(name).value]));
+    const e = this.engine;
+    this.#clearMessages();
+    e.choose(Choice.list, List[c.list]);
+    e.choose(Choice.order, Order[c.sort]);
+    e.choose(Choice.nomax, c.nomax);
+    e.choose(Choice.anagram, c.anagram);
+    e.choose(Choice.usePoints, c.points);
+    e.choose(Choice.scheme, Scheme[c.scheme]);
+    e.setText(Field.letters, letters);
+    e.setText(Field.minimum, c.minimum);
+    e.setText(Field.maximum, c.maximum);
+    c.custom.forEach((value, k) => e.setText(Field.customA + k, value));
+    for (const name of boardFields) e.setText(Field[name], board[name]);
+    if (letters === "") {
+      // As the window does: the list is emptied and the search stops.
+      this.shown = false;
+      this.rows.show(0);
+      this.setStatus(e.text(Text.searchingStatus));
+      this.#refuse(e.search(), e.text(Text.message));
+      return;
+    }
+    try {
+      await this.loadList(c.list);
+    } catch {
+      this.setStatus("No word list is loaded");
+      return;
+    }
+    this.setStatus(e.text(Text.searchingStatus));
+    await nextFrame();
+    const refused = e.search();
+    if (refused >= 0) {
+      this.setStatus(this.shown ? e.text(Text.status) : e.text(Text.readyStatus));
+      this.#refuse(refused, e.text(Text.message));
+      return;
+    }
+    this.shown = true;
+    this.rows.show(e.count());
+    this.$("caption").textContent = e.text(Text.caption);
+    this.setStatus(e.text(Text.status));
+    history.replaceState(null, "", addressOf(c, letters, board));
+  }
+
+  resort() {
+    this.keep();
+    if (!this.shown) return;
+    this.engine.resort(Order[this.choices().sort]);
+    const selected = this.rows.selected;
+    this.rows.show(this.engine.count());
+    if (selected >= 0) this.#selected(-1);
+  }
+
+  #fillRow(row, element) {
+    const e = this.engine;
+    const item = e.text(Text.item, row);
+    const space = item.indexOf(" ");
+    const word = item.slice(0, space);
+    const squares = e.text(Text.blankSquares, row);
+    const blanks = e.text(Text.blankLetters, row);
+    const text = this.doc.createElement("span");
+    text.className = "item";
+    for (let k = 0; k < word.length; k++) {
+      const kind = squares[k];
+      const letter = kind === "*" ? this.doc.createElement("mark") : kind === "." ? this.doc.createElement("span") : null;
+      if (letter) {
+        letter.className = kind === "*" ? "blank" : "on-board";
+        letter.textContent = word[k];
+        text.append(letter);
+      } else text.append(word[k]);
+    }
+    text.append(item.slice(space));
+    element.append(text);
+    element.dataset.item = item;
+    const note = e.text(Text.blankNote, row);
+    element.title = note;
+    if (blanks) {
+      const spoken = this.doc.createElement("span");
+      spoken.className = "visually-hidden";
+      spoken.textContent = `, ${note}`;
+      element.append(spoken);
+    }
+    if (this.$("all-schemes").checked) {
+      const schemes = this.doc.createElement("span");
+      schemes.className = "schemes";
+      const scores = [["Scrabble", Scheme.scrabble], ["Literati", Scheme.literati], ["Wordmojo", Scheme.wordmojo]];
+      if (this.choices().scheme === "custom") scores.push(["custom", Scheme.custom]);
+      schemes.textContent = scores.map(([name, scheme]) => `${name} ${e.schemeScore(row, scheme)}`).join(" · ");
+      element.append(schemes);
+    }
+  }
+
+  #selected(row) {
+    const links = [["dictionary", Text.dictionaryLink], ["thesaurus", Text.thesaurusLink]];
+    for (const [id, kind] of links) {
+      const link = this.$(id);
+      const address = row >= 0 ? this.engine.text(kind, row) : "";
+      if (address) {
+        link.href = address;
+        link.removeAttribute("aria-disabled");
+      } else {
+        link.removeAttribute("href");
+        link.setAttribute("aria-disabled", "true");
+      }
+    }
+    this.$("detail").textContent = row >= 0 ? this.engine.text(Text.blankNote, row) : "";
+  }
+
+  #open(row, kind) {
+    const address = this.engine.text(kind, row);
+    if (address) globalThis.open(address, "_blank", "noopener");
+  }
+
+  async copy() {
+    const note = this.$("action-note");
+    try {
+      await navigator.clipboard.writeText(this.engine.text(Text.listedWords));
+      note.textContent = `Copied ${this.rows.count} words.`;
+    } catch {
+      note.textContent = "The words could not be copied.";
+    }
+  }
+
+  save(kind, name, type) {
+    const link = this.doc.createElement("a");
+    link.href = URL.createObjectURL(new Blob([this.engine.text(kind)], { type }));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
+  }
+
+  listen() {
+    const on = (id, type, handler) => this.$(id).addEventListener(type, handler);
+    this.form.addEventListener("submit", (event) => {
+      event.preventDefault();
+      this.find();
+    });
+    on("clear", "click", () => {
+      this.$("letters").value = "";
+      this.$("letters").focus();
+    });
+    for (const box of this.form.elements.sort) box.addEventListener("change", () => this.resort());
+    for (const box of this.form.elements.list)
+      box.addEventListener("change", () => {
+        this.keep();
+        this.chooseList(box.value);
+      });
+    for (const id of ["nomax", "anagram"])
+      on(id, "change", () => {
+        this.#enable();
+        this.keep();
+      });
+    on("points", "change", () => {
+      const score = this.form.querySelector('input[name="sort"][value="score"]');
+      const resort = !this.$("points").checked && score.checked;
+      if (resort) this.form.elements.sort.value = "alpha";
+      this.#enable();
+      if (resort) this.resort();
+      else this.keep();
+    });
+    for (const box of this.form.elements.scheme)
+      box.addEventListener("change", () => {
+        this.#enable();
+        this.keep();
+      });
+    for (const id of ["minimum", "maximum", "custom-values"]) on(id, "change", () => this.keep());
+    on("all-schemes", "change", () => {
+      this.keep();
+      this.rows.refresh();
+    });
+    for (const button of this.doc.querySelectorAll("button.help"))
+      button.addEventListener("click", () => {
+        const open = button.getAttribute("aria-expanded") !== "true";
+        button.setAttribute("aria-expanded", String(open));
+        this.$(button.getAttribute("aria-controls")).hidden = !open;
+      });
+    on("copy", "click", () => this.copy());
+    on("save-text", "click", () => this.save(Text.listedItems, "words.txt", "text/plain;charset=utf-8"));
+    on("save-csv", "click", () => this.save(Text.listedCsv, "words.csv", "text/csv;charset=utf-8"));
+    for (const id of ["dictionary", "thesaurus"])
+      on(id, "click", (event) => {
+        if (!this.$(id).href) event.preventDefault();
+      });
+  }
+}
+
+async function startPage(doc) {
+  const body = doc.body;
+  const engineReady = Engine.create(fetch(body.dataset.module));
+  const stored = storage.read();
+  const { choices, letters, board } = choicesFromAddress(location.search, stored);
+  const page = new Page(await engineReady, doc);
+  page.apply(choices);
+  page.listen();
+  if (letters !== null) {
+    doc.getElementById("letters").value = letters;
+    for (const name of boardFields) doc.getElementById(name).value = board[name];
+    await page.find();
+  } else {
+    await page.chooseList(choices.list);
+  }
+  globalThis.anagrove = page; // for the tests and the curious
+  if ("serviceWorker" in navigator)
+    navigator.serviceWorker.register("sw.js").catch(() => {
+      // no offline copy (a private window, or a host without HTTPS)
+    });
+}
+
+if (typeof document !== "undefined")
+  startPage(document).catch((error) => {
+    const status = document.getElementById("status");
+    if (status) status.textContent = `Anagrove could not start: ${error.message}`;
+  });

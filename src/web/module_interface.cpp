@@ -74,7 +74,7 @@ EXPORT(anagrove_count) std::int32_t anagrove_count(Handle* h) {
 
 // kind: a TextKind; row: for the texts of one listed row.
 EXPORT(anagrove_text) const char* anagrove_text(Handle* h, std::int32_t kind, std::int32_t row) {
-    if (kind < 0 || kind > static_cast<std::int32_t>(TextKind::searching_status))
+    if (kind < 0 || kind > static_cast<std::int32_t>(TextKind::listed_words))
         h->text.clear();
     else
         h->text = h->session.Text(static_cast<TextKind>(kind), row);

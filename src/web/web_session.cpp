@@ -220,6 +220,9 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
     case TextKind::listed_items:
         text = ListedItemsText(outcome_.found, listing_);
         break;
+    case TextKind::listed_words:
+        text = ListedWordsText(outcome_.found, listing_);
+        break;
     case TextKind::listed_csv:
         text = ListedCsvText(outcome_.found, listing_, rack_);
         break;

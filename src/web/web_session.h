@@ -48,6 +48,7 @@ enum class TextKind : int {
     loading_standard_status,
     loading_extended_status,
     searching_status,
+    listed_words, // every listed word, one a line
 };
 
 class Session {
