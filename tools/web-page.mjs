@@ -68,10 +68,11 @@ const types = {
   ".webmanifest": "application/manifest+json",
 };
 
-// Serves dir on 127.0.0.1. Files with a hash in their name may be kept for a
-// year. With listsEncoded, the lists go out with Content-Encoding: gzip, as
-// some hosts send them, so that the browser unpacks them itself. The server's
-// bytesSent counts the body bytes it has sent.
+// Serves dir on 127.0.0.1 (port 0: any free port). Files with a hash in their
+// name may be kept for a year. With listsEncoded, the lists go out with
+// Content-Encoding: gzip, as some hosts send them, so that the browser unpacks
+// them itself. The server's bytesSent counts the body bytes it has sent, and
+// setting its dir serves another folder from then on.
 export function servePage(dir, { port = 8080, listsEncoded = false } = {}) {
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://x").pathname);
@@ -79,7 +80,7 @@ export function servePage(dir, { port = 8080, listsEncoded = false } = {}) {
     let body;
     try {
       if (name.includes("/") || name.startsWith(".")) throw new Error("outside");
-      body = readFileSync(join(dir, name));
+      body = readFileSync(join(server.dir, name));
     } catch {
       response.writeHead(404, { "Content-Type": "text/plain" }).end("Not found\n");
       return;
@@ -97,6 +98,7 @@ export function servePage(dir, { port = 8080, listsEncoded = false } = {}) {
     response.writeHead(200, headers).end(request.method === "HEAD" ? undefined : body);
   });
   server.bytesSent = 0;
+  server.dir = dir;
   return new Promise((done) => server.listen(port, "127.0.0.1", () => done(server)));
 }
 
