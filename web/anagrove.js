@@ -651,6 +651,7 @@ async function startPage(doc) {
   } else {
     await page.chooseList(choices.list);
   }
+  performance.mark("anagrove-ready"); // the first search is possible from here on
   globalThis.anagrove = page; // for the tests and the curious
   if ("serviceWorker" in navigator)
     navigator.serviceWorker.register("sw.js").catch(() => {

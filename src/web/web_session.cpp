@@ -9,21 +9,13 @@
 #include "lookup/lookup_address.h"
 #include "points/custom_points.h"
 #include "search/letter_score.h"
+#include "web/texts.h"
 
 #include <algorithm>
 
 namespace anagrove::web {
 
 namespace {
-
-// The page's own refusals, beside those it shares with the window.
-constexpr const char* kLettersOnlyMessage =
-    "Please enter letters a-z, and * for blank tiles, in the box \"Letters\".";
-constexpr const char* kPatternAloneMessage =
-    "Please leave \"Starts with:\", \"Ends with:\" and \"Contains:\" empty with a \"Pattern:\".";
-
-constexpr std::array<const char*, 4> kBoardBoxes = {
-    "Starts with:", "Ends with:", "Contains:", "Pattern:"};
 
 // The board letters of a box in lower case, or nothing when the box holds
 // anything but letters a-z (either case) and, in the pattern, dots.
@@ -100,8 +92,7 @@ std::optional<std::string> Session::RefusedBoard(int& field, BoardLetters& board
         const bool pattern = k == 3;
         const auto text = BoardText(texts_[static_cast<std::size_t>(field)], pattern);
         if (!text)
-            return std::string("Please enter letters a-z") + (pattern ? " and dots" : "") +
-                   " in the box \"" + kBoardBoxes[k] + "\".";
+            return BoardLettersMessage(kBoardBoxes[k], pattern);
         *texts[k] = *text;
     }
     if (!board.pattern.empty() &&

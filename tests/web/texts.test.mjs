@@ -14,7 +14,7 @@ const fold = (text) => text.replace(/\s+/g, " ").trim();
 // the names of groups that the window shows by their place.
 const pageOwn = new Set([
   "Anagrove needs JavaScript and WebAssembly.", "Order", "Board letters",
-  "Letters already on the board take no tile.", "Starts with:", "Ends with:", "Contains:", "Pattern:",
+  "Letters already on the board take no tile.",
   "A letter for each board square and a dot for each square from the rack, as long as the word.",
   "Show every scheme's score",
 ]);
