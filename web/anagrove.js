@@ -89,6 +89,11 @@ export class Engine {
     return this.#x.anagrove_search(this.#session);
   }
 
+  // The same without searching.
+  check() {
+    return this.#x.anagrove_check(this.#session);
+  }
+
   resort(order) {
     this.#x.anagrove_resort(this.#session, order);
   }
@@ -125,26 +130,27 @@ const storageKey = "anagrove.choices";
 const boardFields = ["starts", "ends", "contains", "pattern"];
 
 // Each stored or addressed choice is taken only when it is one the page
-// offers; anything else gives the first-visit choice.
-function cleanChoices(raw) {
+// offers; anything else gives the fallback's (the first-visit choices, or
+// for an address the stored ones).
+function cleanChoices(raw, fallback = firstChoices) {
   const given = raw && typeof raw === "object" ? raw : {};
-  const text = (value, fallback) => (typeof value === "string" && value.length <= 100 ? value : fallback);
-  const flag = (value, fallback) => (typeof value === "boolean" ? value : fallback);
-  const oneOf = (value, words, fallback) => (words.includes(value) ? value : fallback);
-  const custom = Array.isArray(given.custom) && given.custom.length === 26 && given.custom.every((v) => typeof v === "string")
-    ? given.custom.map((v) => v.slice(0, 100))
-    : firstChoices.custom;
+  const text = (name) => (typeof given[name] === "string" && given[name].length <= 100 ? given[name] : fallback[name]);
+  const flag = (name) => (typeof given[name] === "boolean" ? given[name] : fallback[name]);
+  const oneOf = (name, words) => (words.includes(given[name]) ? given[name] : fallback[name]);
+  const custom = given.custom;
   return {
-    sort: oneOf(given.sort, ["alpha", "score", "length"], firstChoices.sort),
-    minimum: text(given.minimum, firstChoices.minimum),
-    maximum: text(given.maximum, firstChoices.maximum),
-    nomax: flag(given.nomax, firstChoices.nomax),
-    anagram: flag(given.anagram, firstChoices.anagram),
-    list: oneOf(given.list, ["standard", "extended"], firstChoices.list),
-    points: flag(given.points, firstChoices.points),
-    scheme: oneOf(given.scheme, Object.keys(Scheme), firstChoices.scheme),
-    custom,
-    allSchemes: flag(given.allSchemes, firstChoices.allSchemes),
+    sort: oneOf("sort", ["alpha", "score", "length"]),
+    minimum: text("minimum"),
+    maximum: text("maximum"),
+    nomax: flag("nomax"),
+    anagram: flag("anagram"),
+    list: oneOf("list", ["standard", "extended"]),
+    points: flag("points"),
+    scheme: oneOf("scheme", Object.keys(Scheme)),
+    custom: Array.isArray(custom) && custom.length === 26 && custom.every((v) => typeof v === "string" && v.length <= 100)
+      ? [...custom]
+      : fallback.custom,
+    allSchemes: flag("allSchemes"),
   };
 }
 
@@ -171,16 +177,12 @@ const storage = {
 function choicesFromAddress(search, choices) {
   const p = new URLSearchParams(search);
   const bool = (name) => (p.has(name) ? p.get(name) === "1" : undefined);
-  const merged = cleanChoices({
-    ...choices,
-    ...Object.fromEntries(
-      [["sort", p.get("sort")], ["minimum", p.get("min")], ["maximum", p.get("max")], ["nomax", bool("nomax")],
-        ["anagram", bool("anagram")], ["list", p.get("list")], ["points", bool("points")],
-        ["scheme", p.get("scheme")], ["custom", p.get("custom")?.split(",")]]
-        .filter(([, value]) => value !== null && value !== undefined)),
-  });
+  const addressed = {
+    sort: p.get("sort"), minimum: p.get("min"), maximum: p.get("max"), nomax: bool("nomax"), anagram: bool("anagram"),
+    list: p.get("list"), points: bool("points"), scheme: p.get("scheme"), custom: p.get("custom")?.split(","),
+  };
   const board = Object.fromEntries(boardFields.map((name) => [name, p.get(name) ?? ""]));
-  return { choices: merged, letters: p.get("letters"), board };
+  return { choices: cleanChoices(addressed, choices), letters: p.get("letters"), board };
 }
 
 function addressOf(choices, letters, board) {
@@ -267,7 +269,7 @@ class WordRows {
     const first = Math.max(0, Math.floor(this.box.scrollTop / this.rowHeight) - 5);
     const last = Math.min(this.count, Math.ceil((this.box.scrollTop + this.box.clientHeight) / this.rowHeight) + 5);
     for (const [row, element] of this.shown)
-      if (row < first || row >= last) {
+      if ((row < first || row >= last) && row !== this.selected) {
         element.remove();
         this.shown.delete(row);
       }
@@ -465,12 +467,15 @@ class Page {
     e.setText(Field.maximum, c.maximum);
     c.custom.forEach((value, k) => e.setText(Field.customA + k, value));
     for (const name of boardFields) e.setText(Field[name], board[name]);
+    const refused = e.check();
     if (letters === "") {
-      // As the window does: the list is emptied and the search stops.
+      // As the window does: the list is emptied, then the search stops.
       this.shown = false;
       this.rows.show(0);
       this.setStatus(e.text(Text.searchingStatus));
-      this.#refuse(e.search(), e.text(Text.message));
+    }
+    if (refused >= 0) {
+      this.#refuse(refused, e.text(Text.message));
       return;
     }
     try {
@@ -481,12 +486,7 @@ class Page {
     }
     this.setStatus(e.text(Text.searchingStatus));
     await nextFrame();
-    const refused = e.search();
-    if (refused >= 0) {
-      this.setStatus(this.shown ? e.text(Text.status) : e.text(Text.readyStatus));
-      this.#refuse(refused, e.text(Text.message));
-      return;
-    }
+    e.search();
     this.shown = true;
     this.rows.show(e.count());
     this.$("caption").textContent = e.text(Text.caption);

@@ -62,6 +62,11 @@ EXPORT(anagrove_search) std::int32_t anagrove_search(Handle* h) {
     return h->session.Search().value_or(-1);
 }
 
+// The same refusal as anagrove_search, or -1, without searching.
+EXPORT(anagrove_check) std::int32_t anagrove_check(Handle* h) {
+    return h->session.Check().value_or(-1);
+}
+
 EXPORT(anagrove_resort) void anagrove_resort(Handle* h, std::int32_t order) {
     h->session.Resort(order == 2   ? SortMode::score
                       : order == 3 ? SortMode::length

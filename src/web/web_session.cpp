@@ -103,27 +103,29 @@ std::optional<std::string> Session::RefusedBoard(int& field, BoardLetters& board
     return std::nullopt;
 }
 
-std::optional<int> Session::Search() {
-    SearchRequest request = request_;
-    request.letters = texts_[FieldNumber(TextField::letters)];
-    request.minimumText = texts_[FieldNumber(TextField::minimum)];
-    request.maximumText = texts_[FieldNumber(TextField::maximum)];
+Expected<Session::CheckedRequest, int> Session::Checked() {
+    CheckedRequest c;
+    c.request = request_;
+    c.request.letters = texts_[FieldNumber(TextField::letters)];
+    c.request.minimumText = texts_[FieldNumber(TextField::minimum)];
+    c.request.maximumText = texts_[FieldNumber(TextField::maximum)];
 
     const auto refuse = [this](TextField field, std::string message) {
         message_ = std::move(message);
-        return FieldNumber(field);
+        return Failure{FieldNumber(field)};
     };
-    if (request.letters.empty())
+    const std::string& letters = c.request.letters;
+    if (letters.empty())
         return refuse(TextField::letters, kNoLettersMessage);
-    if (!std::ranges::all_of(request.letters, [](char c) { return IsLetter(c) || c == '*'; }))
+    if (!std::ranges::all_of(letters, [](char x) { return IsLetter(x) || x == '*'; }))
         return refuse(TextField::letters, kLettersOnlyMessage);
-    const auto limits = ReadSearchLimits(request);
+    const auto limits = ReadSearchLimits(c.request);
     if (!limits)
-        return refuse(request.anagram || ParseDecimal(request.minimumText) ? TextField::maximum
-                                                                           : TextField::minimum,
+        return refuse(c.request.anagram || ParseDecimal(c.request.minimumText) ? TextField::maximum
+                                                                               : TextField::minimum,
                       limits.error());
-    LetterPoints points = PresetTable(scheme_);
-    std::optional<LetterPoints> custom;
+    c.limits = *limits;
+    c.points = PresetTable(scheme_);
     if (scheme_ == PointScheme::custom) {
         std::array<std::string, 26> entries;
         std::copy_n(texts_.begin() + FieldNumber(TextField::custom_a), 26, entries.begin());
@@ -132,24 +134,34 @@ std::optional<int> Session::Search() {
             return refuse(
                 static_cast<TextField>(FieldNumber(TextField::custom_a) + active.error().letter),
                 active.error().message);
-        points = *active;
-        custom = points;
+        c.custom = c.points = *active;
     }
     int boardField = 0;
-    BoardLetters board;
-    if (auto refusal = RefusedBoard(boardField, board)) {
+    if (auto refusal = RefusedBoard(boardField, c.board)) {
         message_ = std::move(*refusal);
-        return boardField;
+        return Failure{boardField};
     }
+    message_.clear();
+    return c;
+}
 
+std::optional<int> Session::Check() {
+    const auto checked = Checked();
+    return checked ? std::nullopt : std::optional(checked.error());
+}
+
+std::optional<int> Session::Search() {
+    const auto checked = Checked();
+    if (!checked)
+        return checked.error();
+    const auto& [request, limits, points, custom, board] = *checked;
     const auto& list = lists_[list_ == DictionaryKind::standard ? 0 : 1];
     rack_ = {request.letters, points, board};
     custom_ = custom;
-    outcome_ = board.Any() ? ListFound(request,
-                                       FindWithBoard(request.letters, *limits, board, list, points))
-                           : RunSearch(request, *limits, list, points);
+    outcome_ = board.Any()
+                   ? ListFound(request, FindWithBoard(request.letters, limits, board, list, points))
+                   : RunSearch(request, limits, list, points);
     listing_ = outcome_.listing;
-    message_.clear();
     return std::nullopt;
 }
 

@@ -66,6 +66,8 @@ class Session {
     // Runs the request. Gives nothing when it ran, or the field whose text
     // refused it; Text(TextKind::message) then says why.
     std::optional<int> Search();
+    // The same, without running it.
+    std::optional<int> Check();
     // Puts the shown results in another order, as picking a sort option does.
     void Resort(SortMode mode);
 
@@ -78,6 +80,15 @@ class Session {
     [[nodiscard]] double BlankZeroScore(std::int32_t row) const;
 
   private:
+    // What a search runs with, once the request has passed its checks.
+    struct CheckedRequest {
+        SearchRequest request;
+        SearchLimits limits;
+        LetterPoints points{};
+        std::optional<LetterPoints> custom;
+        BoardLetters board;
+    };
+    [[nodiscard]] Expected<CheckedRequest, int> Checked();
     [[nodiscard]] const FoundRow& Row(std::int32_t row) const;
     [[nodiscard]] std::optional<std::string> RefusedBoard(int& field, BoardLetters& board) const;
 
