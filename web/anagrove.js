@@ -33,9 +33,19 @@ export class Engine {
       },
     };
     let engine = null;
-    const { instance } = source instanceof Response
-      ? await WebAssembly.instantiateStreaming(source, imports)
-      : await WebAssembly.instantiate(source, imports);
+    let instance;
+    if (source instanceof Response) {
+      // Compiled while it downloads, unless the host sent it with another type
+      // than application/wasm.
+      const bytes = source.clone();
+      try {
+        ({ instance } = await WebAssembly.instantiateStreaming(source, imports));
+      } catch {
+        ({ instance } = await WebAssembly.instantiate(await bytes.arrayBuffer(), imports));
+      }
+    } else {
+      ({ instance } = await WebAssembly.instantiate(source, imports));
+    }
     engine = new Engine(instance.exports);
     return engine;
   }
