@@ -1,14 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Anagrove need,
 # when any of them is missing. Needs root (or sudo) only when it installs.
-# With "web", only those that the web page and its tests need.
+# With "web", only those that building the web page needs.
 set -eu
-# The WebAssembly module's compiler and libraries, and the browser of the page's tests.
+# The web page's WebAssembly module: its compiler and libraries.
 web="cmake ninja-build clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
-  libclang-rt-19-dev-wasm32 wasi-libc chromium"
+  libclang-rt-19-dev-wasm32 wasi-libc"
+# chromium: the browser of the web page's tests.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth openbox wmctrl xdotool desktop-file-utils appstream dpkg-dev file
-  fonts-liberation2 lintian scowl bash-completion $web"
+  fonts-liberation2 lintian scowl bash-completion $web chromium"
 [ "${1:-}" = web ] && packages=$web
 # Node.js may come from elsewhere than Debian; it is installed only when there is none.
 command -v node >/dev/null && command -v npm >/dev/null || packages="$packages nodejs npm"

@@ -19,20 +19,36 @@ export const List = Object.freeze({ standard: 0, extended: 1 });
 const utf8 = new TextEncoder();
 const fromUtf8 = new TextDecoder();
 
+// The module's only output of its own: the message of a fault, to the console.
+function writeOut(memory, iovs, count, written) {
+  const view = new DataView(memory.buffer);
+  let total = 0;
+  let text = "";
+  for (let k = 0; k < count; k++) {
+    const at = view.getUint32(iovs + 8 * k, true);
+    const size = view.getUint32(iovs + 8 * k + 4, true);
+    text += fromUtf8.decode(new Uint8Array(memory.buffer, at, size));
+    total += size;
+  }
+  if (text.trim()) console.error(text.trim());
+  view.setUint32(written, total, true);
+  return 0;
+}
+
 // The core, instantiated from the module's bytes with the three system calls
 // it can make (only to report a fault before it stops).
 export class Engine {
   // source: the module's bytes, or its (promised) response.
   static async create(source) {
     source = await source;
+    let memory = null;
     const imports = {
       wasi_snapshot_preview1: {
-        fd_write: (fd, iovs, count, written) => Engine.#write(engine, iovs, count, written),
+        fd_write: (fd, iovs, count, written) => writeOut(memory, iovs, count, written),
         fd_seek: () => 70, // ESPIPE: no file can be sought
         fd_close: () => 8, // EBADF: no file is open
       },
     };
-    let engine = null;
     let instance;
     if (source instanceof Response) {
       // Compiled while it downloads, unless the host sent it with another type
@@ -46,8 +62,8 @@ export class Engine {
     } else {
       ({ instance } = await WebAssembly.instantiate(source, imports));
     }
-    engine = new Engine(instance.exports);
-    return engine;
+    memory = instance.exports.memory;
+    return new Engine(instance.exports);
   }
 
   #x;
@@ -57,21 +73,6 @@ export class Engine {
     this.#x = exports;
     exports._initialize();
     this.#session = exports.anagrove_new();
-  }
-
-  static #write(engine, iovs, count, written) {
-    const view = new DataView(engine.#x.memory.buffer);
-    let total = 0;
-    let text = "";
-    for (let k = 0; k < count; k++) {
-      const at = view.getUint32(iovs + 8 * k, true);
-      const size = view.getUint32(iovs + 8 * k + 4, true);
-      text += fromUtf8.decode(new Uint8Array(engine.#x.memory.buffer, at, size));
-      total += size;
-    }
-    if (text.trim()) console.error(text.trim());
-    view.setUint32(written, total, true);
-    return 0;
   }
 
   #input(bytes) {
