@@ -2,7 +2,7 @@
 // the filled, painted result list. Run from the build's bin directory, where
 // the word lists lie:  anagrove-window-bench --benchmark_repetitions=5
 
-#include "form1.h"
+#include "main_window.h"
 #include "platform.h"
 #include "reference/literal_search.h"
 
@@ -56,7 +56,7 @@ class BenchPlatform final : public ui::Platform {
 // The main window after its start-up load.
 struct Window {
     BenchPlatform platform;
-    ui::Form1 form{platform};
+    ui::MainWindow form{platform};
 
     Window() {
         form.show();

@@ -2,7 +2,7 @@
 
 #include "command_line.h"
 #include "desktop_platform.h"
-#include "form1.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("org.anagrove.Anagrove");
     QApplication::setWindowIcon(QIcon::fromTheme("org.anagrove.Anagrove"));
     anagrove::ui::DesktopPlatform platform;
-    anagrove::ui::Form1 window(platform);
+    anagrove::ui::MainWindow window(platform);
     window.show();
     return QApplication::exec();
 }

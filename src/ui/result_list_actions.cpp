@@ -2,8 +2,8 @@
 
 #include "app/listed_words.h"
 #include "app/texts.h"
-#include "form1.h"
 #include "latin1_text.h"
+#include "main_window.h"
 #include "platform.h"
 #include "result_list_model.h"
 
@@ -37,8 +37,8 @@ bool IsEnterKey(const QKeyEvent& key) {
 
 } // namespace
 
-ResultListActions::ResultListActions(Form1& window, QListView& list, const ResultListModel& model,
-                                     Platform& platform)
+ResultListActions::ResultListActions(MainWindow& window, QListView& list,
+                                     const ResultListModel& model, Platform& platform)
     : QObject(&list), window_(window), list_(list), model_(model), platform_(platform),
       lastFolder_(QDir::homePath()) {
     setObjectName("resultListActions");

@@ -13,7 +13,7 @@ class QPoint;
 
 namespace anagrove::ui {
 
-class Form1;
+class MainWindow;
 class Platform;
 class ResultListModel;
 
@@ -21,7 +21,7 @@ class ResultListActions final : public QObject {
     Q_OBJECT
   public:
     // Lives as long as the list, its parent.
-    ResultListActions(Form1& window, QListView& list, const ResultListModel& model,
+    ResultListActions(MainWindow& window, QListView& list, const ResultListModel& model,
                       Platform& platform);
 
     // Asks for a file in the platform's file dialog and saves the list to it.
@@ -38,7 +38,7 @@ class ResultListActions final : public QObject {
     void copyAllWords();
     void save(const QString& path, bool csv);
 
-    Form1& window_;
+    MainWindow& window_;
     QListView& list_;
     const ResultListModel& model_;
     Platform& platform_;

@@ -4,8 +4,8 @@
 // a user's hands: keys go to the control that has the focus, clicks to the
 // control that stands at the place clicked.
 
-#include "form1.h"
-#include "form2.h"
+#include "custom_points_editor.h"
+#include "main_window.h"
 #include "platform.h"
 
 #include <QAbstractButton>
@@ -168,7 +168,7 @@ struct Setup {
 struct Program {
     QTemporaryDir dir;
     FakePlatform platform{dir.path()};
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
     QStringList statuses; // every text the status bar has shown
 
     explicit Program(const Setup& setup = {}) {
@@ -182,7 +182,7 @@ struct Program {
             write("standard.txt", setup.standard.join("\r\n").toLatin1() + "\r\n");
         if (!setup.options.isEmpty())
             write("data.dat", SettingsLine(setup.options, setup.custom));
-        window = std::make_unique<Form1>(platform);
+        window = std::make_unique<MainWindow>(platform);
         QObject::connect(&get<QStatusBar>("statusbar"), &QStatusBar::messageChanged,
                          [this](const QString& text) { statuses << text; });
         window->show();
@@ -236,15 +236,15 @@ struct Program {
     }
     // The custom point editor once it is open and active, after a click on
     // the custom option; nothing when it did not open.
-    Form2* openEditor(Mouse how = Mouse::click) const {
+    CustomPointsEditor* openEditor(Mouse how = Mouse::click) const {
         clickOn("optPoints4", how);
-        Form2* editor = window->editor();
+        CustomPointsEditor* editor = window->editor();
         return editor && editor->isVisible() && QTest::qWaitForWindowActive(editor) ? editor
                                                                                     : nullptr;
     }
     // Back from the custom point editor, if an input opened it: Escape cancels.
     bool closeEditor() const {
-        Form2* editor = window->editor();
+        CustomPointsEditor* editor = window->editor();
         if (!editor || !editor->isVisible())
             return false;
         if (!QTest::qWaitForWindowActive(editor))

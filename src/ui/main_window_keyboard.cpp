@@ -2,7 +2,7 @@
 // the selected word; a double-click looks a result up; and the result list's
 // menu and tooltips.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include "accelerator.h"
 #include "latin1_text.h"
@@ -24,7 +24,7 @@
 
 namespace anagrove::ui {
 
-void Form1::createKeyboard() {
+void MainWindow::createKeyboard() {
     // Enter in a text box presses "Find Words", as in a dialog with a default button.
     cmdStart->setDefault(true);
     // Enter presses the button that has the focus, as Space does.
@@ -46,10 +46,10 @@ void Form1::createKeyboard() {
         AddAccelerator(*this, QKeySequence(QString::fromLatin1(keys)), *control);
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &Form1::link_Click);
+    connect(help, &QShortcut::activated, this, &MainWindow::link_Click);
     link->setToolTip(help->key().toString(QKeySequence::NativeText));
 
-    connect(lstWords, &QListView::doubleClicked, this, &Form1::cmdDict_Click);
+    connect(lstWords, &QListView::doubleClicked, this, &MainWindow::cmdDict_Click);
     lstWords->installEventFilter(this); // for Ctrl+C
 
     // The list's context menu, Enter, Ctrl+S and the tooltips of its items.
@@ -57,7 +57,7 @@ void Form1::createKeyboard() {
     new ResultToolTip(*lstWords, *results_, state_.rack, *chkUsepoints);
 }
 
-void Form1::copySelectedWord() {
+void MainWindow::copySelectedWord() {
     if (auto word = LookupWord(ToLatin1(selectedItemText())))
         QGuiApplication::clipboard()->setText(FromLatin1(*word));
 }

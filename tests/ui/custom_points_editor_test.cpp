@@ -12,18 +12,18 @@ using namespace anagrove::ui::test;
 
 namespace {
 
-QLineEdit& Box(const Form2& editor, char letter) {
+QLineEdit& Box(const CustomPointsEditor& editor, char letter) {
     return Child<QLineEdit>(editor, QString("txt") + letter);
 }
 
 // Types values into the boxes from A on, 0 into the rest.
-void Type(const Form2& editor, const QStringList& values) {
+void Type(const CustomPointsEditor& editor, const QStringList& values) {
     for (int i = 0; i < 26; ++i)
         Retype(Box(editor, static_cast<char>('A' + i)), values.value(i, "0"));
 }
 
-Form2& Open(const Program& p, Mouse how = Mouse::click) {
-    Form2* editor = p.openEditor(how);
+CustomPointsEditor& Open(const Program& p, Mouse how = Mouse::click) {
+    CustomPointsEditor* editor = p.openEditor(how);
     if (!editor)
         qFatal("the editor did not open");
     return *editor;
@@ -41,7 +41,7 @@ struct LeaveRow {
 
 Q_DECLARE_METATYPE(LeaveRow)
 
-class Form2Test : public QObject {
+class CustomPointsEditorTest : public QObject {
     Q_OBJECT
   private slots:
     void setStoresTextsAndValues();
@@ -52,9 +52,9 @@ class Form2Test : public QObject {
     void keysThatLeave();
 };
 
-void Form2Test::setStoresTextsAndValues() {
+void CustomPointsEditorTest::setStoresTextsAndValues() {
     Program p({.custom = {" 26", "", "", "", "", "", "", "", "", " 17"}});
-    Form2& editor = Open(p);
+    CustomPointsEditor& editor = Open(p);
     QCOMPARE(Box(editor, 'A').text() + Box(editor, 'J').text(), " 26 17");
 
     Type(editor, {"5", "07", "2.5", "-3", " 4 "});
@@ -73,10 +73,10 @@ void Form2Test::setStoresTextsAndValues() {
     QCOMPARE(p.read("data.dat"), SettingsLine(With(kShortWords, 7, "custom"), stored));
 }
 
-void Form2Test::refusesBadValues() {
+void CustomPointsEditorTest::refusesBadValues() {
     Program p;
     p.set("optLength");
-    Form2& editor = Open(p);
+    CustomPointsEditor& editor = Open(p);
     for (const QStringList& values : {QStringList{"1", "2", "x"}, {"1", "2", "3", "2147483648"}}) {
         Type(editor, values);
         ClickOn(Child<QWidget>(editor, "cmdSet"));
@@ -93,13 +93,13 @@ void Form2Test::refusesBadValues() {
     QVERIFY(p.platform.ends == 1 && p.read("data.dat") == before);
 }
 
-void Form2Test::opensAfterStartupAndCancelKeepsTypedValues() {
+void CustomPointsEditorTest::opensAfterStartupAndCancelKeepsTypedValues() {
     Program p({.wait = false});
     p.clickOn("optPoints4");
     QVERIFY(!p.window->editor()); // not before the start-up load
     QTRY_VERIFY(p.state().StartupDone);
     p.window->move(40, 30);
-    Form2& editor = Open(p, Mouse::doubleClick); // the selected option opens it
+    CustomPointsEditor& editor = Open(p, Mouse::doubleClick); // the selected option opens it
     QVERIFY(!p.window->isVisible() && editor.pos() == p.window->pos());
 
     Type(editor, {"9", "8"});
@@ -119,9 +119,9 @@ void Form2Test::opensAfterStartupAndCancelKeepsTypedValues() {
     QCOMPARE(p.window->pos(), QPoint(90, 60));
 }
 
-void Form2Test::tabCycle() {
+void CustomPointsEditorTest::tabCycle() {
     Program p;
-    Form2& editor = Open(p);
+    CustomPointsEditor& editor = Open(p);
     ClickOn(Box(editor, 'A'));
     QStringList stops;
     for (char letter = 'A'; letter <= 'Z'; ++letter)
@@ -134,7 +134,7 @@ void Form2Test::tabCycle() {
     QCOMPARE(backward, twice);
 }
 
-void Form2Test::keysThatLeave_data() {
+void CustomPointsEditorTest::keysThatLeave_data() {
     const LeaveRow rows[] = {
         {"Enter in a box sets", "txtA", Qt::Key_Return, Qt::NoModifier, true},
         {"Alt+S sets", "txtA", Qt::Key_S, Qt::AltModifier, true},
@@ -147,10 +147,10 @@ void Form2Test::keysThatLeave_data() {
     AddRows(rows);
 }
 
-void Form2Test::keysThatLeave() {
+void CustomPointsEditorTest::keysThatLeave() {
     QFETCH(LeaveRow, row);
     Program p;
-    Form2& editor = Open(p);
+    CustomPointsEditor& editor = Open(p);
     Type(editor, {"3"});
     PressAndSlideOff(Child<QWidget>(editor, row.focus));
     QCOMPARE(FocusName(), row.focus);
@@ -165,5 +165,5 @@ void Form2Test::keysThatLeave() {
     QCOMPARE(p.items(), row.stores ? "a (3)|at (3)" : "a (1)|at (2)");
 }
 
-QTEST_MAIN(Form2Test)
-#include "form2_test.moc"
+QTEST_MAIN(CustomPointsEditorTest)
+#include "custom_points_editor_test.moc"

@@ -1,7 +1,7 @@
 // The loading window: shown over the main window until the start-up load has
 // finished, while the keyboard stays with the main window.
 
-#include "form3.h"
+#include "loading_window.h"
 #include "ui_test_support.h"
 
 #include <QLabel>
@@ -11,15 +11,15 @@ using namespace anagrove;
 using namespace anagrove::ui;
 using namespace anagrove::ui::test;
 
-class Form3Test : public QObject {
+class LoadingWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void coversTheStartupLoadOnly();
 };
 
-void Form3Test::coversTheStartupLoadOnly() {
+void LoadingWindowTest::coversTheStartupLoadOnly() {
     Program p({.options = With(kInitial, 5, "extended"), .wait = false});
-    Form3& loader = *p.window->loader();
+    LoadingWindow& loader = *p.window->loader();
     QVERIFY(loader.isVisible());
     QCOMPARE(Child<QLabel>(loader, "Label1").text(), "Loading Extended Dictionary");
     QCOMPARE(p.state().wordList->WordCount(), 0); // nothing loads before the timer
@@ -37,5 +37,5 @@ void Form3Test::coversTheStartupLoadOnly() {
     QCOMPARE(p.status(), " 6 words found out of 12 total words.");
 }
 
-QTEST_MAIN(Form3Test)
-#include "form3_test.moc"
+QTEST_MAIN(LoadingWindowTest)
+#include "loading_window_test.moc"

@@ -1,11 +1,11 @@
 // The main window's controls: where each one stands, its caption and its
 // initial state, and which handler each event runs.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include "app/texts.h"
-#include "form2.h"
-#include "form3.h"
+#include "custom_points_editor.h"
+#include "loading_window.h"
 #include "option_group.h"
 #include "result_list_model.h"
 #include "twips.h"
@@ -62,7 +62,7 @@ bool IsPressOrDoubleClick(const QEvent& event) {
 
 } // namespace
 
-Form1::Form1(Platform& platform) : QWidget(nullptr), platform_(platform) {
+MainWindow::MainWindow(Platform& platform) : QWidget(nullptr), platform_(platform) {
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setFont(SansFont(font()));
@@ -86,9 +86,9 @@ Form1::Form1(Platform& platform) : QWidget(nullptr), platform_(platform) {
     Form_Load();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::createLettersArea() {
+void MainWindow::createLettersArea() {
     const Twips tw(*this);
     Frame2 = Make<QGroupBox>("Frame2", tw, {120, 60, 4455, 780}, "Letters", this);
     txtWord = Make<QLineEdit>("txtWord", tw, {120, 330, 4215, 330}, Frame2);
@@ -97,7 +97,7 @@ void Form1::createLettersArea() {
     Label6 = MakeLabel("Label6", tw, {180, 870, 4395, 255}, "Note: Use * for blank tiles", this);
 }
 
-void Form1::createSortOptions() {
+void MainWindow::createSortOptions() {
     const Twips tw(*this);
     optAlpha = Make<WholeAreaButton<QRadioButton>>("optAlpha", tw, {120, 1170, 3600, 270},
                                                    "Sort found words alphabetically", this);
@@ -112,7 +112,7 @@ void Form1::createSortOptions() {
     Label4->setTextFormat(Qt::PlainText);
 }
 
-void Form1::createLengthFrame() {
+void MainWindow::createLengthFrame() {
     const Twips tw(*this);
     Frame3 = Make<QGroupBox>("Frame3", tw, {120, 2070, 3840, 2610},
                              "Specify word length to search for:", this);
@@ -134,7 +134,7 @@ void Form1::createLengthFrame() {
                        "(only find words containing all typed letters)", Frame3);
 }
 
-void Form1::createDictionaryFrame() {
+void MainWindow::createDictionaryFrame() {
     const Twips tw(*this);
     Frame4 = Make<QGroupBox>("Frame4", tw, {120, 4770, 3840, 990}, "Dictionary to use:", this);
     optStandard = Make<WholeAreaButton<QRadioButton>>("optStandard", tw, {180, 330, 2700, 270},
@@ -146,7 +146,7 @@ void Form1::createDictionaryFrame() {
     cmdNote1 = Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", Frame4);
 }
 
-void Form1::createPointsFrame() {
+void MainWindow::createPointsFrame() {
     const Twips tw(*this);
     Frame5 =
         Make<QGroupBox>("Frame5", tw, {120, 5850, 3840, 2460}, "Letter point associations:", this);
@@ -168,7 +168,7 @@ void Form1::createPointsFrame() {
     optPoints4->installEventFilter(this); // for its double-click
 }
 
-void Form1::createResultsFrame() {
+void MainWindow::createResultsFrame() {
     const Twips tw(*this);
     Frame1 = Make<QGroupBox>("Frame1", tw, {4080, 2070, 2910, 5190}, " Words Found ", this);
     lstWords = Make<QListView>("lstWords", tw, {120, 300, 2670, 4770}, Frame1);
@@ -180,7 +180,7 @@ void Form1::createResultsFrame() {
     lstWords->viewport()->installEventFilter(this); // for clicks below the last item
 }
 
-void Form1::createLookupArea() {
+void MainWindow::createLookupArea() {
     const Twips tw(*this);
     Label3 = MakeLabel("Label3", tw, {4080, 7350, 2910, 255}, "Lookup word in:", this);
     cmdDict = Make<QPushButton>("cmdDict", tw, {4080, 7620, 1380, 420}, "Dictionary", this);
@@ -195,13 +195,13 @@ void Form1::createLookupArea() {
     link->setCursor(Qt::PointingHandCursor);
 }
 
-void Form1::createStatusBar() {
+void MainWindow::createStatusBar() {
     const Twips tw(*this);
     statusbar = Make<QStatusBar>("statusbar", tw, {0, 8895, 7110, 330}, this);
     statusbar->setSizeGripEnabled(false);
 }
 
-void Form1::createTimers() {
+void MainWindow::createTimers() {
     tmrAddwordstodb = new QTimer(this);
     tmrAddwordstodb->setObjectName("tmrAddwordstodb");
     tmrAddwordstodb->setInterval(kStartupLoadIntervalMs);
@@ -213,41 +213,41 @@ void Form1::createTimers() {
     tmrListclick->start();
 }
 
-void Form1::connectHandlers() {
+void MainWindow::connectHandlers() {
     // Option buttons act when they become selected, check boxes on every change:
     // whether the user or the program makes it.
-    auto onSelected = [this](QRadioButton* option, void (Form1::*handler)()) {
+    auto onSelected = [this](QRadioButton* option, void (MainWindow::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
             if (selected)
                 (this->*handler)();
         });
     };
-    onSelected(optAlpha, &Form1::optAlpha_Click);
-    onSelected(optLength, &Form1::optLength_Click);
-    onSelected(optScore, &Form1::optScore_Click);
-    onSelected(optStandard, &Form1::optStandard_Click);
-    onSelected(optExtended, &Form1::optExtended_Click);
-    onSelected(optPoints1, &Form1::optPoints1_Click);
-    onSelected(optPoints2, &Form1::optPoints2_Click);
-    onSelected(optPoints3, &Form1::optPoints3_Click);
-    onSelected(optPoints4, &Form1::optPoints4_Click);
-    connect(chkNomax, &QCheckBox::toggled, this, &Form1::chkNomax_Click);
-    connect(chkAnagram, &QCheckBox::toggled, this, &Form1::chkAnagram_Click);
-    connect(chkUsepoints, &QCheckBox::toggled, this, &Form1::chkUsepoints_Click);
+    onSelected(optAlpha, &MainWindow::optAlpha_Click);
+    onSelected(optLength, &MainWindow::optLength_Click);
+    onSelected(optScore, &MainWindow::optScore_Click);
+    onSelected(optStandard, &MainWindow::optStandard_Click);
+    onSelected(optExtended, &MainWindow::optExtended_Click);
+    onSelected(optPoints1, &MainWindow::optPoints1_Click);
+    onSelected(optPoints2, &MainWindow::optPoints2_Click);
+    onSelected(optPoints3, &MainWindow::optPoints3_Click);
+    onSelected(optPoints4, &MainWindow::optPoints4_Click);
+    connect(chkNomax, &QCheckBox::toggled, this, &MainWindow::chkNomax_Click);
+    connect(chkAnagram, &QCheckBox::toggled, this, &MainWindow::chkAnagram_Click);
+    connect(chkUsepoints, &QCheckBox::toggled, this, &MainWindow::chkUsepoints_Click);
 
-    connect(cmdStart, &QPushButton::clicked, this, &Form1::cmdStart_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &Form1::cmdClear_Click);
-    connect(cmdNote1, &QPushButton::clicked, this, &Form1::cmdNote1_Click);
-    connect(cmdNote2, &QPushButton::clicked, this, &Form1::cmdNote2_Click);
-    connect(cmdDict, &QPushButton::clicked, this, &Form1::cmdDict_Click);
-    connect(cmdThes, &QPushButton::clicked, this, &Form1::cmdThes_Click);
-    connect(link, &QLabel::linkActivated, this, &Form1::link_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &MainWindow::cmdClear_Click);
+    connect(cmdNote1, &QPushButton::clicked, this, &MainWindow::cmdNote1_Click);
+    connect(cmdNote2, &QPushButton::clicked, this, &MainWindow::cmdNote2_Click);
+    connect(cmdDict, &QPushButton::clicked, this, &MainWindow::cmdDict_Click);
+    connect(cmdThes, &QPushButton::clicked, this, &MainWindow::cmdThes_Click);
+    connect(link, &QLabel::linkActivated, this, &MainWindow::link_Click);
 
-    connect(tmrAddwordstodb, &QTimer::timeout, this, &Form1::tmrAddwordstodb_Timer);
-    connect(tmrListclick, &QTimer::timeout, this, &Form1::tmrListclick_Timer);
+    connect(tmrAddwordstodb, &QTimer::timeout, this, &MainWindow::tmrAddwordstodb_Timer);
+    connect(tmrListclick, &QTimer::timeout, this, &MainWindow::tmrListclick_Timer);
 }
 
-void Form1::setFocusOrder() {
+void MainWindow::setFocusOrder() {
     QWidget* const order[] = {txtWord,     cmdStart,      cmdClear,      optAlpha, optLength,
                               optScore,    txtMinletters, txtMaxletters, chkNomax, chkAnagram,
                               optStandard, optExtended,   lstWords,      cmdNote1, chkUsepoints,
@@ -259,7 +259,7 @@ void Form1::setFocusOrder() {
         label->setFocusPolicy(Qt::NoFocus);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A greyed option takes no double-click, as it takes no click.
     if (watched == optPoints4 && event->type() == QEvent::MouseButtonDblClick &&
         optPoints4->isEnabled())

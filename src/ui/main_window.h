@@ -24,22 +24,22 @@ class QTimer;
 
 namespace anagrove::ui {
 
-class Form2;
-class Form3;
+class CustomPointsEditor;
+class LoadingWindow;
 class Platform;
 class ResultListModel;
 
-class Form1 final : public QWidget {
+class MainWindow final : public QWidget {
     Q_OBJECT
   public:
     // Builds the window and runs Form_Load; the caller shows it.
-    explicit Form1(Platform& platform);
-    ~Form1() override;
+    explicit MainWindow(Platform& platform);
+    ~MainWindow() override;
 
     [[nodiscard]] const ProgramState& state() const { return state_; }
     // The loading window and the custom point editor, once created.
-    [[nodiscard]] Form3* loader() const { return loader_; }
-    [[nodiscard]] Form2* editor() const { return editor_.get(); }
+    [[nodiscard]] LoadingWindow* loader() const { return loader_; }
+    [[nodiscard]] CustomPointsEditor* editor() const { return editor_.get(); }
     // The text of the selected result, empty when none is selected.
     [[nodiscard]] QString selectedItemText() const;
     // Copies the selected result's word, without its points, as Ctrl+C does.
@@ -119,8 +119,8 @@ class Form1 final : public QWidget {
     Platform& platform_;
     ProgramState state_;
     ResultListModel* results_ = nullptr;
-    Form3* loader_ = nullptr;
-    std::unique_ptr<Form2> editor_;
+    LoadingWindow* loader_ = nullptr;
+    std::unique_ptr<CustomPointsEditor> editor_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "custom_points_editor.h"
 
 #include "accelerator.h"
 #include "app/texts.h"
@@ -32,7 +32,7 @@ constexpr int kBoxWidth = 495;     // wide enough for a blank and three digits
 
 } // namespace
 
-Form2::Form2(ProgramState& state, Platform& platform, QWidget* mainWindow)
+CustomPointsEditor::CustomPointsEditor(ProgramState& state, Platform& platform, QWidget* mainWindow)
     : QWidget(nullptr), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName("Form2");
     setWindowTitle(kProgramTitle);
@@ -46,13 +46,13 @@ Form2::Form2(ProgramState& state, Platform& platform, QWidget* mainWindow)
     Form_Load();
 }
 
-void Form2::createFrame() {
+void CustomPointsEditor::createFrame() {
     Frame1 = new QGroupBox("Define Custom Letter Point Values", this);
     Frame1->setObjectName("Frame1");
     PlaceAt(*Frame1, Twips(*this), 240, 240, 6600, 7890);
 }
 
-void Form2::createLetterGrid() {
+void CustomPointsEditor::createLetterGrid() {
     const Twips tw(*this);
     for (int i = 0; i < 26; ++i) {
         const QChar letter(static_cast<char16_t>(u'A' + i));
@@ -71,20 +71,20 @@ void Form2::createLetterGrid() {
     }
 }
 
-void Form2::createButtons() {
+void CustomPointsEditor::createButtons() {
     const Twips tw(*this);
     cmdSet = new QPushButton("Set Custom Values", Frame1);
     cmdSet->setObjectName("cmdSet");
     PlaceAt(*cmdSet, tw, 780, 6480, 2400, 495);
-    connect(cmdSet, &QPushButton::clicked, this, &Form2::cmdSet_Click);
+    connect(cmdSet, &QPushButton::clicked, this, &CustomPointsEditor::cmdSet_Click);
 
     cmdCancel = new QPushButton("Cancel", Frame1);
     cmdCancel->setObjectName("cmdCancel");
     PlaceAt(*cmdCancel, tw, 3420, 6480, 2400, 495);
-    connect(cmdCancel, &QPushButton::clicked, this, &Form2::cmdCancel_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &CustomPointsEditor::cmdCancel_Click);
 }
 
-void Form2::createKeyboard() {
+void CustomPointsEditor::createKeyboard() {
     // Enter in a letter box sets the values, as in a dialog; Escape cancels.
     cmdSet->setDefault(true);
     cmdCancel->setAutoDefault(true); // Enter on it cancels
@@ -96,7 +96,7 @@ void Form2::createKeyboard() {
     connect(escape, &QShortcut::activated, cmdCancel, &QPushButton::click);
 }
 
-void Form2::setFocusOrder() {
+void CustomPointsEditor::setFocusOrder() {
     QWidget* previous = letterBoxes_[0];
     for (QWidget* next : letterBoxes_) {
         if (next != previous)
@@ -107,12 +107,12 @@ void Form2::setFocusOrder() {
     setTabOrder(cmdSet, cmdCancel);
 }
 
-void Form2::Form_Load() {
+void CustomPointsEditor::Form_Load() {
     for (std::size_t i = 0; i < 26; ++i)
         letterBoxes_[i]->setText(FromLatin1(state_.settings.customPoints[i]));
 }
 
-void Form2::cmdSet_Click() {
+void CustomPointsEditor::cmdSet_Click() {
     state_.KeepLoaderOnTop = "no";
     std::array<std::string, 26> entries;
     for (std::size_t i = 0; i < 26; ++i)
@@ -130,18 +130,18 @@ void Form2::cmdSet_Click() {
     returnToMainWindow();
 }
 
-void Form2::cmdCancel_Click() {
+void CustomPointsEditor::cmdCancel_Click() {
     state_.KeepLoaderOnTop = "no";
     returnToMainWindow();
 }
 
-void Form2::returnToMainWindow() {
+void CustomPointsEditor::returnToMainWindow() {
     mainWindow_->move(pos());
     mainWindow_->show();
     hide();
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void CustomPointsEditor::closeEvent(QCloseEvent* event) {
     // Closing the editor itself ends the program, and nothing of the run is saved.
     event->accept();
     platform_.endProgram();

@@ -1,6 +1,6 @@
 // Looking up the selected word on the web, and the help page link.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include "app/data_files.h"
 #include "app/texts.h"
@@ -28,25 +28,25 @@ QString HelpPagePath(const QString& programDirectory) {
 
 } // namespace
 
-QString Form1::selectedItemText() const {
+QString MainWindow::selectedItemText() const {
     const QModelIndexList selected = lstWords->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : selected.first().data().toString();
 }
 
-void Form1::tmrListclick_Timer() {
+void MainWindow::tmrListclick_Timer() {
     const bool selected = !selectedItemText().isEmpty();
     cmdDict->setEnabled(selected);
     cmdThes->setEnabled(selected);
 }
 
-void Form1::cmdDict_Click() {
+void MainWindow::cmdDict_Click() {
     lookUp(kDictionaryAddress);
 }
-void Form1::cmdThes_Click() {
+void MainWindow::cmdThes_Click() {
     lookUp(kThesaurusAddress);
 }
 
-void Form1::lookUp(const char* prefix) {
+void MainWindow::lookUp(const char* prefix) {
     const std::string item = ToLatin1(selectedItemText());
     auto address = LookupAddress(prefix, item);
     if (!address)
@@ -56,15 +56,15 @@ void Form1::lookUp(const char* prefix) {
     OpenWebAddress(FromLatin1(*address));
 }
 
-void Form1::link_Click() {
+void MainWindow::link_Click() {
     OpenWebAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
 }
 
-void Form1::OpenWebAddress(const QString& address) {
+void MainWindow::OpenWebAddress(const QString& address) {
     LaunchDocument(address);
 }
 
-void Form1::LaunchDocument(const QString& document) {
+void MainWindow::LaunchDocument(const QString& document) {
     // The outcome may come after the window is gone.
     QPointer<QWidget> guard(this);
     platform_.openDocument(document, [this, guard, document](OpenResult result) {

@@ -12,12 +12,12 @@ class QTimer;
 
 namespace anagrove::ui {
 
-class Form3 final : public QWidget {
+class LoadingWindow final : public QWidget {
     Q_OBJECT
   public:
     // keepOnTop tells each tick of tmrOntop whether to bring the window to the
     // front; mainWindow is the window it covers.
-    Form3(QWidget* mainWindow, std::function<bool()> keepOnTop);
+    LoadingWindow(QWidget* mainWindow, std::function<bool()> keepOnTop);
 
     void setCaption(const QString& caption); // Label1's text
     [[nodiscard]] QTimer& ontopTimer() const { return *tmrOntop; }

@@ -1,6 +1,6 @@
 // The search: the letters, the length limits, "Find Words" and the orders.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include "app/search_request.h"
 #include "app/texts.h"
@@ -16,22 +16,22 @@
 
 namespace anagrove::ui {
 
-void Form1::chkNomax_Click() {
+void MainWindow::chkNomax_Click() {
     txtMaxletters->setEnabled(state_.NomaxState != 1);
     state_.NomaxState = state_.NomaxState == 1 ? 2 : 1;
 }
 
-void Form1::chkAnagram_Click() {
+void MainWindow::chkAnagram_Click() {
     SetEnabled({txtMaxletters, txtMinletters, chkNomax, lblMaxletters, lblMinletters},
                state_.AnagramState != 1);
     state_.AnagramState = state_.AnagramState == 1 ? 2 : 1;
 }
 
-void Form1::cmdClear_Click() {
+void MainWindow::cmdClear_Click() {
     txtWord->setText(QString());
 }
 
-void Form1::cmdStart_Click() {
+void MainWindow::cmdStart_Click() {
     SearchRequest request;
     request.letters = ToLatin1(txtWord->text());
     request.minimumText = ToLatin1(txtMinletters->text());
@@ -71,17 +71,17 @@ void Form1::cmdStart_Click() {
     setStatusText(outcome.status);
 }
 
-void Form1::optAlpha_Click() {
+void MainWindow::optAlpha_Click() {
     resortShown(SortMode::alpha);
 }
-void Form1::optScore_Click() {
+void MainWindow::optScore_Click() {
     resortShown(SortMode::score);
 }
-void Form1::optLength_Click() {
+void MainWindow::optLength_Click() {
     resortShown(SortMode::length);
 }
 
-void Form1::resortShown(SortMode mode) {
+void MainWindow::resortShown(SortMode mode) {
     results_->clear();
     const ResultListing listing = Resort(state_.found, mode);
     results_->show(state_.found, listing);

@@ -1,6 +1,6 @@
 // The word lists: loading the chosen one, and the help about them.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include "app/data_files.h"
 #include "dictionary/texts.h"
@@ -15,19 +15,19 @@ namespace {
 constexpr const char* kNoWordListStatusText = "No word list is loaded";
 } // namespace
 
-void Form1::optStandard_Click() {
+void MainWindow::optStandard_Click() {
     if (auto failure = LoadWordList(DictionaryKind::standard))
         showMessage(*failure);
 }
 
-void Form1::optExtended_Click() {
+void MainWindow::optExtended_Click() {
     if (!state_.DictionaryReady)
         return;
     if (auto failure = LoadWordList(DictionaryKind::extended, true))
         showMessage(*failure);
 }
 
-std::optional<QString> Form1::LoadWordList(DictionaryKind kind, bool chosenByUser) {
+std::optional<QString> MainWindow::LoadWordList(DictionaryKind kind, bool chosenByUser) {
     // The loading text is set but not painted: a list loads in a few
     // milliseconds, less than a frame, and painting it would take a good part
     // of that.
@@ -53,7 +53,7 @@ std::optional<QString> Form1::LoadWordList(DictionaryKind kind, bool chosenByUse
     return std::nullopt;
 }
 
-void Form1::cmdNote1_Click() {
+void MainWindow::cmdNote1_Click() {
     showMessage("If words in the extended dictionary are found to be ineligible in your game, you "
                 "will have to use the standard dictionary.");
 }

@@ -17,12 +17,12 @@ namespace anagrove::ui {
 
 class Platform;
 
-class Form2 final : public QWidget {
+class CustomPointsEditor final : public QWidget {
     Q_OBJECT
   public:
     // Builds the window and runs Form_Load. The buttons store into state and
     // bring mainWindow back where this window stands.
-    Form2(ProgramState& state, Platform& platform, QWidget* mainWindow);
+    CustomPointsEditor(ProgramState& state, Platform& platform, QWidget* mainWindow);
 
     void Form_Load();
     void cmdSet_Click();

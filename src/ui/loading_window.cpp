@@ -1,4 +1,4 @@
-#include "form3.h"
+#include "loading_window.h"
 
 #include "twips.h"
 #include "window_font.h"
@@ -13,7 +13,7 @@ namespace {
 constexpr int kOntopIntervalMs = 10;
 } // namespace
 
-Form3::Form3(QWidget* mainWindow, std::function<bool()> keepOnTop)
+LoadingWindow::LoadingWindow(QWidget* mainWindow, std::function<bool()> keepOnTop)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), keepOnTop_(std::move(keepOnTop)) {
     setObjectName("Form3");
     setFont(SansFont(font()));
@@ -22,7 +22,7 @@ Form3::Form3(QWidget* mainWindow, std::function<bool()> keepOnTop)
     createTimer();
 }
 
-void Form3::createFrame() {
+void LoadingWindow::createFrame() {
     const Twips tw(*this);
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
@@ -43,19 +43,19 @@ void Form3::createFrame() {
     PlaceAt(*Label2, tw, 120, 1080, 6495, 375);
 }
 
-void Form3::createTimer() {
+void LoadingWindow::createTimer() {
     tmrOntop = new QTimer(this);
     tmrOntop->setObjectName("tmrOntop");
     tmrOntop->setInterval(kOntopIntervalMs);
-    connect(tmrOntop, &QTimer::timeout, this, &Form3::tmrOntop_Timer);
+    connect(tmrOntop, &QTimer::timeout, this, &LoadingWindow::tmrOntop_Timer);
     tmrOntop->start();
 }
 
-void Form3::setCaption(const QString& caption) {
+void LoadingWindow::setCaption(const QString& caption) {
     Label1->setText(caption);
 }
 
-void Form3::tmrOntop_Timer() {
+void LoadingWindow::tmrOntop_Timer() {
     if (!keepOnTop_())
         return;
     raise();

@@ -3,7 +3,7 @@
 // its controls; the Tab cycle, the arrow keys in each option group, every
 // accelerator, and input on disabled controls.
 
-#include "form3.h"
+#include "loading_window.h"
 #include "ui_test_support.h"
 
 #include <QClipboard>
@@ -163,7 +163,7 @@ Q_DECLARE_METATYPE(ArrowRow)
 Q_DECLARE_METATYPE(AcceleratorRow)
 Q_DECLARE_METATYPE(DisabledRow)
 
-class Form1Test : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void settingsSetTheControls_data();
@@ -193,7 +193,7 @@ class Form1Test : public QObject {
     void disabledControlsTakeNoInput();
 };
 
-void Form1Test::settingsSetTheControls_data() {
+void MainWindowTest::settingsSetTheControls_data() {
     const QString initial = "optAlpha optStandard chkUsepoints optPoints1 | off: | 2-8 | states "
                             "111 | 9 words | quiz 22 | Loading Standard Dictionary";
     const auto as = [&](std::initializer_list<std::pair<const char*, const char*>> changes) {
@@ -243,14 +243,14 @@ void Form1Test::settingsSetTheControls_data() {
     AddRows(rows);
 }
 
-void Form1Test::settingsSetTheControls() {
+void MainWindowTest::settingsSetTheControls() {
     QFETCH(SettingsRow, row);
     Program p({.options = row.options, .custom = row.custom});
     QCOMPARE(Describe(p), row.expected);
     QVERIFY(!p.window->editor() && p.platform.messages.empty());
 }
 
-void Form1Test::wordLists() {
+void MainWindowTest::wordLists() {
     Program p({.standardList = false});
     const QStringList& messages = p.platform.messages; // not under the loading window
     QVERIFY(messages.size() == 1 && messages[0].startsWith("Anagrove: ") &&
@@ -266,7 +266,7 @@ void Form1Test::wordLists() {
     QVERIFY(p.items() == items && p.platform.messages.size() == 2);
 }
 
-void Form1Test::closingWritesTheSettings() {
+void MainWindowTest::closingWritesTheSettings() {
     // Unchanged: the fields come back normalised, the custom texts as read.
     QStringList custom;
     for (int i = 0; i < 26; i += 2)
@@ -296,7 +296,7 @@ void Form1Test::closingWritesTheSettings() {
             failed.messages().contains(failed.platform.settings) && failed.platform.ends == 1);
 }
 
-void Form1Test::checkBoxesAndPointSchemes() {
+void MainWindowTest::checkBoxesAndPointSchemes() {
     Program p;
     EnableRecorder recorder(p, {"txtMaxletters", "txtMinletters", "chkNomax", "lblMaxletters",
                                 "lblMinletters", "optScore", "optPoints1", "optPoints2",
@@ -335,7 +335,7 @@ void Form1Test::checkBoxesAndPointSchemes() {
     }
 }
 
-void Form1Test::clearAndHelp() {
+void MainWindowTest::clearAndHelp() {
     Program p;
     p.find("tea");
     const QString items = p.items(), status = p.status();
@@ -352,7 +352,7 @@ void Form1Test::clearAndHelp() {
              "each letter to make sure you find the highest scoring word possible.");
 }
 
-void Form1Test::findWords_data() {
+void MainWindowTest::findWords_data() {
     const char* byScore = "eta 3|eat 3|tae 3|tea 3|ate 3|at 2|a 1";
     const FindRow rows[] = {
         {"alphabetical", "optAlpha", true, "tea",
@@ -366,7 +366,7 @@ void Form1Test::findWords_data() {
     AddRows(rows);
 }
 
-void Form1Test::findWords() {
+void MainWindowTest::findWords() {
     QFETCH(FindRow, row);
     const QString items = row.items;
     const QString count = QString(" %1").arg(items.isEmpty() ? 0 : items.count('|') + 1);
@@ -385,7 +385,7 @@ void Form1Test::findWords() {
     QCOMPARE(p.messages(), "Anagrove: Please enter some letters to begin");
 }
 
-void Form1Test::limitsThatAreNotNumbers() {
+void MainWindowTest::limitsThatAreNotNumbers() {
     Program p;
     p.find("tea");
     const QString items = p.items(), status = p.status();
@@ -399,7 +399,7 @@ void Form1Test::limitsThatAreNotNumbers() {
     QVERIFY(p.items() == items && p.status() == status && Caption(p) == " 7 words found");
 }
 
-void Form1Test::resortingKeepsTheTableOrder() {
+void MainWindowTest::resortingKeepsTheTableOrder() {
     Program p;
     p.set("optScore");
     p.find("tea");
@@ -416,7 +416,7 @@ void Form1Test::resortingKeepsTheTableOrder() {
     QVERIFY(Caption(p) == " 7 words found" && p.status().startsWith(" 7 words found out of"));
 }
 
-void Form1Test::lookups() {
+void MainWindowTest::lookups() {
     Program p({.standard = kStandard + QStringList{"caf\u00E9"}});
     p.find("quiz");
     QCOMPARE(Lookups(p), "0 0");
@@ -459,7 +459,7 @@ void Form1Test::lookups() {
     QCOMPARE(p.platform.opened.last(), "https://www.dictionary.com/search?q=caf%C3%A9");
 }
 
-void Form1Test::keyboard() {
+void MainWindowTest::keyboard() {
     Program p;
     p.statuses.clear();
     p.clickOn("txtWord");
@@ -507,7 +507,7 @@ void Form1Test::keyboard() {
     QCOMPARE(p.platform.opened.last(), "https://www.dictionary.com/search?q=tea");
 }
 
-void Form1Test::clicksAnywhereOnAnOptionOrBox_data() {
+void MainWindowTest::clicksAnywhereOnAnOptionOrBox_data() {
     const AreaRow rows[] = {
         {"optLength", "optLength optStandard chkUsepoints optPoints1"},
         {"optScore", "optScore optStandard chkUsepoints optPoints1"},
@@ -520,7 +520,7 @@ void Form1Test::clicksAnywhereOnAnOptionOrBox_data() {
     AddRows(rows);
 }
 
-void Form1Test::clicksAnywhereOnAnOptionOrBox() {
+void MainWindowTest::clicksAnywhereOnAnOptionOrBox() {
     // The whole of a control's place takes the click, not only its caption.
     QFETCH(AreaRow, row);
     Program p;
@@ -530,7 +530,7 @@ void Form1Test::clicksAnywhereOnAnOptionOrBox() {
     QCOMPARE(p.checked(), row.checked);
 }
 
-void Form1Test::keysOnAFocusedButton_data() {
+void MainWindowTest::keysOnAFocusedButton_data() {
     const EnterRow rows[] = {
         {"Enter on Find Words", "cmdStart", Qt::Key_Return,
          "2 searches, 0 messages, 0 opened, letters 'quiz'"},
@@ -552,7 +552,7 @@ void Form1Test::keysOnAFocusedButton_data() {
     AddRows(rows);
 }
 
-void Form1Test::keysOnAFocusedButton() {
+void MainWindowTest::keysOnAFocusedButton() {
     // Enter presses the button that has the focus, as Space does.
     QFETCH(EnterRow, row);
     Program p;
@@ -566,7 +566,7 @@ void Form1Test::keysOnAFocusedButton() {
     QCOMPARE(Effects(p), row.effect);
 }
 
-void Form1Test::clickBelowTheResultsKeepsTheSelection() {
+void MainWindowTest::clickBelowTheResultsKeepsTheSelection() {
     Program p;
     p.find("at");
     p.select(1);
@@ -578,7 +578,7 @@ void Form1Test::clickBelowTheResultsKeepsTheSelection() {
     QCOMPARE(Lookups(p), "1 1");
 }
 
-void Form1Test::tabCycles_data() {
+void MainWindowTest::tabCycles_data() {
     const TabRow rows[] = {
         {"points on", kShortWords, nullptr,
          "txtWord cmdStart cmdClear optAlpha txtMinletters txtMaxletters chkNomax chkAnagram "
@@ -606,7 +606,7 @@ void Form1Test::tabCycles_data() {
     AddRows(rows);
 }
 
-void Form1Test::tabCycles() {
+void MainWindowTest::tabCycles() {
     QFETCH(TabRow, row);
     Program p({.options = row.options});
     if (row.letters) {
@@ -622,7 +622,7 @@ void Form1Test::tabCycles() {
     QCOMPARE(backward, twice);
 }
 
-void Form1Test::arrowKeysStayInTheirGroup_data() {
+void MainWindowTest::arrowKeysStayInTheirGroup_data() {
     // Each option of each group focused, once selected and once with its
     // neighbour before it (the last for the first) selected.
     QTest::addColumn<ArrowRow>("row");
@@ -633,7 +633,7 @@ void Form1Test::arrowKeysStayInTheirGroup_data() {
                     << ArrowRow{group, selected, group[i]};
 }
 
-void Form1Test::arrowKeysStayInTheirGroup() {
+void MainWindowTest::arrowKeysStayInTheirGroup() {
     QFETCH(ArrowRow, row);
     Program p;
     p.find("tea");
@@ -681,7 +681,7 @@ void Form1Test::arrowKeysStayInTheirGroup() {
     QCOMPARE(outcomes.join(" | "), expected.join(" | "));
 }
 
-void Form1Test::acceleratorsThenSearch_data() {
+void MainWindowTest::acceleratorsThenSearch_data() {
     const char* initial = "optAlpha optStandard chkUsepoints optPoints1";
     const AcceleratorRow rows[] = {
         {"Alt+L letters", Qt::Key_L, "", "txtWord", initial},
@@ -732,7 +732,7 @@ void Form1Test::acceleratorsThenSearch_data() {
     AddRows(rows);
 }
 
-void Form1Test::acceleratorsThenSearch() {
+void MainWindowTest::acceleratorsThenSearch() {
     QFETCH(AcceleratorRow, row);
     Program p;
     for (const QString& name : QString(row.before).split(' ', Qt::SkipEmptyParts)) {
@@ -752,7 +752,7 @@ void Form1Test::acceleratorsThenSearch() {
     QCOMPARE(p.checked(), row.checked); // the search changed no option
 }
 
-void Form1Test::disabledControlsTakeNoInput_data() {
+void MainWindowTest::disabledControlsTakeNoInput_data() {
     const QStringList pointsOff = With(kShortWords, 6, "false");
     const QStringList anagrams = With(kShortWords, 4, "2");
     const QStringList noMaximum = With(kShortWords, 3, "2");
@@ -771,7 +771,7 @@ void Form1Test::disabledControlsTakeNoInput_data() {
     AddRows(rows);
 }
 
-void Form1Test::disabledControlsTakeNoInput() {
+void MainWindowTest::disabledControlsTakeNoInput() {
     QFETCH(DisabledRow, row);
     Program p({.options = row.options});
     p.find("tea");
@@ -792,5 +792,5 @@ void Form1Test::disabledControlsTakeNoInput() {
     QVERIFY(p.platform.opened.isEmpty() && p.platform.messages.isEmpty());
 }
 
-QTEST_MAIN(Form1Test)
-#include "form1_test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

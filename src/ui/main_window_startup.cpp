@@ -1,10 +1,10 @@
 // Start-up from the settings file, and shutdown.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include "app/texts.h"
-#include "form3.h"
 #include "latin1_text.h"
+#include "loading_window.h"
 #include "platform.h"
 #include "points/custom_points.h"
 #include "result_list_model.h"
@@ -34,7 +34,7 @@ void MendUnknownWords(Settings& settings) {
 
 } // namespace
 
-void Form1::Form_Load() {
+void MainWindow::Form_Load() {
     state_.StartupDone = false;
     state_.NomaxState = 1;
     state_.AnagramState = 1;
@@ -52,7 +52,7 @@ void Form1::Form_Load() {
     state_.found = FoundWords{};
 }
 
-void Form1::applyStartupSettings() {
+void MainWindow::applyStartupSettings() {
     const Settings& s = state_.settings;
     // An unknown word checks no sort option, and is written back as it was read.
     if (const auto mode = SortModeFromWord(s.SortSetting))
@@ -103,9 +103,9 @@ void Form1::applyStartupSettings() {
     }
 }
 
-void Form1::showLoader() {
+void MainWindow::showLoader() {
     if (!loader_)
-        loader_ = new Form3(this, [this] { return state_.KeepLoaderOnTop != "no"; });
+        loader_ = new LoadingWindow(this, [this] { return state_.KeepLoaderOnTop != "no"; });
     const Twips tw(*this);
     loader_->move(x() + tw.px(130), y() + (height() - loader_->height()) / 2);
     const auto kind = DictionaryFromWord(state_.settings.DictionarySetting);
@@ -120,7 +120,7 @@ void Form1::showLoader() {
     }
 }
 
-void Form1::tmrAddwordstodb_Timer() {
+void MainWindow::tmrAddwordstodb_Timer() {
     auto failure = LoadWordList(DictionaryFromWord(state_.settings.DictionarySetting) ==
                                         DictionaryKind::standard
                                     ? DictionaryKind::standard
@@ -140,12 +140,12 @@ void Form1::tmrAddwordstodb_Timer() {
         showMessage(*failure);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
-void Form1::Form_Unload() {
+void MainWindow::Form_Unload() {
     Settings& s = state_.settings;
     s.SortSetting = SortWord();
     s.MinLettersSetting = ToLatin1(txtMinletters->text());
@@ -163,7 +163,7 @@ void Form1::Form_Unload() {
     platform_.endProgram();
 }
 
-QRadioButton* Form1::sortOption(SortMode mode) const {
+QRadioButton* MainWindow::sortOption(SortMode mode) const {
     switch (mode) {
     case SortMode::alpha:
         return optAlpha;
@@ -175,7 +175,7 @@ QRadioButton* Form1::sortOption(SortMode mode) const {
     return optLength;
 }
 
-std::string Form1::SortWord() const {
+std::string MainWindow::SortWord() const {
     std::string word = state_.settings.SortSetting;
     for (SortMode mode : {SortMode::alpha, SortMode::length, SortMode::score})
         if (sortOption(mode)->isChecked())
@@ -183,7 +183,7 @@ std::string Form1::SortWord() const {
     return word;
 }
 
-std::string Form1::DictionaryWord() const {
+std::string MainWindow::DictionaryWord() const {
     std::string word = state_.settings.DictionarySetting;
     if (optStandard->isChecked())
         word = anagrove::DictionaryWord(DictionaryKind::standard);
@@ -192,7 +192,7 @@ std::string Form1::DictionaryWord() const {
     return word;
 }
 
-std::string Form1::PointsWord() const {
+std::string MainWindow::PointsWord() const {
     const QRadioButton* options[] = {optPoints1, optPoints2, optPoints3, optPoints4};
     const PointScheme schemes[] = {PointScheme::scrabble, PointScheme::literati,
                                    PointScheme::wordmojo, PointScheme::custom};
@@ -203,15 +203,15 @@ std::string Form1::PointsWord() const {
     return word;
 }
 
-void Form1::setStatusText(const std::string& text) {
+void MainWindow::setStatusText(const std::string& text) {
     statusbar->showMessage(FromLatin1(text));
 }
 
-void Form1::showMessage(const QString& text) {
+void MainWindow::showMessage(const QString& text) {
     platform_.showMessage(this, kProgramTitle, text, MessageIcon::none);
 }
 
-void Form1::SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
+void MainWindow::SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
     for (QWidget* control : controls)
         control->setEnabled(enabled);
 }
