@@ -62,9 +62,9 @@ struct Window {
         form.show();
         QElapsedTimer waited;
         waited.start();
-        while (!form.state().StartupDone && waited.elapsed() < 10000)
+        while (!form.state().startupDone && waited.elapsed() < 10000)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
-        if (!form.state().StartupDone)
+        if (!form.state().startupDone)
             throw std::runtime_error("the start-up load did not finish");
     }
     template <class T> T* control(const char* name) { return form.findChild<T*>(name); }

@@ -43,13 +43,13 @@ CustomPointsEditor::CustomPointsEditor(ProgramState& state, Platform& platform, 
     createButtons();
     createKeyboard();
     setFocusOrder();
-    Form_Load();
+    showStoredValues();
 }
 
 void CustomPointsEditor::createFrame() {
-    Frame1 = new QGroupBox("Define Custom Letter Point Values", this);
-    Frame1->setObjectName("Frame1");
-    PlaceAt(*Frame1, Twips(*this), 240, 240, 6600, 7890);
+    frame_ = new QGroupBox("Define Custom Letter Point Values", this);
+    frame_->setObjectName("Frame1");
+    PlaceAt(*frame_, Twips(*this), 240, 240, 6600, 7890);
 }
 
 void CustomPointsEditor::createLetterGrid() {
@@ -59,11 +59,11 @@ void CustomPointsEditor::createLetterGrid() {
         const int left = kLabelLeft + (i / kGridRows) * kColumnPitch;
         const int top = kGridTop + (i % kGridRows) * kRowPitch;
 
-        auto* label = new QLabel(QString(letter) + " =", Frame1);
+        auto* label = new QLabel(QString(letter) + " =", frame_);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         PlaceAt(*label, tw, left, top + (kBoxSize - 255) / 2, kLabelWidth, 255);
 
-        auto* box = new QLineEdit(Frame1);
+        auto* box = new QLineEdit(frame_);
         box->setObjectName(QString("txt") + letter);
         PlaceAt(*box, tw, left + kLabelWidth + 60, top, kBoxWidth, kBoxSize);
         label->setBuddy(box);
@@ -73,27 +73,27 @@ void CustomPointsEditor::createLetterGrid() {
 
 void CustomPointsEditor::createButtons() {
     const Twips tw(*this);
-    cmdSet = new QPushButton("Set Custom Values", Frame1);
-    cmdSet->setObjectName("cmdSet");
-    PlaceAt(*cmdSet, tw, 780, 6480, 2400, 495);
-    connect(cmdSet, &QPushButton::clicked, this, &CustomPointsEditor::cmdSet_Click);
+    setButton_ = new QPushButton("Set Custom Values", frame_);
+    setButton_->setObjectName("cmdSet");
+    PlaceAt(*setButton_, tw, 780, 6480, 2400, 495);
+    connect(setButton_, &QPushButton::clicked, this, &CustomPointsEditor::setValues);
 
-    cmdCancel = new QPushButton("Cancel", Frame1);
-    cmdCancel->setObjectName("cmdCancel");
-    PlaceAt(*cmdCancel, tw, 3420, 6480, 2400, 495);
-    connect(cmdCancel, &QPushButton::clicked, this, &CustomPointsEditor::cmdCancel_Click);
+    cancelButton_ = new QPushButton("Cancel", frame_);
+    cancelButton_->setObjectName("cmdCancel");
+    PlaceAt(*cancelButton_, tw, 3420, 6480, 2400, 495);
+    connect(cancelButton_, &QPushButton::clicked, this, &CustomPointsEditor::cancel);
 }
 
 void CustomPointsEditor::createKeyboard() {
     // Enter in a letter box sets the values, as in a dialog; Escape cancels.
-    cmdSet->setDefault(true);
-    cmdCancel->setAutoDefault(true); // Enter on it cancels
+    setButton_->setDefault(true);
+    cancelButton_->setAutoDefault(true); // Enter on it cancels
     for (QLineEdit* box : letterBoxes_)
-        connect(box, &QLineEdit::returnPressed, cmdSet, &QPushButton::click);
-    AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+S")), *cmdSet);
-    AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+C")), *cmdCancel);
+        connect(box, &QLineEdit::returnPressed, setButton_, &QPushButton::click);
+    AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+S")), *setButton_);
+    AddAccelerator(*this, QKeySequence(QStringLiteral("Alt+C")), *cancelButton_);
     auto* escape = new QShortcut(QKeySequence::Cancel, this);
-    connect(escape, &QShortcut::activated, cmdCancel, &QPushButton::click);
+    connect(escape, &QShortcut::activated, cancelButton_, &QPushButton::click);
 }
 
 void CustomPointsEditor::setFocusOrder() {
@@ -103,17 +103,17 @@ void CustomPointsEditor::setFocusOrder() {
             setTabOrder(previous, next);
         previous = next;
     }
-    setTabOrder(previous, cmdSet);
-    setTabOrder(cmdSet, cmdCancel);
+    setTabOrder(previous, setButton_);
+    setTabOrder(setButton_, cancelButton_);
 }
 
-void CustomPointsEditor::Form_Load() {
+void CustomPointsEditor::showStoredValues() {
     for (std::size_t i = 0; i < 26; ++i)
         letterBoxes_[i]->setText(FromLatin1(state_.settings.customPoints[i]));
 }
 
-void CustomPointsEditor::cmdSet_Click() {
-    state_.KeepLoaderOnTop = "no";
+void CustomPointsEditor::setValues() {
+    state_.keepLoaderOnTop = "no";
     std::array<std::string, 26> entries;
     for (std::size_t i = 0; i < 26; ++i)
         entries[i] = ToLatin1(letterBoxes_[i]->text());
@@ -130,8 +130,8 @@ void CustomPointsEditor::cmdSet_Click() {
     returnToMainWindow();
 }
 
-void CustomPointsEditor::cmdCancel_Click() {
-    state_.KeepLoaderOnTop = "no";
+void CustomPointsEditor::cancel() {
+    state_.keepLoaderOnTop = "no";
     returnToMainWindow();
 }
 

@@ -20,13 +20,13 @@ class Platform;
 class CustomPointsEditor final : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and runs Form_Load. The buttons store into state and
-    // bring mainWindow back where this window stands.
+    // Builds the window and fills the boxes from the stored values. The buttons store into state
+    // and bring mainWindow back where this window stands.
     CustomPointsEditor(ProgramState& state, Platform& platform, QWidget* mainWindow);
 
-    void Form_Load();
-    void cmdSet_Click();
-    void cmdCancel_Click();
+    void showStoredValues();
+    void setValues();
+    void cancel();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,10 +43,10 @@ class CustomPointsEditor final : public QWidget {
     Platform& platform_;
     QWidget* mainWindow_;
 
-    QGroupBox* Frame1 = nullptr;
+    QGroupBox* frame_ = nullptr;
     std::array<QLineEdit*, 26> letterBoxes_{}; // txtA to txtZ
-    QPushButton* cmdSet = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QPushButton* setButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace anagrove::ui

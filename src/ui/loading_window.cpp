@@ -24,38 +24,38 @@ LoadingWindow::LoadingWindow(QWidget* mainWindow, std::function<bool()> keepOnTo
 
 void LoadingWindow::createFrame() {
     const Twips tw(*this);
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName("Frame1");
-    PlaceAt(*Frame1, tw, 120, 60, 6735, 1830);
+    frame_ = new QGroupBox(this);
+    frame_->setObjectName("Frame1");
+    PlaceAt(*frame_, tw, 120, 60, 6735, 1830);
 
     QFont large = font();
     large.setPointSizeF(large.pointSizeF() * 1.5);
     large.setBold(true);
-    Label1 = new QLabel("Loading Standard Dictionary", Frame1);
-    Label1->setObjectName("Label1");
-    Label1->setFont(large);
-    Label1->setAlignment(Qt::AlignCenter);
-    PlaceAt(*Label1, tw, 120, 360, 6495, 600);
+    caption_ = new QLabel("Loading Standard Dictionary", frame_);
+    caption_->setObjectName("Label1");
+    caption_->setFont(large);
+    caption_->setAlignment(Qt::AlignCenter);
+    PlaceAt(*caption_, tw, 120, 360, 6495, 600);
 
-    Label2 = new QLabel("Please wait...", Frame1);
-    Label2->setObjectName("Label2");
-    Label2->setAlignment(Qt::AlignCenter);
-    PlaceAt(*Label2, tw, 120, 1080, 6495, 375);
+    pleaseWait_ = new QLabel("Please wait...", frame_);
+    pleaseWait_->setObjectName("Label2");
+    pleaseWait_->setAlignment(Qt::AlignCenter);
+    PlaceAt(*pleaseWait_, tw, 120, 1080, 6495, 375);
 }
 
 void LoadingWindow::createTimer() {
-    tmrOntop = new QTimer(this);
-    tmrOntop->setObjectName("tmrOntop");
-    tmrOntop->setInterval(kOntopIntervalMs);
-    connect(tmrOntop, &QTimer::timeout, this, &LoadingWindow::tmrOntop_Timer);
-    tmrOntop->start();
+    onTopTimer_ = new QTimer(this);
+    onTopTimer_->setObjectName("tmrOntop");
+    onTopTimer_->setInterval(kOntopIntervalMs);
+    connect(onTopTimer_, &QTimer::timeout, this, &LoadingWindow::stayOnTop);
+    onTopTimer_->start();
 }
 
 void LoadingWindow::setCaption(const QString& caption) {
-    Label1->setText(caption);
+    caption_->setText(caption);
 }
 
-void LoadingWindow::tmrOntop_Timer() {
+void LoadingWindow::stayOnTop() {
     if (!keepOnTop_())
         return;
     raise();

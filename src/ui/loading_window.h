@@ -15,24 +15,24 @@ namespace anagrove::ui {
 class LoadingWindow final : public QWidget {
     Q_OBJECT
   public:
-    // keepOnTop tells each tick of tmrOntop whether to bring the window to the
+    // keepOnTop tells each tick of its on-top timer whether to bring the window to the
     // front; mainWindow is the window it covers.
     LoadingWindow(QWidget* mainWindow, std::function<bool()> keepOnTop);
 
-    void setCaption(const QString& caption); // Label1's text
-    [[nodiscard]] QTimer& ontopTimer() const { return *tmrOntop; }
+    void setCaption(const QString& caption); // the large line above "Please wait..."
+    [[nodiscard]] QTimer& onTopTimer() const { return *onTopTimer_; }
 
-    void tmrOntop_Timer();
+    void stayOnTop();
 
   private:
     void createFrame();
     void createTimer();
 
     std::function<bool()> keepOnTop_;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QTimer* tmrOntop = nullptr;
+    QGroupBox* frame_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QLabel* pleaseWait_ = nullptr;
+    QTimer* onTopTimer_ = nullptr;
 };
 
 } // namespace anagrove::ui

@@ -32,54 +32,54 @@ class ResultListModel;
 class MainWindow final : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and runs Form_Load; the caller shows it.
+    // Builds the window and runs startUp; the caller shows it.
     explicit MainWindow(Platform& platform);
     ~MainWindow() override;
 
     [[nodiscard]] const ProgramState& state() const { return state_; }
     // The loading window and the custom point editor, once created.
-    [[nodiscard]] LoadingWindow* loader() const { return loader_; }
-    [[nodiscard]] CustomPointsEditor* editor() const { return editor_.get(); }
+    [[nodiscard]] LoadingWindow* loadingWindow() const { return loadingWindow_; }
+    [[nodiscard]] CustomPointsEditor* pointsEditor() const { return pointsEditor_.get(); }
     // The text of the selected result, empty when none is selected.
     [[nodiscard]] QString selectedItemText() const;
     // Copies the selected result's word, without its points, as Ctrl+C does.
     void copySelectedWord();
 
     // Start-up and shutdown.
-    void Form_Load();
-    void Form_Unload();
-    void tmrAddwordstodb_Timer();
+    void startUp();
+    void shutDown();
+    void loadStartupDictionary();
 
     // Word lengths, letters and help.
-    void chkNomax_Click();
-    void chkAnagram_Click();
-    void cmdClear_Click();
-    void cmdNote1_Click();
-    void cmdNote2_Click();
+    void noMaximumToggled();
+    void anagramsOnlyToggled();
+    void clearLetters();
+    void explainDictionaries();
+    void explainPoints();
 
     // Dictionary.
-    void optStandard_Click();
-    void optExtended_Click();
+    void standardDictionaryChosen();
+    void extendedDictionaryChosen();
 
     // Search and order.
-    void cmdStart_Click();
-    void optAlpha_Click();
-    void optScore_Click();
-    void optLength_Click();
+    void findWords();
+    void sortAlphabeticallyChosen();
+    void sortByScoreChosen();
+    void sortByLengthChosen();
 
     // Points.
-    void optPoints1_Click();
-    void optPoints2_Click();
-    void optPoints3_Click();
-    void optPoints4_Click();
-    void optPoints4_DblClick();
-    void chkUsepoints_Click();
+    void scrabbleSchemeChosen();
+    void literatiSchemeChosen();
+    void wordmojoSchemeChosen();
+    void customSchemeChosen();
+    void customSchemeDoubleClicked();
+    void usePointsToggled();
 
     // Lookups.
-    void tmrListclick_Timer();
-    void cmdDict_Click();
-    void cmdThes_Click();
-    void link_Click();
+    void updateLookupButtons();
+    void lookUpInDictionary();
+    void lookUpInThesaurus();
+    void openHelpPage();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,67 +100,67 @@ class MainWindow final : public QWidget {
     void setFocusOrder();
 
     void applyStartupSettings();
-    void showLoader();
+    void showLoadingWindow();
     void setStatusText(const std::string& text);
     // Loads a word list; gives the message to show when it cannot be read.
-    [[nodiscard]] std::optional<QString> LoadWordList(DictionaryKind kind,
-                                                      bool chosenByUser = false);
+    [[nodiscard]] std::optional<QString> loadDictionary(DictionaryKind kind,
+                                                        bool chosenByUser = false);
     void resortShown(SortMode mode);
     void lookUp(const char* prefix);
-    void OpenWebAddress(const QString& address);
-    void LaunchDocument(const QString& document);
+    void openWebAddress(const QString& address);
+    void openAddress(const QString& document);
     void showMessage(const QString& text);
-    static void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
+    static void setAllEnabled(std::initializer_list<QWidget*> controls, bool enabled);
     [[nodiscard]] QRadioButton* sortOption(SortMode mode) const;
-    [[nodiscard]] std::string SortWord() const;
-    [[nodiscard]] std::string DictionaryWord() const;
-    [[nodiscard]] std::string PointsWord() const;
+    [[nodiscard]] std::string chosenSortWord() const;
+    [[nodiscard]] std::string chosenDictionaryWord() const;
+    [[nodiscard]] std::string chosenPointsWord() const;
 
     Platform& platform_;
     ProgramState state_;
-    ResultListModel* results_ = nullptr;
-    LoadingWindow* loader_ = nullptr;
-    std::unique_ptr<CustomPointsEditor> editor_;
+    ResultListModel* resultModel_ = nullptr;
+    LoadingWindow* loadingWindow_ = nullptr;
+    std::unique_ptr<CustomPointsEditor> pointsEditor_;
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QLineEdit* txtWord = nullptr;
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QLabel* Label6 = nullptr;
-    QRadioButton* optAlpha = nullptr;
-    QRadioButton* optLength = nullptr;
-    QRadioButton* optScore = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* lblMinletters = nullptr;
-    QLineEdit* txtMinletters = nullptr;
-    QLabel* lblMaxletters = nullptr;
-    QLineEdit* txtMaxletters = nullptr;
-    QCheckBox* chkNomax = nullptr;
-    QLabel* Label1 = nullptr;
-    QCheckBox* chkAnagram = nullptr;
-    QLabel* Label2 = nullptr;
-    QRadioButton* optStandard = nullptr;
-    QRadioButton* optExtended = nullptr;
-    QPushButton* cmdNote1 = nullptr;
-    QListView* lstWords = nullptr;
-    QCheckBox* chkUsepoints = nullptr;
-    QPushButton* cmdNote2 = nullptr;
-    QRadioButton* optPoints1 = nullptr;
-    QRadioButton* optPoints2 = nullptr;
-    QRadioButton* optPoints3 = nullptr;
-    QRadioButton* optPoints4 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* cmdDict = nullptr;
-    QPushButton* cmdThes = nullptr;
-    QLabel* lblQues = nullptr;
-    QLabel* link = nullptr;
-    QStatusBar* statusbar = nullptr;
-    QTimer* tmrAddwordstodb = nullptr;
-    QTimer* tmrListclick = nullptr;
+    QGroupBox* resultsFrame_ = nullptr;
+    QGroupBox* lettersFrame_ = nullptr;
+    QGroupBox* lengthFrame_ = nullptr;
+    QGroupBox* dictionaryFrame_ = nullptr;
+    QGroupBox* pointsFrame_ = nullptr;
+    QLineEdit* lettersBox_ = nullptr;
+    QPushButton* findButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QLabel* blankTileNote_ = nullptr;
+    QRadioButton* sortAlphabetically_ = nullptr;
+    QRadioButton* sortByLength_ = nullptr;
+    QRadioButton* sortByScore_ = nullptr;
+    QLabel* resortNote_ = nullptr;
+    QLabel* minimumLabel_ = nullptr;
+    QLineEdit* minimumBox_ = nullptr;
+    QLabel* maximumLabel_ = nullptr;
+    QLineEdit* maximumBox_ = nullptr;
+    QCheckBox* noMaximum_ = nullptr;
+    QLabel* orLabel_ = nullptr;
+    QCheckBox* anagramsOnly_ = nullptr;
+    QLabel* anagramNote_ = nullptr;
+    QRadioButton* standardDictionary_ = nullptr;
+    QRadioButton* extendedDictionary_ = nullptr;
+    QPushButton* dictionaryHelpButton_ = nullptr;
+    QListView* resultList_ = nullptr;
+    QCheckBox* usePoints_ = nullptr;
+    QPushButton* pointsHelpButton_ = nullptr;
+    QRadioButton* scrabbleScheme_ = nullptr;
+    QRadioButton* literatiScheme_ = nullptr;
+    QRadioButton* wordmojoScheme_ = nullptr;
+    QRadioButton* customScheme_ = nullptr;
+    QLabel* lookupLabel_ = nullptr;
+    QPushButton* dictionaryButton_ = nullptr;
+    QPushButton* thesaurusButton_ = nullptr;
+    QLabel* questionsLabel_ = nullptr;
+    QLabel* helpLink_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QTimer* startupTimer_ = nullptr;
+    QTimer* selectionTimer_ = nullptr;
 };
 
 } // namespace anagrove::ui

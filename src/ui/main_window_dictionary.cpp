@@ -15,45 +15,45 @@ namespace {
 constexpr const char* kNoWordListStatusText = "No word list is loaded";
 } // namespace
 
-void MainWindow::optStandard_Click() {
-    if (auto failure = LoadWordList(DictionaryKind::standard))
+void MainWindow::standardDictionaryChosen() {
+    if (auto failure = loadDictionary(DictionaryKind::standard))
         showMessage(*failure);
 }
 
-void MainWindow::optExtended_Click() {
-    if (!state_.DictionaryReady)
+void MainWindow::extendedDictionaryChosen() {
+    if (!state_.dictionaryReady)
         return;
-    if (auto failure = LoadWordList(DictionaryKind::extended, true))
+    if (auto failure = loadDictionary(DictionaryKind::extended, true))
         showMessage(*failure);
 }
 
-std::optional<QString> MainWindow::LoadWordList(DictionaryKind kind, bool chosenByUser) {
+std::optional<QString> MainWindow::loadDictionary(DictionaryKind kind, bool chosenByUser) {
     // The loading text is set but not painted: a list loads in a few
     // milliseconds, less than a frame, and painting it would take a good part
     // of that.
     setStatusText(LoadingStatusText(kind));
     if (chosenByUser)
-        state_.DictionaryReady = false;
+        state_.dictionaryReady = false;
 
     const std::string path = WordListPath(platform_.programDirectory().toStdString(), kind);
     FileText file = ReadWholeFile(path);
     if (!file) {
         // Searches find nothing until a list loads; either list may be chosen.
         state_.wordList = std::make_shared<const WordList>();
-        state_.DictionaryReady = true;
+        state_.dictionaryReady = true;
         setStatusText(kNoWordListStatusText);
         return QString("The word list %1 could not be read: %2")
             .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error().c_str()));
     }
     state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(*file)));
-    state_.DictionaryReady = true;
+    state_.dictionaryReady = true;
     setStatusText(kReadyStatusText);
     if (const std::int64_t dropped = state_.wordList->DroppedWords(); dropped > 0)
         return QString::fromStdString(LeftOutWordsText(path, dropped));
     return std::nullopt;
 }
 
-void MainWindow::cmdNote1_Click() {
+void MainWindow::explainDictionaries() {
     showMessage("If words in the extended dictionary are found to be ineligible in your game, you "
                 "will have to use the standard dictionary.");
 }

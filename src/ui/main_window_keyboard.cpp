@@ -26,35 +26,38 @@ namespace anagrove::ui {
 
 void MainWindow::createKeyboard() {
     // Enter in a text box presses "Find Words", as in a dialog with a default button.
-    cmdStart->setDefault(true);
+    findButton_->setDefault(true);
     // Enter presses the button that has the focus, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
-    for (QLineEdit* box : {txtWord, txtMinletters, txtMaxletters})
-        connect(box, &QLineEdit::returnPressed, cmdStart, &QPushButton::click);
+    for (QLineEdit* box : {lettersBox_, minimumBox_, maximumBox_})
+        connect(box, &QLineEdit::returnPressed, findButton_, &QPushButton::click);
 
     const std::pair<const char*, QWidget*> accelerators[] = {
-        {"Alt+L", txtWord},       {"Alt+F", cmdStart},      {"Alt+C", cmdClear},
-        {"Alt+A", optAlpha},      {"Alt+G", optLength},     {"Alt+S", optScore},
-        {"Alt+M", txtMinletters}, {"Alt+X", txtMaxletters}, {"Alt+N", chkNomax},
-        {"Alt+E", chkAnagram},    {"Alt+R", optStandard},   {"Alt+T", optExtended},
-        {"Alt+W", lstWords},      {"Alt+P", chkUsepoints},  {"Alt+B", optPoints1},
-        {"Alt+I", optPoints2},    {"Alt+O", optPoints3},    {"Alt+U", optPoints4},
-        {"Alt+D", cmdDict},       {"Alt+H", cmdThes},
+        {"Alt+L", lettersBox_},         {"Alt+F", findButton_},
+        {"Alt+C", clearButton_},        {"Alt+A", sortAlphabetically_},
+        {"Alt+G", sortByLength_},       {"Alt+S", sortByScore_},
+        {"Alt+M", minimumBox_},         {"Alt+X", maximumBox_},
+        {"Alt+N", noMaximum_},          {"Alt+E", anagramsOnly_},
+        {"Alt+R", standardDictionary_}, {"Alt+T", extendedDictionary_},
+        {"Alt+W", resultList_},         {"Alt+P", usePoints_},
+        {"Alt+B", scrabbleScheme_},     {"Alt+I", literatiScheme_},
+        {"Alt+O", wordmojoScheme_},     {"Alt+U", customScheme_},
+        {"Alt+D", dictionaryButton_},   {"Alt+H", thesaurusButton_},
     };
     for (const auto& [keys, control] : accelerators)
         AddAccelerator(*this, QKeySequence(QString::fromLatin1(keys)), *control);
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &MainWindow::link_Click);
-    link->setToolTip(help->key().toString(QKeySequence::NativeText));
+    connect(help, &QShortcut::activated, this, &MainWindow::openHelpPage);
+    helpLink_->setToolTip(help->key().toString(QKeySequence::NativeText));
 
-    connect(lstWords, &QListView::doubleClicked, this, &MainWindow::cmdDict_Click);
-    lstWords->installEventFilter(this); // for Ctrl+C
+    connect(resultList_, &QListView::doubleClicked, this, &MainWindow::lookUpInDictionary);
+    resultList_->installEventFilter(this); // for Ctrl+C
 
     // The list's context menu, Enter, Ctrl+S and the tooltips of its items.
-    new ResultListActions(*this, *lstWords, *results_, platform_);
-    new ResultToolTip(*lstWords, *results_, state_.rack, *chkUsepoints);
+    new ResultListActions(*this, *resultList_, *resultModel_, platform_);
+    new ResultToolTip(*resultList_, *resultModel_, state_.rack, *usePoints_);
 }
 
 void MainWindow::copySelectedWord() {

@@ -29,20 +29,20 @@ QString HelpPagePath(const QString& programDirectory) {
 } // namespace
 
 QString MainWindow::selectedItemText() const {
-    const QModelIndexList selected = lstWords->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = resultList_->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : selected.first().data().toString();
 }
 
-void MainWindow::tmrListclick_Timer() {
+void MainWindow::updateLookupButtons() {
     const bool selected = !selectedItemText().isEmpty();
-    cmdDict->setEnabled(selected);
-    cmdThes->setEnabled(selected);
+    dictionaryButton_->setEnabled(selected);
+    thesaurusButton_->setEnabled(selected);
 }
 
-void MainWindow::cmdDict_Click() {
+void MainWindow::lookUpInDictionary() {
     lookUp(kDictionaryAddress);
 }
-void MainWindow::cmdThes_Click() {
+void MainWindow::lookUpInThesaurus() {
     lookUp(kThesaurusAddress);
 }
 
@@ -51,20 +51,20 @@ void MainWindow::lookUp(const char* prefix) {
     auto address = LookupAddress(prefix, item);
     if (!address)
         return; // nothing selected
-    state_.LookupSpacePos = static_cast<std::int32_t>(item.find(' ') + 1);
-    state_.LookupWord = LookupWord(item).value_or(std::string());
-    OpenWebAddress(FromLatin1(*address));
+    state_.lookupSpacePos = static_cast<std::int32_t>(item.find(' ') + 1);
+    state_.lookupWord = LookupWord(item).value_or(std::string());
+    openWebAddress(FromLatin1(*address));
 }
 
-void MainWindow::link_Click() {
-    OpenWebAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
+void MainWindow::openHelpPage() {
+    openWebAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
 }
 
-void MainWindow::OpenWebAddress(const QString& address) {
-    LaunchDocument(address);
+void MainWindow::openWebAddress(const QString& address) {
+    openAddress(address);
 }
 
-void MainWindow::LaunchDocument(const QString& document) {
+void MainWindow::openAddress(const QString& document) {
     // The outcome may come after the window is gone.
     QPointer<QWidget> guard(this);
     platform_.openDocument(document, [this, guard, document](OpenResult result) {

@@ -9,42 +9,45 @@
 
 namespace anagrove::ui {
 
-void MainWindow::optPoints1_Click() {
+void MainWindow::scrabbleSchemeChosen() {
     state_.letterPoints = PresetTable(PointScheme::scrabble);
 }
-void MainWindow::optPoints2_Click() {
+void MainWindow::literatiSchemeChosen() {
     state_.letterPoints = PresetTable(PointScheme::literati);
 }
-void MainWindow::optPoints3_Click() {
+void MainWindow::wordmojoSchemeChosen() {
     state_.letterPoints = PresetTable(PointScheme::wordmojo);
 }
 
-void MainWindow::optPoints4_Click() {
-    if (!state_.StartupDone)
+void MainWindow::customSchemeChosen() {
+    if (!state_.startupDone)
         return;
-    if (!editor_)
-        editor_ = std::make_unique<CustomPointsEditor>(state_, platform_, this);
-    editor_->move(pos());
-    editor_->show();
+    if (!pointsEditor_)
+        pointsEditor_ = std::make_unique<CustomPointsEditor>(state_, platform_, this);
+    pointsEditor_->move(pos());
+    pointsEditor_->show();
     hide();
 }
 
-void MainWindow::optPoints4_DblClick() {
-    optPoints4_Click();
+void MainWindow::customSchemeDoubleClicked() {
+    customSchemeChosen();
 }
 
-void MainWindow::chkUsepoints_Click() {
+void MainWindow::usePointsToggled() {
     if (state_.UsepointsState == 1) {
-        SetEnabled({optScore, optPoints1, optPoints2, optPoints3, optPoints4}, false);
-        if (optScore->isChecked())
-            optAlpha->setChecked(true);
+        setAllEnabled(
+            {sortByScore_, scrabbleScheme_, literatiScheme_, wordmojoScheme_, customScheme_},
+            false);
+        if (sortByScore_->isChecked())
+            sortAlphabetically_->setChecked(true);
     } else {
-        SetEnabled({optScore, optPoints1, optPoints2, optPoints3, optPoints4}, true);
+        setAllEnabled(
+            {sortByScore_, scrabbleScheme_, literatiScheme_, wordmojoScheme_, customScheme_}, true);
     }
     state_.UsepointsState = state_.UsepointsState == 1 ? 2 : 1;
 }
 
-void MainWindow::cmdNote2_Click() {
+void MainWindow::explainPoints() {
     showMessage("Many word games, such as scrabble, give points in relation to individual letters "
                 "in your word.\r\n\r\nWith this option, you can specify the point value of each "
                 "letter to make sure you find the highest scoring word possible.");

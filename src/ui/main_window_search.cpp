@@ -16,29 +16,29 @@
 
 namespace anagrove::ui {
 
-void MainWindow::chkNomax_Click() {
-    txtMaxletters->setEnabled(state_.NomaxState != 1);
+void MainWindow::noMaximumToggled() {
+    maximumBox_->setEnabled(state_.NomaxState != 1);
     state_.NomaxState = state_.NomaxState == 1 ? 2 : 1;
 }
 
-void MainWindow::chkAnagram_Click() {
-    SetEnabled({txtMaxletters, txtMinletters, chkNomax, lblMaxletters, lblMinletters},
-               state_.AnagramState != 1);
+void MainWindow::anagramsOnlyToggled() {
+    setAllEnabled({maximumBox_, minimumBox_, noMaximum_, maximumLabel_, minimumLabel_},
+                  state_.AnagramState != 1);
     state_.AnagramState = state_.AnagramState == 1 ? 2 : 1;
 }
 
-void MainWindow::cmdClear_Click() {
-    txtWord->setText(QString());
+void MainWindow::clearLetters() {
+    lettersBox_->setText(QString());
 }
 
-void MainWindow::cmdStart_Click() {
+void MainWindow::findWords() {
     SearchRequest request;
-    request.letters = ToLatin1(txtWord->text());
-    request.minimumText = ToLatin1(txtMinletters->text());
-    request.maximumText = ToLatin1(txtMaxletters->text());
-    request.nomax = chkNomax->isChecked();
-    request.anagram = chkAnagram->isChecked();
-    request.usePoints = chkUsepoints->isChecked();
+    request.letters = ToLatin1(lettersBox_->text());
+    request.minimumText = ToLatin1(minimumBox_->text());
+    request.maximumText = ToLatin1(maximumBox_->text());
+    request.nomax = noMaximum_->isChecked();
+    request.anagram = anagramsOnly_->isChecked();
+    request.usePoints = usePoints_->isChecked();
 
     // Limits that are not numbers refuse the search before anything changes.
     auto limits = ReadSearchLimits(request);
@@ -47,44 +47,44 @@ void MainWindow::cmdStart_Click() {
         return;
     }
 
-    results_->clear();
+    resultModel_->clear();
     setStatusText(kSearchingStatusText);
     if (request.letters.empty()) {
         showMessage(kNoLettersMessage);
         return;
     }
-    if (optAlpha->isChecked())
+    if (sortAlphabetically_->isChecked())
         request.mode = SortMode::alpha;
-    else if (optScore->isChecked())
+    else if (sortByScore_->isChecked())
         request.mode = SortMode::score;
-    else if (optLength->isChecked())
+    else if (sortByLength_->isChecked())
         request.mode = SortMode::length;
     else
         return;
-    statusbar->repaint();
+    statusBar_->repaint();
 
     SearchOutcome outcome = RunSearch(request, *limits, state_.wordList, state_.letterPoints);
     state_.found = std::move(outcome.found);
     state_.rack = {request.letters, state_.letterPoints};
-    results_->show(state_.found, outcome.listing);
-    Frame1->setTitle(FromLatin1(outcome.caption));
+    resultModel_->show(state_.found, outcome.listing);
+    resultsFrame_->setTitle(FromLatin1(outcome.caption));
     setStatusText(outcome.status);
 }
 
-void MainWindow::optAlpha_Click() {
+void MainWindow::sortAlphabeticallyChosen() {
     resortShown(SortMode::alpha);
 }
-void MainWindow::optScore_Click() {
+void MainWindow::sortByScoreChosen() {
     resortShown(SortMode::score);
 }
-void MainWindow::optLength_Click() {
+void MainWindow::sortByLengthChosen() {
     resortShown(SortMode::length);
 }
 
 void MainWindow::resortShown(SortMode mode) {
-    results_->clear();
+    resultModel_->clear();
     const ResultListing listing = Resort(state_.found, mode);
-    results_->show(state_.found, listing);
+    resultModel_->show(state_.found, listing);
 }
 
 } // namespace anagrove::ui

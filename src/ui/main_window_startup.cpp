@@ -34,12 +34,12 @@ void MendUnknownWords(Settings& settings) {
 
 } // namespace
 
-void MainWindow::Form_Load() {
-    state_.StartupDone = false;
+void MainWindow::startUp() {
+    state_.startupDone = false;
     state_.NomaxState = 1;
     state_.AnagramState = 1;
     state_.UsepointsState = 1;
-    if (state_.KeepLoaderOnTop != "no") {
+    if (state_.keepLoaderOnTop != "no") {
         state_.settings = ReadSettings(platform_.settingsPath().toStdString());
         MendUnknownWords(state_.settings);
     }
@@ -47,8 +47,8 @@ void MainWindow::Form_Load() {
     // The timer already runs from the window's creation. Starting it again
     // counts its interval afresh, so that its one tick comes a full interval
     // after this handler has returned, however long reading the settings took.
-    tmrAddwordstodb->start();
-    results_->clear();
+    startupTimer_->start();
+    resultModel_->clear();
     state_.found = FoundWords{};
 }
 
@@ -58,43 +58,45 @@ void MainWindow::applyStartupSettings() {
     if (const auto mode = SortModeFromWord(s.SortSetting))
         sortOption(*mode)->setChecked(true);
 
-    txtMinletters->setText(FromLatin1(s.MinLettersSetting));
-    txtMaxletters->setText(FromLatin1(s.MaxLettersSetting));
+    minimumBox_->setText(FromLatin1(s.MinLettersSetting));
+    maximumBox_->setText(FromLatin1(s.MaxLettersSetting));
 
     if (s.NomaxSetting == "2") {
-        chkNomax->setChecked(true);
-        txtMaxletters->setEnabled(false);
+        noMaximum_->setChecked(true);
+        maximumBox_->setEnabled(false);
         state_.NomaxState = 2;
     }
     if (s.AnagramSetting == "2") {
-        chkAnagram->setChecked(true);
+        anagramsOnly_->setChecked(true);
         state_.AnagramState = 2;
-        SetEnabled({txtMaxletters, txtMinletters, chkNomax, lblMaxletters, lblMinletters}, false);
+        setAllEnabled({maximumBox_, minimumBox_, noMaximum_, maximumLabel_, minimumLabel_}, false);
     }
 
-    showLoader();
+    showLoadingWindow();
 
     if (s.UsepointsSetting == "false") {
-        chkUsepoints->setChecked(false);
-        SetEnabled({optScore, optPoints1, optPoints2, optPoints3, optPoints4}, false);
+        usePoints_->setChecked(false);
+        setAllEnabled(
+            {sortByScore_, scrabbleScheme_, literatiScheme_, wordmojoScheme_, customScheme_},
+            false);
         state_.UsepointsState = 2;
     }
 
     switch (*PointSchemeFromWord(s.PointsSetting)) {
     case PointScheme::scrabble:
-        optPoints1->setChecked(true);
+        scrabbleScheme_->setChecked(true);
         state_.letterPoints = PresetTable(PointScheme::scrabble);
         break;
     case PointScheme::literati:
-        optPoints2->setChecked(true);
+        literatiScheme_->setChecked(true);
         state_.letterPoints = PresetTable(PointScheme::literati);
         break;
     case PointScheme::wordmojo:
-        optPoints3->setChecked(true);
+        wordmojoScheme_->setChecked(true);
         state_.letterPoints = PresetTable(PointScheme::wordmojo);
         break;
     case PointScheme::custom:
-        optPoints4->setChecked(true);
+        customScheme_->setChecked(true);
         // Values that do not convert leave the scores as they were.
         if (!s.customPoints[0].empty())
             if (auto points = LetterPointsFromCustom(s.customPoints))
@@ -103,58 +105,58 @@ void MainWindow::applyStartupSettings() {
     }
 }
 
-void MainWindow::showLoader() {
-    if (!loader_)
-        loader_ = new LoadingWindow(this, [this] { return state_.KeepLoaderOnTop != "no"; });
+void MainWindow::showLoadingWindow() {
+    if (!loadingWindow_)
+        loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop != "no"; });
     const Twips tw(*this);
-    loader_->move(x() + tw.px(130), y() + (height() - loader_->height()) / 2);
+    loadingWindow_->move(x() + tw.px(130), y() + (height() - loadingWindow_->height()) / 2);
     const auto kind = DictionaryFromWord(state_.settings.DictionarySetting);
     if (kind == DictionaryKind::standard) {
-        optStandard->setChecked(true);
-        loader_->setCaption("Loading Standard Dictionary");
-        loader_->show();
+        standardDictionary_->setChecked(true);
+        loadingWindow_->setCaption("Loading Standard Dictionary");
+        loadingWindow_->show();
     } else if (kind == DictionaryKind::extended) {
-        loader_->setCaption("Loading Extended Dictionary");
-        loader_->show();
-        optExtended->setChecked(true);
+        loadingWindow_->setCaption("Loading Extended Dictionary");
+        loadingWindow_->show();
+        extendedDictionary_->setChecked(true);
     }
 }
 
-void MainWindow::tmrAddwordstodb_Timer() {
-    auto failure = LoadWordList(DictionaryFromWord(state_.settings.DictionarySetting) ==
-                                        DictionaryKind::standard
-                                    ? DictionaryKind::standard
-                                    : DictionaryKind::extended);
+void MainWindow::loadStartupDictionary() {
+    auto failure = loadDictionary(DictionaryFromWord(state_.settings.DictionarySetting) ==
+                                          DictionaryKind::standard
+                                      ? DictionaryKind::standard
+                                      : DictionaryKind::extended);
     // The second hide and the second stop look redundant, and are: stopping a
     // stopped timer and hiding a hidden window change nothing. They are kept so
     // that the start-up ends in exactly the documented steps, in their order,
     // each of which the window tests can observe.
-    tmrAddwordstodb->stop();
-    loader_->hide();
-    loader_->ontopTimer().stop();
-    loader_->hide();
-    state_.StartupDone = true;
-    tmrAddwordstodb->stop();
+    startupTimer_->stop();
+    loadingWindow_->hide();
+    loadingWindow_->onTopTimer().stop();
+    loadingWindow_->hide();
+    state_.startupDone = true;
+    startupTimer_->stop();
     // Shown once the loading window is gone, so that it cannot cover the message.
     if (failure)
         showMessage(*failure);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    shutDown();
     event->accept();
 }
 
-void MainWindow::Form_Unload() {
+void MainWindow::shutDown() {
     Settings& s = state_.settings;
-    s.SortSetting = SortWord();
-    s.MinLettersSetting = ToLatin1(txtMinletters->text());
-    s.MaxLettersSetting = ToLatin1(txtMaxletters->text());
-    s.NomaxSetting = chkNomax->isChecked() ? "2" : "1";
-    s.AnagramSetting = chkAnagram->isChecked() ? "2" : "1";
-    s.DictionarySetting = DictionaryWord();
-    s.UsepointsSetting = chkUsepoints->isChecked() ? "true" : "false";
-    s.PointsSetting = PointsWord();
+    s.SortSetting = chosenSortWord();
+    s.MinLettersSetting = ToLatin1(minimumBox_->text());
+    s.MaxLettersSetting = ToLatin1(maximumBox_->text());
+    s.NomaxSetting = noMaximum_->isChecked() ? "2" : "1";
+    s.AnagramSetting = anagramsOnly_->isChecked() ? "2" : "1";
+    s.DictionarySetting = chosenDictionaryWord();
+    s.UsepointsSetting = usePoints_->isChecked() ? "true" : "false";
+    s.PointsSetting = chosenPointsWord();
 
     const QString path = platform_.settingsPath();
     if (const auto written = WriteSettings(path.toStdString(), s); !written)
@@ -166,16 +168,16 @@ void MainWindow::Form_Unload() {
 QRadioButton* MainWindow::sortOption(SortMode mode) const {
     switch (mode) {
     case SortMode::alpha:
-        return optAlpha;
+        return sortAlphabetically_;
     case SortMode::score:
-        return optScore;
+        return sortByScore_;
     case SortMode::length:
         break;
     }
-    return optLength;
+    return sortByLength_;
 }
 
-std::string MainWindow::SortWord() const {
+std::string MainWindow::chosenSortWord() const {
     std::string word = state_.settings.SortSetting;
     for (SortMode mode : {SortMode::alpha, SortMode::length, SortMode::score})
         if (sortOption(mode)->isChecked())
@@ -183,17 +185,18 @@ std::string MainWindow::SortWord() const {
     return word;
 }
 
-std::string MainWindow::DictionaryWord() const {
+std::string MainWindow::chosenDictionaryWord() const {
     std::string word = state_.settings.DictionarySetting;
-    if (optStandard->isChecked())
-        word = anagrove::DictionaryWord(DictionaryKind::standard);
-    if (optExtended->isChecked())
-        word = anagrove::DictionaryWord(DictionaryKind::extended);
+    if (standardDictionary_->isChecked())
+        word = DictionaryWord(DictionaryKind::standard);
+    if (extendedDictionary_->isChecked())
+        word = DictionaryWord(DictionaryKind::extended);
     return word;
 }
 
-std::string MainWindow::PointsWord() const {
-    const QRadioButton* options[] = {optPoints1, optPoints2, optPoints3, optPoints4};
+std::string MainWindow::chosenPointsWord() const {
+    const QRadioButton* options[] = {scrabbleScheme_, literatiScheme_, wordmojoScheme_,
+                                     customScheme_};
     const PointScheme schemes[] = {PointScheme::scrabble, PointScheme::literati,
                                    PointScheme::wordmojo, PointScheme::custom};
     std::string word = state_.settings.PointsSetting;
@@ -204,14 +207,14 @@ std::string MainWindow::PointsWord() const {
 }
 
 void MainWindow::setStatusText(const std::string& text) {
-    statusbar->showMessage(FromLatin1(text));
+    statusBar_->showMessage(FromLatin1(text));
 }
 
 void MainWindow::showMessage(const QString& text) {
     platform_.showMessage(this, kProgramTitle, text, MessageIcon::none);
 }
 
-void MainWindow::SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
+void MainWindow::setAllEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
     for (QWidget* control : controls)
         control->setEnabled(enabled);
 }

@@ -16,8 +16,8 @@ namespace anagrove::ui {
 struct ProgramState {
     // The loaded list (its WordCount() is the number of words); empty until the first load.
     std::shared_ptr<const WordList> wordList = std::make_shared<const WordList>();
-    bool DictionaryReady = false; // a list is loaded and no user-started load is running
-    bool StartupDone = false;     // the start-up load has finished
+    bool dictionaryReady = false; // a list is loaded and no user-started load is running
+    bool startupDone = false;     // the start-up load has finished
 
     // Toggle states of the check boxes: 1 or 2.
     std::int32_t NomaxState = 1;     // 2 = "(no maximum limit)" checked
@@ -28,10 +28,10 @@ struct ProgramState {
     FoundWords found;            // the last search's rows (FoundCount = found.FoundCount())
     SearchRack rack;             // the letters and values that found was found with
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
-    std::string KeepLoaderOnTop; // "no" once the custom point editor has been used
+    std::string keepLoaderOnTop; // "no" once the custom point editor has been used
 
-    std::int32_t LookupSpacePos = 0; // the last lookup's blank position, from 1
-    std::string LookupWord;          // the last looked-up word
+    std::int32_t lookupSpacePos = 0; // the last lookup's blank position, from 1
+    std::string lookupWord;          // the last looked-up word
 };
 
 } // namespace anagrove::ui

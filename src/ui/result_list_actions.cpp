@@ -64,8 +64,9 @@ void ResultListActions::createMenu() {
     copyAll_ = add("mnuCopyAllWords", "Copy &All Words", [this] { copyAllWords(); });
     menu_->addSeparator();
     dictionary_ =
-        add("mnuDictionary", "Look Up in &Dictionary", [this] { window_.cmdDict_Click(); });
-    thesaurus_ = add("mnuThesaurus", "Look Up in &Thesaurus", [this] { window_.cmdThes_Click(); });
+        add("mnuDictionary", "Look Up in &Dictionary", [this] { window_.lookUpInDictionary(); });
+    thesaurus_ =
+        add("mnuThesaurus", "Look Up in &Thesaurus", [this] { window_.lookUpInThesaurus(); });
     menu_->addSeparator();
     saveList_ = add("mnuSaveList", QStringLiteral("&Save List As\u2026"), [this] { saveListAs(); });
 
@@ -118,7 +119,7 @@ bool ResultListActions::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (IsEnterKey(key) && !window_.selectedItemText().isEmpty()) {
-        window_.cmdDict_Click(); // as a double-click does
+        window_.lookUpInDictionary(); // as a double-click does
         return true;
     }
     return false;

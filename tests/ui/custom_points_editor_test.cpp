@@ -63,7 +63,7 @@ void CustomPointsEditorTest::setStoresTextsAndValues() {
     Press(Qt::Key_Return); // Enter presses "Set Custom Values"
     QVERIFY(!editor.isVisible() && p.window->isVisible());
     QCOMPARE(p.window->pos(), QPoint(70, 50));
-    QCOMPARE(p.state().KeepLoaderOnTop, "no");
+    QCOMPARE(p.state().keepLoaderOnTop, "no");
     QVERIFY((p.state().letterPoints == LetterPoints{5, 7, 2, -3, 4}));
     p.find("ate");
     QVERIFY(p.items().contains("ate (9)"));
@@ -96,8 +96,8 @@ void CustomPointsEditorTest::refusesBadValues() {
 void CustomPointsEditorTest::opensAfterStartupAndCancelKeepsTypedValues() {
     Program p({.wait = false});
     p.clickOn("optPoints4");
-    QVERIFY(!p.window->editor()); // not before the start-up load
-    QTRY_VERIFY(p.state().StartupDone);
+    QVERIFY(!p.window->pointsEditor()); // not before the start-up load
+    QTRY_VERIFY(p.state().startupDone);
     p.window->move(40, 30);
     CustomPointsEditor& editor = Open(p, Mouse::doubleClick); // the selected option opens it
     QVERIFY(!p.window->isVisible() && editor.pos() == p.window->pos());
@@ -105,7 +105,7 @@ void CustomPointsEditorTest::opensAfterStartupAndCancelKeepsTypedValues() {
     Type(editor, {"9", "8"});
     Press(Qt::Key_Escape); // Escape presses "Cancel"
     QVERIFY(p.window->isVisible() && !editor.isVisible());
-    QCOMPARE(p.state().KeepLoaderOnTop, "no");
+    QCOMPARE(p.state().keepLoaderOnTop, "no");
     QVERIFY(p.state().settings.customPoints == CustomPoints{});
     QVERIFY(p.state().letterPoints == PresetTable(PointScheme::scrabble));
     QVERIFY(p.get<QAbstractButton>("optPoints4").isChecked());

@@ -19,7 +19,7 @@ class LoadingWindowTest : public QObject {
 
 void LoadingWindowTest::coversTheStartupLoadOnly() {
     Program p({.options = With(kInitial, 5, "extended"), .wait = false});
-    LoadingWindow& loader = *p.window->loader();
+    LoadingWindow& loader = *p.window->loadingWindow();
     QVERIFY(loader.isVisible());
     QCOMPARE(Child<QLabel>(loader, "Label1").text(), "Loading Extended Dictionary");
     QCOMPARE(p.state().wordList->WordCount(), 0); // nothing loads before the timer
@@ -27,8 +27,8 @@ void LoadingWindowTest::coversTheStartupLoadOnly() {
     QCOMPARE(QApplication::activeWindow(), p.window.get());
     Press(Qt::Key_L, Qt::AltModifier);
     Type("tea");
-    QTRY_VERIFY(p.state().StartupDone);
-    QVERIFY(!loader.isVisible() && !loader.ontopTimer().isActive());
+    QTRY_VERIFY(p.state().startupDone);
+    QVERIFY(!loader.isVisible() && !loader.onTopTimer().isActive());
     QTest::qWait(250); // the start-up timer does not tick again
     QCOMPARE(p.statuses.join('|'),
              "Loading extended dictionary... please wait|Please enter letters to begin search");

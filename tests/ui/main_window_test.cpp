@@ -40,7 +40,7 @@ QString Describe(const Program& p) {
         qPrintable(off), qPrintable(p.get<QLineEdit>("txtMinletters").text()),
         qPrintable(p.get<QLineEdit>("txtMaxletters").text()), s.NomaxState, s.AnagramState,
         s.UsepointsState, s.wordList->WordCount(), points[16] + points[20] + points[8] + points[25],
-        qPrintable(Child<QLabel>(*p.window->loader(), "Label1").text()));
+        qPrintable(Child<QLabel>(*p.window->loadingWindow(), "Label1").text()));
 }
 
 // Records, in order, each change of the watched controls' enabled state.
@@ -247,7 +247,7 @@ void MainWindowTest::settingsSetTheControls() {
     QFETCH(SettingsRow, row);
     Program p({.options = row.options, .custom = row.custom});
     QCOMPARE(Describe(p), row.expected);
-    QVERIFY(!p.window->editor() && p.platform.messages.empty());
+    QVERIFY(!p.window->pointsEditor() && p.platform.messages.empty());
 }
 
 void MainWindowTest::wordLists() {
@@ -786,7 +786,7 @@ void MainWindowTest::disabledControlsTakeNoInput() {
     Press(row.key, Qt::AltModifier);
     QCOMPARE(FocusName(), "txtWord");
     QCOMPARE(p.checked(), checked);
-    QVERIFY(p.window->isVisible() && !p.window->editor());
+    QVERIFY(p.window->isVisible() && !p.window->pointsEditor());
     QVERIFY(p.items() == items && p.get<QLineEdit>("txtWord").text() == text);
     QVERIFY(p.state().letterPoints == points);
     QVERIFY(p.platform.opened.isEmpty() && p.platform.messages.isEmpty());

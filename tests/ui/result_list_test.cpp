@@ -235,7 +235,7 @@ void ResultListTest::lookupsTakeTheButtonsPath() {
                 p.clickOn("cmdDict");
                 p.clickOn("cmdThes");
             }
-            QCOMPARE(p.state().LookupWord, "at");
+            QCOMPARE(p.state().lookupWord, "at");
             opened[byMenu] = p.platform.opened;
             messages[byMenu] = p.platform.messages;
         }

@@ -188,7 +188,7 @@ struct Program {
         window->show();
         window->activateWindow(); // as for a user at the keyboard
         if (!QTest::qWaitForWindowActive(window.get()) ||
-            (setup.wait && !QTest::qWaitFor([this] { return state().StartupDone; })))
+            (setup.wait && !QTest::qWaitFor([this] { return state().startupDone; })))
             qFatal("the window did not start");
     }
 
@@ -238,13 +238,13 @@ struct Program {
     // the custom option; nothing when it did not open.
     CustomPointsEditor* openEditor(Mouse how = Mouse::click) const {
         clickOn("optPoints4", how);
-        CustomPointsEditor* editor = window->editor();
+        CustomPointsEditor* editor = window->pointsEditor();
         return editor && editor->isVisible() && QTest::qWaitForWindowActive(editor) ? editor
                                                                                     : nullptr;
     }
     // Back from the custom point editor, if an input opened it: Escape cancels.
     bool closeEditor() const {
-        CustomPointsEditor* editor = window->editor();
+        CustomPointsEditor* editor = window->pointsEditor();
         if (!editor || !editor->isVisible())
             return false;
         if (!QTest::qWaitForWindowActive(editor))
