@@ -14,7 +14,7 @@ namespace anagrove {
 inline constexpr const char* kSettingsFileName = "data.dat";
 inline constexpr int kSettingsFieldCount = 34;
 
-// The option fields hold the designed initial state until a file says otherwise.
+// The option fields hold the initial choices until a file says otherwise.
 struct Settings {
     std::string SortSetting = SortModeWord(SortMode::alpha);
     std::string MinLettersSetting = "2";

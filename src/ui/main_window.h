@@ -107,8 +107,7 @@ class MainWindow final : public QWidget {
                                                         bool chosenByUser = false);
     void resortShown(SortMode mode);
     void lookUp(const char* prefix);
-    void openWebAddress(const QString& address);
-    void openAddress(const QString& document);
+    void openAddress(const QString& address);
     void showMessage(const QString& text);
     static void setAllEnabled(std::initializer_list<QWidget*> controls, bool enabled);
     [[nodiscard]] QRadioButton* sortOption(SortMode mode) const;

@@ -47,31 +47,22 @@ void MainWindow::lookUpInThesaurus() {
 }
 
 void MainWindow::lookUp(const char* prefix) {
-    const std::string item = ToLatin1(selectedItemText());
-    auto address = LookupAddress(prefix, item);
-    if (!address)
-        return; // nothing selected
-    state_.lookupSpacePos = static_cast<std::int32_t>(item.find(' ') + 1);
-    state_.lookupWord = LookupWord(item).value_or(std::string());
-    openWebAddress(FromLatin1(*address));
+    if (auto address = LookupAddress(prefix, ToLatin1(selectedItemText()))) // else none selected
+        openAddress(FromLatin1(*address));
 }
 
 void MainWindow::openHelpPage() {
-    openWebAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
+    openAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
 }
 
-void MainWindow::openWebAddress(const QString& address) {
-    openAddress(address);
-}
-
-void MainWindow::openAddress(const QString& document) {
+void MainWindow::openAddress(const QString& address) {
     // The outcome may come after the window is gone.
     QPointer<QWidget> guard(this);
-    platform_.openDocument(document, [this, guard, document](OpenResult result) {
+    platform_.openDocument(address, [this, guard, address](OpenResult result) {
         if (!guard || result.outcome == OpenResult::Outcome::success)
             return;
         const std::string text = result.outcome == OpenResult::Outcome::no_association
-                                     ? AssociationText(ToLatin1(document))
+                                     ? AssociationText(ToLatin1(address))
                                      : BrowserProblemText(result.code);
         platform_.showMessage(guard, kBrowserUnavailableTitle, FromLatin1(text),
                               MessageIcon::warning);

@@ -25,13 +25,10 @@ struct ProgramState {
     std::int32_t UsepointsState = 1; // 2 = "Calculate points..." unchecked
 
     Settings settings;           // the option texts read at start-up, and CustomPoints
-    FoundWords found;            // the last search's rows (FoundCount = found.FoundCount())
+    FoundWords found;            // the last search's rows
     SearchRack rack;             // the letters and values that found was found with
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
     std::string keepLoaderOnTop; // "no" once the custom point editor has been used
-
-    std::int32_t lookupSpacePos = 0; // the last lookup's blank position, from 1
-    std::string lookupWord;          // the last looked-up word
 };
 
 } // namespace anagrove::ui

@@ -1,5 +1,5 @@
 #pragma once
-// What the result list offers besides its designed behaviour: a context menu
+// What the result list offers besides selecting and scrolling: a context menu
 // (right button, the Menu key or Shift+F10) with copying, the two lookups and
 // saving the list; Enter to look the selected word up; Ctrl+S to save the list.
 

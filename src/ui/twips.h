@@ -1,5 +1,5 @@
 #pragma once
-// Window geometry is designed in twips (1/1440 inch): 15 twips to a pixel at
+// Window geometry is given in twips (1/1440 inch): 15 twips to a pixel at
 // 96 dots per inch, more pixels on a denser screen.
 
 #include <QRect>
@@ -24,7 +24,7 @@ class Twips {
     int dpi_;
 };
 
-// Places a child widget at a designed rectangle of its parent.
+// Places a child widget at a rectangle of its parent, given in twips.
 void PlaceAt(QWidget& widget, const Twips& twips, int left, int top, int width, int height);
 
 } // namespace anagrove::ui

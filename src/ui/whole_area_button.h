@@ -1,6 +1,6 @@
 #pragma once
-// An option button or check box that takes a click anywhere in its place, as
-// the designed window's controls do, not only on its mark and caption.
+// An option button or check box that takes a click anywhere in its place, not
+// only on its mark and caption.
 
 #include <QPoint>
 

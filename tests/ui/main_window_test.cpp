@@ -74,7 +74,7 @@ void ClickLink(const Program& p) {
     ClickAt(*p.window, link.mapTo(p.window.get(), QPoint(8, link.height() / 2)));
 }
 
-// The option groups of the main window, in their designed order.
+// The option groups of the main window, each in its order on the window.
 const QStringList kSortGroup{"optAlpha", "optLength", "optScore"};
 const QStringList kDictionaryGroup{"optStandard", "optExtended"};
 const QStringList kPointsGroup{"optPoints1", "optPoints2", "optPoints3", "optPoints4"};

@@ -51,7 +51,7 @@ struct FakePlatform final : Platform {
 // each letter one Scrabble point; the extended list adds teas.
 inline const QStringList kStandard = QString("a at ate eat eta tae tea quiz zebra").split(' ');
 inline const QStringList kExtended = kStandard + QStringList{"teas", "qi", "za"};
-// The designed initial option fields, and the same with words from one letter up.
+// The initial option fields, and the same with words from one letter up.
 inline const QStringList kInitial = {"alpha", "2", "8", "1", "1", "standard", "true", "scrabble"};
 inline const QStringList kShortWords = QStringList(kInitial).replaceInStrings("2", "1");
 
