@@ -9,21 +9,55 @@ namespace anagrove {
 
 namespace {
 
+// How one of the option fields is read into the settings and written from them.
+struct OptionField {
+    void (*read)(Settings& settings, std::string&& field);
+    std::string (*write)(const Settings& settings);
+};
+
+template <auto text>
+constexpr OptionField kText{
+    [](Settings& settings, std::string&& field) { settings.*text = std::move(field); },
+    [](const Settings& settings) { return settings.*text; }};
+
+template <auto box>
+constexpr OptionField kCheckBox{
+    [](Settings& settings, std::string&& field) { settings.*box = field == "2"; },
+    [](const Settings& settings) { return std::string(settings.*box ? "2" : "1"); }};
+
+constexpr OptionField kUsePoints{
+    [](Settings& settings, std::string&& field) { settings.usePoints = field != "false"; },
+    [](const Settings& settings) { return std::string(settings.usePoints ? "true" : "false"); }};
+
+// A word that names no value is kept as read.
+template <auto choice, auto fromWord> void ReadChoice(Settings& settings, std::string&& field) {
+    if (const auto value = fromWord(field))
+        settings.*choice = *value;
+    else
+        settings.*choice = std::move(field);
+}
+
+template <auto choice, auto toWord> std::string WriteChoice(const Settings& settings) {
+    const auto& held = settings.*choice;
+    if (const auto value = Known(held))
+        return toWord(*value);
+    return std::get<std::string>(held);
+}
+
+template <auto choice, auto fromWord, auto toWord>
+constexpr OptionField kChoice{ReadChoice<choice, fromWord>, WriteChoice<choice, toWord>};
+
 // The eight option fields in file order; the custom values follow them.
-constexpr std::array<std::string Settings::*, 8> kOptionFields{
-    &Settings::SortSetting,      &Settings::MinLettersSetting, &Settings::MaxLettersSetting,
-    &Settings::NomaxSetting,     &Settings::AnagramSetting,    &Settings::DictionarySetting,
-    &Settings::UsepointsSetting, &Settings::PointsSetting};
-
-std::string& Field(Settings& settings, int index) {
-    if (index < static_cast<int>(kOptionFields.size()))
-        return settings.*kOptionFields[static_cast<std::size_t>(index)];
-    return settings.customPoints[static_cast<std::size_t>(index) - kOptionFields.size()];
-}
-
-const std::string& Field(const Settings& settings, int index) {
-    return Field(const_cast<Settings&>(settings), index);
-}
+constexpr std::array<OptionField, 8> kOptionFields{
+    kChoice<&Settings::sort, SortModeFromWord, SortModeWord>,
+    kText<&Settings::minimumText>,
+    kText<&Settings::maximumText>,
+    kCheckBox<&Settings::noMaximum>,
+    kCheckBox<&Settings::anagram>,
+    kChoice<&Settings::dictionary, DictionaryFromWord, DictionaryWord>,
+    kUsePoints,
+    kChoice<&Settings::scheme, PointSchemeFromWord, PointSchemeWord>,
+};
 
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
@@ -83,17 +117,25 @@ Settings ParseSettings(std::string_view text) {
     Settings settings;
     FieldReader reader(text);
     std::string field;
-    for (int i = 0; i < kSettingsFieldCount && reader.Next(field); ++i)
-        Field(settings, i) = field;
+    for (std::size_t i = 0; i < kSettingsFieldCount && reader.Next(field); ++i) {
+        if (i < kOptionFields.size())
+            kOptionFields[i].read(settings, std::move(field));
+        else
+            settings.customPoints[i - kOptionFields.size()] = field;
+    }
     return settings;
 }
 
 std::string FormatSettings(const Settings& settings) {
     std::string line;
-    for (int i = 0; i < kSettingsFieldCount; ++i) {
+    for (std::size_t i = 0; i < kSettingsFieldCount; ++i) {
         if (i > 0)
             line += ',';
-        line += '"' + CleanField(Field(settings, i)) + '"';
+        line +=
+            '"' +
+            CleanField(i < kOptionFields.size() ? kOptionFields[i].write(settings)
+                                                : settings.customPoints[i - kOptionFields.size()]) +
+            '"';
     }
     line += "\r\n";
     return line;

@@ -6,24 +6,41 @@
 #include "points/letter_points.h"
 #include "results/sort_mode.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace anagrove {
 
 inline constexpr const char* kSettingsFileName = "data.dat";
-inline constexpr int kSettingsFieldCount = 34;
+inline constexpr std::size_t kSettingsFieldCount = 34;
 
-// The option fields hold the initial choices until a file says otherwise.
+// A choice as the settings file holds it: one of its values, or the word as
+// read when it names none, so that the word is written back unchanged.
+template <class Value> using StoredChoice = std::variant<Value, std::string>;
+
+// The value of a choice; nothing when its word names none.
+template <class Value> [[nodiscard]] std::optional<Value> Known(const StoredChoice<Value>& choice) {
+    if (const Value* value = std::get_if<Value>(&choice))
+        return *value;
+    return std::nullopt;
+}
+
+// The fields of the file in their order, each at its initial choice until a
+// file says otherwise. A check box reads as checked from "2" ("2" and "1" are
+// written), points are shown unless the field says "false" ("true" and "false"
+// are written); the limits and the custom values are the texts as typed.
 struct Settings {
-    std::string SortSetting = SortModeWord(SortMode::alpha);
-    std::string MinLettersSetting = "2";
-    std::string MaxLettersSetting = "8";
-    std::string NomaxSetting = "1";
-    std::string AnagramSetting = "1";
-    std::string DictionarySetting = DictionaryWord(DictionaryKind::standard);
-    std::string UsepointsSetting = "true";
-    std::string PointsSetting = PointSchemeWord(PointScheme::scrabble);
+    StoredChoice<SortMode> sort = SortMode::alpha;
+    std::string minimumText = "2";
+    std::string maximumText = "8";
+    bool noMaximum = false;
+    bool anagram = false;
+    StoredChoice<DictionaryKind> dictionary = DictionaryKind::standard;
+    bool usePoints = true;
+    StoredChoice<PointScheme> scheme = PointScheme::scrabble;
     CustomPoints customPoints; // fields 9 to 34, A to Z
 
     bool operator==(const Settings&) const = default;

@@ -80,6 +80,7 @@ MainWindow::MainWindow(Platform& platform) : QWidget(nullptr), platform_(platfor
     createLookupArea();
     createStatusBar();
     createTimers();
+    collectChoices();
     connectHandlers();
     createKeyboard();
     setFocusOrder();
@@ -222,24 +223,37 @@ void MainWindow::createTimers() {
     selectionTimer_->start();
 }
 
+void MainWindow::collectChoices() {
+    choices_ = {
+        .orders = {{{SortMode::alpha, sortAlphabetically_},
+                    {SortMode::length, sortByLength_},
+                    {SortMode::score, sortByScore_}}},
+        .dictionaries = {{{DictionaryKind::standard, standardDictionary_},
+                          {DictionaryKind::extended, extendedDictionary_}}},
+        .schemes = {{{PointScheme::scrabble, scrabbleScheme_},
+                     {PointScheme::literati, literatiScheme_},
+                     {PointScheme::wordmojo, wordmojoScheme_},
+                     {PointScheme::custom, customScheme_}}},
+        .limits = {{{&Settings::minimumText, minimumBox_}, {&Settings::maximumText, maximumBox_}}},
+        .checkBoxes = {{{&Settings::noMaximum, noMaximum_},
+                        {&Settings::anagram, anagramsOnly_},
+                        {&Settings::usePoints, usePoints_}}},
+    };
+}
+
 void MainWindow::connectHandlers() {
     // Option buttons act when they become selected, check boxes on every change:
     // whether the user or the program makes it.
-    auto onSelected = [this](QRadioButton* option, void (MainWindow::*handler)()) {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
-            if (selected)
-                (this->*handler)();
-        });
+    auto onSelected = [this](const auto& options, auto handler) {
+        for (const auto& [value, option] : options)
+            connect(option, &QRadioButton::toggled, this, [this, handler, value](bool selected) {
+                if (selected)
+                    (this->*handler)(value);
+            });
     };
-    onSelected(sortAlphabetically_, &MainWindow::sortAlphabeticallyChosen);
-    onSelected(sortByLength_, &MainWindow::sortByLengthChosen);
-    onSelected(sortByScore_, &MainWindow::sortByScoreChosen);
-    onSelected(standardDictionary_, &MainWindow::standardDictionaryChosen);
-    onSelected(extendedDictionary_, &MainWindow::extendedDictionaryChosen);
-    onSelected(scrabbleScheme_, &MainWindow::scrabbleSchemeChosen);
-    onSelected(literatiScheme_, &MainWindow::literatiSchemeChosen);
-    onSelected(wordmojoScheme_, &MainWindow::wordmojoSchemeChosen);
-    onSelected(customScheme_, &MainWindow::customSchemeChosen);
+    onSelected(choices_.orders, &MainWindow::resortShown);
+    onSelected(choices_.dictionaries, &MainWindow::dictionaryChosen);
+    onSelected(choices_.schemes, &MainWindow::schemeChosen);
     connect(noMaximum_, &QCheckBox::toggled, this, &MainWindow::noMaximumToggled);
     connect(anagramsOnly_, &QCheckBox::toggled, this, &MainWindow::anagramsOnlyToggled);
     connect(usePoints_, &QCheckBox::toggled, this, &MainWindow::usePointsToggled);
@@ -274,7 +288,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A greyed option takes no double-click, as it takes no click.
     if (watched == customScheme_ && event->type() == QEvent::MouseButtonDblClick &&
         customScheme_->isEnabled())
-        customSchemeDoubleClicked();
+        openPointsEditor();
     // A click below the last result keeps the selection, where the view
     // would clear it.
     if (watched == resultList_->viewport() && IsPressOrDoubleClick(*event) &&

@@ -2,6 +2,7 @@
 // The main window: the letters, the search options, the result list, the
 // point schemes and the lookups. It owns the state that the windows share.
 
+#include "choice_controls.h"
 #include "dictionary/word_list.h"
 #include "program_state.h"
 #include "results/sort_mode.h"
@@ -58,21 +59,15 @@ class MainWindow final : public QWidget {
     void explainPoints();
 
     // Dictionary.
-    void standardDictionaryChosen();
-    void extendedDictionaryChosen();
+    void dictionaryChosen(DictionaryKind kind);
 
     // Search and order.
     void findWords();
-    void sortAlphabeticallyChosen();
-    void sortByScoreChosen();
-    void sortByLengthChosen();
+    void resortShown(SortMode mode);
 
     // Points.
-    void scrabbleSchemeChosen();
-    void literatiSchemeChosen();
-    void wordmojoSchemeChosen();
-    void customSchemeChosen();
-    void customSchemeDoubleClicked();
+    void schemeChosen(PointScheme scheme);
+    void openPointsEditor();
     void usePointsToggled();
 
     // Lookups.
@@ -95,6 +90,7 @@ class MainWindow final : public QWidget {
     void createLookupArea();
     void createStatusBar();
     void createTimers();
+    void collectChoices();
     void connectHandlers();
     void createKeyboard();
     void setFocusOrder();
@@ -105,15 +101,10 @@ class MainWindow final : public QWidget {
     // Loads a word list; gives the message to show when it cannot be read.
     [[nodiscard]] std::optional<QString> loadDictionary(DictionaryKind kind,
                                                         bool chosenByUser = false);
-    void resortShown(SortMode mode);
     void lookUp(const char* prefix);
     void openAddress(const QString& address);
     void showMessage(const QString& text);
     static void setAllEnabled(std::initializer_list<QWidget*> controls, bool enabled);
-    [[nodiscard]] QRadioButton* sortOption(SortMode mode) const;
-    [[nodiscard]] std::string chosenSortWord() const;
-    [[nodiscard]] std::string chosenDictionaryWord() const;
-    [[nodiscard]] std::string chosenPointsWord() const;
 
     Platform& platform_;
     ProgramState state_;
@@ -160,6 +151,7 @@ class MainWindow final : public QWidget {
     QStatusBar* statusBar_ = nullptr;
     QTimer* startupTimer_ = nullptr;
     QTimer* selectionTimer_ = nullptr;
+    ChoiceControls choices_{};
 };
 
 } // namespace anagrove::ui

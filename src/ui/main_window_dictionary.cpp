@@ -15,15 +15,13 @@ namespace {
 constexpr const char* kNoWordListStatusText = "No word list is loaded";
 } // namespace
 
-void MainWindow::standardDictionaryChosen() {
-    if (auto failure = loadDictionary(DictionaryKind::standard))
-        showMessage(*failure);
-}
-
-void MainWindow::extendedDictionaryChosen() {
-    if (!state_.dictionaryReady)
+// The standard list loads at once, as at start-up; the extended list only once
+// a list has loaded, and it counts as the user's choice.
+void MainWindow::dictionaryChosen(DictionaryKind kind) {
+    const bool extended = kind == DictionaryKind::extended;
+    if (extended && !state_.dictionaryReady)
         return;
-    if (auto failure = loadDictionary(DictionaryKind::extended, true))
+    if (auto failure = loadDictionary(kind, extended))
         showMessage(*failure);
 }
 

@@ -9,17 +9,15 @@
 
 namespace anagrove::ui {
 
-void MainWindow::scrabbleSchemeChosen() {
-    state_.letterPoints = PresetTable(PointScheme::scrabble);
-}
-void MainWindow::literatiSchemeChosen() {
-    state_.letterPoints = PresetTable(PointScheme::literati);
-}
-void MainWindow::wordmojoSchemeChosen() {
-    state_.letterPoints = PresetTable(PointScheme::wordmojo);
+void MainWindow::schemeChosen(PointScheme scheme) {
+    if (scheme == PointScheme::custom)
+        openPointsEditor();
+    else
+        state_.letterPoints = PresetTable(scheme);
 }
 
-void MainWindow::customSchemeChosen() {
+// Not before the start-up load has finished.
+void MainWindow::openPointsEditor() {
     if (!state_.startupDone)
         return;
     if (!pointsEditor_)
@@ -29,22 +27,13 @@ void MainWindow::customSchemeChosen() {
     hide();
 }
 
-void MainWindow::customSchemeDoubleClicked() {
-    customSchemeChosen();
-}
-
 void MainWindow::usePointsToggled() {
-    if (state_.UsepointsState == 1) {
-        setAllEnabled(
-            {sortByScore_, scrabbleScheme_, literatiScheme_, wordmojoScheme_, customScheme_},
-            false);
-        if (sortByScore_->isChecked())
-            sortAlphabetically_->setChecked(true);
-    } else {
-        setAllEnabled(
-            {sortByScore_, scrabbleScheme_, literatiScheme_, wordmojoScheme_, customScheme_}, true);
-    }
-    state_.UsepointsState = state_.UsepointsState == 1 ? 2 : 1;
+    const bool on = usePoints_->isChecked();
+    sortByScore_->setEnabled(on);
+    for (const auto& option : choices_.schemes)
+        option.button->setEnabled(on);
+    if (!on && sortByScore_->isChecked())
+        sortAlphabetically_->setChecked(true);
 }
 
 void MainWindow::explainPoints() {

@@ -17,14 +17,13 @@
 namespace anagrove::ui {
 
 void MainWindow::noMaximumToggled() {
-    maximumBox_->setEnabled(state_.NomaxState != 1);
-    state_.NomaxState = state_.NomaxState == 1 ? 2 : 1;
+    maximumBox_->setEnabled(!noMaximum_->isChecked());
 }
 
+// Unchecked, it enables the maximum box too, even beside "no maximum".
 void MainWindow::anagramsOnlyToggled() {
     setAllEnabled({maximumBox_, minimumBox_, noMaximum_, maximumLabel_, minimumLabel_},
-                  state_.AnagramState != 1);
-    state_.AnagramState = state_.AnagramState == 1 ? 2 : 1;
+                  !anagramsOnly_->isChecked());
 }
 
 void MainWindow::clearLetters() {
@@ -53,14 +52,10 @@ void MainWindow::findWords() {
         showMessage(kNoLettersMessage);
         return;
     }
-    if (sortAlphabetically_->isChecked())
-        request.mode = SortMode::alpha;
-    else if (sortByScore_->isChecked())
-        request.mode = SortMode::score;
-    else if (sortByLength_->isChecked())
-        request.mode = SortMode::length;
-    else
+    const auto mode = SelectedValue(choices_.orders);
+    if (!mode)
         return;
+    request.mode = *mode;
     statusBar_->repaint();
 
     SearchOutcome outcome = RunSearch(request, *limits, state_.wordList, state_.letterPoints);
@@ -69,16 +64,6 @@ void MainWindow::findWords() {
     resultModel_->show(state_.found, outcome.listing);
     resultsFrame_->setTitle(FromLatin1(outcome.caption));
     setStatusText(outcome.status);
-}
-
-void MainWindow::sortAlphabeticallyChosen() {
-    resortShown(SortMode::alpha);
-}
-void MainWindow::sortByScoreChosen() {
-    resortShown(SortMode::score);
-}
-void MainWindow::sortByLengthChosen() {
-    resortShown(SortMode::length);
 }
 
 void MainWindow::resortShown(SortMode mode) {

@@ -10,11 +10,7 @@
 #include "result_list_model.h"
 #include "twips.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -26,19 +22,16 @@ namespace {
 // that names no scheme means Scrabble, so that the window always shows the list
 // and the scheme in use.
 void MendUnknownWords(Settings& settings) {
-    if (!DictionaryFromWord(settings.DictionarySetting))
-        settings.DictionarySetting = DictionaryWord(DictionaryKind::standard);
-    if (!PointSchemeFromWord(settings.PointsSetting))
-        settings.PointsSetting = PointSchemeWord(PointScheme::scrabble);
+    if (!Known(settings.dictionary))
+        settings.dictionary = DictionaryKind::standard;
+    if (!Known(settings.scheme))
+        settings.scheme = PointScheme::scrabble;
 }
 
 } // namespace
 
 void MainWindow::startUp() {
     state_.startupDone = false;
-    state_.NomaxState = 1;
-    state_.AnagramState = 1;
-    state_.UsepointsState = 1;
     if (state_.keepLoaderOnTop != "no") {
         state_.settings = ReadSettings(platform_.settingsPath().toStdString());
         MendUnknownWords(state_.settings);
@@ -54,55 +47,16 @@ void MainWindow::startUp() {
 
 void MainWindow::applyStartupSettings() {
     const Settings& s = state_.settings;
-    // An unknown word checks no sort option, and is written back as it was read.
-    if (const auto mode = SortModeFromWord(s.SortSetting))
-        sortOption(*mode)->setChecked(true);
-
-    minimumBox_->setText(FromLatin1(s.MinLettersSetting));
-    maximumBox_->setText(FromLatin1(s.MaxLettersSetting));
-
-    if (s.NomaxSetting == "2") {
-        noMaximum_->setChecked(true);
-        maximumBox_->setEnabled(false);
-        state_.NomaxState = 2;
-    }
-    if (s.AnagramSetting == "2") {
-        anagramsOnly_->setChecked(true);
-        state_.AnagramState = 2;
-        setAllEnabled({maximumBox_, minimumBox_, noMaximum_, maximumLabel_, minimumLabel_}, false);
-    }
-
+    ShowSettings(choices_, s);
     showLoadingWindow();
 
-    if (s.UsepointsSetting == "false") {
-        usePoints_->setChecked(false);
-        setAllEnabled(
-            {sortByScore_, scrabbleScheme_, literatiScheme_, wordmojoScheme_, customScheme_},
-            false);
-        state_.UsepointsState = 2;
-    }
-
-    switch (*PointSchemeFromWord(s.PointsSetting)) {
-    case PointScheme::scrabble:
-        scrabbleScheme_->setChecked(true);
-        state_.letterPoints = PresetTable(PointScheme::scrabble);
-        break;
-    case PointScheme::literati:
-        literatiScheme_->setChecked(true);
-        state_.letterPoints = PresetTable(PointScheme::literati);
-        break;
-    case PointScheme::wordmojo:
-        wordmojoScheme_->setChecked(true);
-        state_.letterPoints = PresetTable(PointScheme::wordmojo);
-        break;
-    case PointScheme::custom:
-        customScheme_->setChecked(true);
+    const PointScheme scheme = *Known(s.scheme);
+    if (scheme != PointScheme::custom)
+        state_.letterPoints = PresetTable(scheme);
+    else if (!s.customPoints[0].empty())
         // Values that do not convert leave the scores as they were.
-        if (!s.customPoints[0].empty())
-            if (auto points = LetterPointsFromCustom(s.customPoints))
-                state_.letterPoints = *points;
-        break;
-    }
+        if (auto points = LetterPointsFromCustom(s.customPoints))
+            state_.letterPoints = *points;
 }
 
 void MainWindow::showLoadingWindow() {
@@ -110,23 +64,14 @@ void MainWindow::showLoadingWindow() {
         loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop != "no"; });
     const Twips tw(*this);
     loadingWindow_->move(x() + tw.px(130), y() + (height() - loadingWindow_->height()) / 2);
-    const auto kind = DictionaryFromWord(state_.settings.DictionarySetting);
-    if (kind == DictionaryKind::standard) {
-        standardDictionary_->setChecked(true);
-        loadingWindow_->setCaption("Loading Standard Dictionary");
-        loadingWindow_->show();
-    } else if (kind == DictionaryKind::extended) {
-        loadingWindow_->setCaption("Loading Extended Dictionary");
-        loadingWindow_->show();
-        extendedDictionary_->setChecked(true);
-    }
+    loadingWindow_->setCaption(*Known(state_.settings.dictionary) == DictionaryKind::standard
+                                   ? "Loading Standard Dictionary"
+                                   : "Loading Extended Dictionary");
+    loadingWindow_->show();
 }
 
 void MainWindow::loadStartupDictionary() {
-    auto failure = loadDictionary(DictionaryFromWord(state_.settings.DictionarySetting) ==
-                                          DictionaryKind::standard
-                                      ? DictionaryKind::standard
-                                      : DictionaryKind::extended);
+    auto failure = loadDictionary(*Known(state_.settings.dictionary));
     // The start-up timer ticks once only.
     startupTimer_->stop();
     loadingWindow_->hide();
@@ -144,61 +89,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::shutDown() {
     Settings& s = state_.settings;
-    s.SortSetting = chosenSortWord();
-    s.MinLettersSetting = ToLatin1(minimumBox_->text());
-    s.MaxLettersSetting = ToLatin1(maximumBox_->text());
-    s.NomaxSetting = noMaximum_->isChecked() ? "2" : "1";
-    s.AnagramSetting = anagramsOnly_->isChecked() ? "2" : "1";
-    s.DictionarySetting = chosenDictionaryWord();
-    s.UsepointsSetting = usePoints_->isChecked() ? "true" : "false";
-    s.PointsSetting = chosenPointsWord();
+    TakeSettings(choices_, s);
 
     const QString path = platform_.settingsPath();
     if (const auto written = WriteSettings(path.toStdString(), s); !written)
         showMessage(QString("The settings could not be saved to %1: %2")
                         .arg(path, QString::fromLocal8Bit(written.error().c_str())));
     platform_.endProgram();
-}
-
-QRadioButton* MainWindow::sortOption(SortMode mode) const {
-    switch (mode) {
-    case SortMode::alpha:
-        return sortAlphabetically_;
-    case SortMode::score:
-        return sortByScore_;
-    case SortMode::length:
-        break;
-    }
-    return sortByLength_;
-}
-
-std::string MainWindow::chosenSortWord() const {
-    std::string word = state_.settings.SortSetting;
-    for (SortMode mode : {SortMode::alpha, SortMode::length, SortMode::score})
-        if (sortOption(mode)->isChecked())
-            word = SortModeWord(mode);
-    return word;
-}
-
-std::string MainWindow::chosenDictionaryWord() const {
-    std::string word = state_.settings.DictionarySetting;
-    if (standardDictionary_->isChecked())
-        word = DictionaryWord(DictionaryKind::standard);
-    if (extendedDictionary_->isChecked())
-        word = DictionaryWord(DictionaryKind::extended);
-    return word;
-}
-
-std::string MainWindow::chosenPointsWord() const {
-    const QRadioButton* options[] = {scrabbleScheme_, literatiScheme_, wordmojoScheme_,
-                                     customScheme_};
-    const PointScheme schemes[] = {PointScheme::scrabble, PointScheme::literati,
-                                   PointScheme::wordmojo, PointScheme::custom};
-    std::string word = state_.settings.PointsSetting;
-    for (std::size_t i = 0; i < std::size(options); ++i)
-        if (options[i]->isChecked())
-            word = PointSchemeWord(schemes[i]);
-    return word;
 }
 
 void MainWindow::setStatusText(const std::string& text) {

@@ -7,7 +7,6 @@
 #include "points/letter_points.h"
 #include "results/found_words.h"
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -19,12 +18,7 @@ struct ProgramState {
     bool dictionaryReady = false; // a list is loaded and no user-started load is running
     bool startupDone = false;     // the start-up load has finished
 
-    // Toggle states of the check boxes: 1 or 2.
-    std::int32_t NomaxState = 1;     // 2 = "(no maximum limit)" checked
-    std::int32_t AnagramState = 1;   // 2 = "Find only exact anagrams" checked
-    std::int32_t UsepointsState = 1; // 2 = "Calculate points..." unchecked
-
-    Settings settings;           // the option texts read at start-up, and CustomPoints
+    Settings settings;           // the choices read at start-up, and the custom values
     FoundWords found;            // the last search's rows
     SearchRack rack;             // the letters and values that found was found with
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied

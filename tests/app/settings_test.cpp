@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <random>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -16,11 +17,11 @@ using namespace anagrove;
 using namespace std::literals;
 using namespace testing_support;
 
-// The settings line of the first fields given, the others initial.
-std::string Line(const std::vector<std::string>& given) {
+// The settings line of the fields given from field at on, the others initial.
+std::string Line(const std::vector<std::string>& given, std::size_t at = 0) {
     std::vector<std::string> fields = {"alpha", "2", "8", "1", "1", "standard", "true", "scrabble"};
     fields.resize(34);
-    std::ranges::copy(given, fields.begin());
+    std::ranges::copy(given, fields.begin() + static_cast<std::ptrdiff_t>(at));
     std::string line;
     for (const std::string& field : fields)
         line += (line.empty() ? "\"" : ",\"") + field + "\"";
@@ -36,6 +37,9 @@ TEST(SettingsText, ReadsTheFieldsItCanAndKeepsTheRest) {
         numbers.push_back(std::to_string(f));
     }
     numbers.pop_back();
+    // The check boxes write their own words.
+    for (const auto& [field, written] : {std::pair{3, "1"}, {4, "1"}, {6, "true"}})
+        numbers[field] = written;
     const std::string fields33 = fields35.substr(0, fields35.find("\"34\""));
     struct Row {
         const char* name;
@@ -50,7 +54,7 @@ TEST(SettingsText, ReadsTheFieldsItCanAndKeepsTheRest) {
         {"thirty_five_fields", fields35, numbers},
         {"unquoted_and_unbalanced",
          "\"a,b\",  \"3\" ,plain text  ,,\"x\",\"no end",
-         {"a,b", "3", "plain text", "", "x", "no end"}},
+         {"a,b", "3", "plain text", "1", "1", "no end"}},
         {"quote_inside_a_field", "\"a\"b\"c\",d", {"a", "d"}},
         {"non_latin1_and_nul_bytes",
          "\"\xe2\x82\xac\",\"\xff\0\x01\""s,
@@ -72,18 +76,59 @@ TEST(SettingsText, ReadsTheFieldsItCanAndKeepsTheRest) {
         ASSERT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << garbage;
         ASSERT_EQ(FormatSettings(ParseSettings(line)), line) << garbage;
         Settings typed, cleaned;
-        typed.SortSetting = typed.customPoints[n % 26] = garbage;
+        typed.sort = typed.customPoints[n % 26] = garbage;
         std::erase_if(garbage, [](char c) { return c == '"' || c == '\r' || c == '\n'; });
-        cleaned.SortSetting = cleaned.customPoints[n % 26] = garbage;
+        cleaned.sort = cleaned.customPoints[n % 26] = garbage;
         ASSERT_EQ(ParseSettings(FormatSettings(typed)), cleaned);
     }
+}
+
+// Each choice at its place: the settings with one choice changed give the
+// initial line with that field changed, and read back from it. Words that
+// name no value are kept; the check boxes read any other word as one of theirs.
+TEST(SettingsText, EachChoiceInItsFieldWithItsWords) {
+    struct Row {
+        std::size_t field;
+        std::string word;
+        void (*change)(Settings&);
+    };
+    const Row rows[] = {
+        {0, "score", [](Settings& s) { s.sort = SortMode::score; }},
+        {0, "length", [](Settings& s) { s.sort = SortMode::length; }},
+        {0, "Score", [](Settings& s) { s.sort = "Score"; }},
+        {1, "", [](Settings& s) { s.minimumText = ""; }},
+        {2, "x9", [](Settings& s) { s.maximumText = "x9"; }},
+        {3, "2", [](Settings& s) { s.noMaximum = true; }},
+        {4, "2", [](Settings& s) { s.anagram = true; }},
+        {5, "extended", [](Settings& s) { s.dictionary = DictionaryKind::extended; }},
+        {5, "", [](Settings& s) { s.dictionary = ""; }},
+        {6, "false", [](Settings& s) { s.usePoints = false; }},
+        {7, "literati", [](Settings& s) { s.scheme = PointScheme::literati; }},
+        {7, "wordmojo", [](Settings& s) { s.scheme = PointScheme::wordmojo; }},
+        {7, "custom", [](Settings& s) { s.scheme = PointScheme::custom; }},
+        {7, "Custom", [](Settings& s) { s.scheme = "Custom"; }},
+        {8, " 1", [](Settings& s) { s.customPoints[0] = " 1"; }},
+        {33, "-7", [](Settings& s) { s.customPoints[25] = "-7"; }},
+    };
+    for (const Row& row : rows) {
+        Settings changed;
+        row.change(changed);
+        EXPECT_EQ(FormatSettings(changed), Line({row.word}, row.field)) << row.word;
+        EXPECT_EQ(ParseSettings(Line({row.word}, row.field)), changed) << row.word;
+    }
+    const std::tuple<std::size_t, const char*, const char*> read_written[] = {
+        {3, "7", "1"},   {3, "", "1"},         {4, "true", "1"},
+        {6, "", "true"}, {6, "False", "true"}, {6, "0", "true"}};
+    for (const auto& [field, read, written] : read_written)
+        EXPECT_EQ(FormatSettings(ParseSettings(Line({read}, field))), Line({written}, field))
+            << field << read;
 }
 
 TEST(SettingsFile, ReadsWhatItCanAndReportsWhatItCannotWrite) {
     const ScratchDir dir;
     const std::string path = dir.File(kSettingsFileName, std::string(5000, 'x')); // older, longer
     Settings settings;
-    settings.MinLettersSetting = "\xe2\x82\xac"; // typed text beyond Latin-1 stays as it was
+    settings.minimumText = "\xe2\x82\xac"; // typed text beyond Latin-1 stays as it was
     ASSERT_TRUE(WriteSettings(path, settings).ok());
     EXPECT_EQ(FileBytes(path), FormatSettings(settings));
     ::chmod(path.c_str(), 0444);

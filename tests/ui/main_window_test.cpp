@@ -22,7 +22,7 @@ using namespace anagrove::ui::test;
 namespace {
 
 // The window in one line: the checked and the disabled controls (the lookups
-// aside), the length boxes, the toggle states, the loaded list, the score of
+// aside), the length boxes, the loaded list, the score of
 // quiz and the caption of the loading window.
 QString Describe(const Program& p) {
     QString on, off;
@@ -36,10 +36,10 @@ QString Describe(const Program& p) {
     const ProgramState& s = p.state();
     const auto& points = s.letterPoints; // Q U I Z
     return QString::asprintf(
-        "%s| off:%s | %s-%s | states %d%d%d | %d words | quiz %d | %s", qPrintable(on),
-        qPrintable(off), qPrintable(p.get<QLineEdit>("txtMinletters").text()),
-        qPrintable(p.get<QLineEdit>("txtMaxletters").text()), s.NomaxState, s.AnagramState,
-        s.UsepointsState, s.wordList->WordCount(), points[16] + points[20] + points[8] + points[25],
+        "%s| off:%s | %s-%s | %d words | quiz %d | %s", qPrintable(on), qPrintable(off),
+        qPrintable(p.get<QLineEdit>("txtMinletters").text()),
+        qPrintable(p.get<QLineEdit>("txtMaxletters").text()), s.wordList->WordCount(),
+        points[16] + points[20] + points[8] + points[25],
         qPrintable(Child<QLabel>(*p.window->loadingWindow(), "Label1").text()));
 }
 
@@ -194,8 +194,8 @@ class MainWindowTest : public QObject {
 };
 
 void MainWindowTest::settingsSetTheControls_data() {
-    const QString initial = "optAlpha optStandard chkUsepoints optPoints1 | off: | 2-8 | states "
-                            "111 | 9 words | quiz 22 | Loading Standard Dictionary";
+    const QString initial = "optAlpha optStandard chkUsepoints optPoints1 | off: | 2-8 | 9 words | "
+                            "quiz 22 | Loading Standard Dictionary";
     const auto as = [&](std::initializer_list<std::pair<const char*, const char*>> changes) {
         QString expected = initial;
         for (const auto& [from, to] : changes)
@@ -238,7 +238,7 @@ void MainWindowTest::settingsSetTheControls_data() {
          {},
          "optAlpha chkNomax chkAnagram optStandard optPoints3 | off: optScore lblMinletters "
          "txtMinletters lblMaxletters txtMaxletters chkNomax optPoints1 optPoints2 optPoints3 "
-         "optPoints4 | 3-5 | states 222 | 9 words | quiz 120 | Loading Standard Dictionary"},
+         "optPoints4 | 3-5 | 9 words | quiz 120 | Loading Standard Dictionary"},
     };
     AddRows(rows);
 }
