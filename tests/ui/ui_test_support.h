@@ -9,6 +9,7 @@
 #include "platform.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -183,6 +184,11 @@ struct Program {
         if (!setup.options.isEmpty())
             write("data.dat", SettingsLine(setup.options, setup.custom));
         window = std::make_unique<MainWindow>(platform);
+        // Qt's own checks of the result list's model, after every search,
+        // re-sort and clearing.
+        new QAbstractItemModelTester(get<QListView>("lstWords").model(),
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                     window.get());
         QObject::connect(&get<QStatusBar>("statusbar"), &QStatusBar::messageChanged,
                          [this](const QString& text) { statuses << text; });
         window->show();
