@@ -224,12 +224,13 @@ struct Program {
         QTest::mouseClick(get<QListView>("lstWords").viewport(), Qt::LeftButton, {},
                           itemCenter(row));
     }
-    // The names of the selected option buttons and checked check boxes.
+    // The names of the selected option buttons and checked check boxes, sorted.
     QString checked() const {
         QStringList names;
         for (const auto* button : window->findChildren<QAbstractButton*>())
             if (button->isChecked())
                 names << button->objectName();
+        names.sort();
         return names.join(' ');
     }
     // The list's items, joined by "|".
