@@ -9,7 +9,8 @@ web="cmake ninja-build clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-was
 # chromium: the browser of the web page's tests.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth openbox wmctrl xdotool desktop-file-utils appstream dpkg-dev file
-  fonts-liberation2 lintian scowl bash-completion $web chromium"
+  fonts-liberation2 lintian scowl bash-completion $web chromium
+  at-spi2-core python3-pyatspi dbus-x11"
 [ "${1:-}" = web ] && packages=$web
 # Node.js may come from elsewhere than Debian; it is installed only when there is none.
 command -v node >/dev/null && command -v npm >/dev/null || packages="$packages nodejs npm"

@@ -1,6 +1,7 @@
 #include "custom_points_editor.h"
 
 #include "accelerator.h"
+#include "accessible_texts.h"
 #include "app/texts.h"
 #include "latin1_text.h"
 #include "platform.h"
@@ -67,6 +68,7 @@ void CustomPointsEditor::createLetterGrid() {
         box->setObjectName(QString("txt") + letter);
         PlaceAt(*box, tw, left + kLabelWidth + 60, top, kBoxWidth, kBoxSize);
         label->setBuddy(box);
+        box->setAccessibleName(LetterPointsName(letter));
         letterBoxes_[static_cast<std::size_t>(i)] = box;
     }
 }

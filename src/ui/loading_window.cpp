@@ -36,6 +36,7 @@ void LoadingWindow::createFrame() {
     caption_->setFont(large);
     caption_->setAlignment(Qt::AlignCenter);
     PlaceAt(*caption_, tw, 120, 360, 6495, 600);
+    setAccessibleName(caption_->text());
 
     pleaseWait_ = new QLabel("Please wait...", frame_);
     pleaseWait_->setObjectName("Label2");
@@ -53,6 +54,7 @@ void LoadingWindow::createTimer() {
 
 void LoadingWindow::setCaption(const QString& caption) {
     caption_->setText(caption);
+    setAccessibleName(caption); // the window has no title bar to be read by
 }
 
 void LoadingWindow::stayOnTop() {

@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "accessible_texts.h"
 #include "app/texts.h"
 #include "custom_points_editor.h"
 #include "loading_window.h"
@@ -126,6 +127,9 @@ void MainWindow::createLengthFrame() {
     maximumBox_ = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330}, "8", lengthFrame_);
     RefuseQuotes(*minimumBox_);
     RefuseQuotes(*maximumBox_);
+    // Each box is read out by its own label, not by the frame's caption.
+    minimumLabel_->setBuddy(minimumBox_);
+    maximumLabel_->setBuddy(maximumBox_);
     noMaximum_ = Make<WholeAreaButton<QCheckBox>>("chkNomax", tw, {180, 1110, 3300, 270},
                                                   "(no maximum limit)", lengthFrame_);
     orLabel_ = MakeLabel("Label1", tw, {180, 1410, 3300, 240}, "-or-", lengthFrame_);
@@ -148,6 +152,7 @@ void MainWindow::createDictionaryFrame() {
     standardDictionary_->setChecked(true);
     dictionaryHelpButton_ =
         Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", dictionaryFrame_);
+    dictionaryHelpButton_->setAccessibleName(kAboutWordListsName);
 }
 
 void MainWindow::createPointsFrame() {
@@ -159,6 +164,7 @@ void MainWindow::createPointsFrame() {
                                          "Calculate points when displaying words", pointsFrame_);
     usePoints_->setChecked(true);
     pointsHelpButton_ = Make<QPushButton>("cmdNote2", tw, {3360, 315, 375, 345}, "?", pointsFrame_);
+    pointsHelpButton_->setAccessibleName(kAboutPointsName);
     scrabbleScheme_ =
         Make<WholeAreaButton<QRadioButton>>("optPoints1", tw, {180, 870, 3300, 270},
                                             "Use Scrabble\u00AE point associations", pointsFrame_);
@@ -185,6 +191,7 @@ void MainWindow::createResultsFrame() {
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
     resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultList_->setUniformItemSizes(true);
+    resultList_->setAccessibleName(kResultListName);
     resultList_->viewport()->installEventFilter(this); // for clicks below the last item
 }
 

@@ -98,6 +98,8 @@ class MainWindow final : public QWidget {
     void applyStartupSettings();
     void showLoadingWindow();
     void setStatusText(const std::string& text);
+    // Gives the result list's description the count its frame shows.
+    void describeResultList();
     // Loads a word list; gives the message to show when it cannot be read.
     [[nodiscard]] std::optional<QString> loadDictionary(DictionaryKind kind,
                                                         bool chosenByUser = false);

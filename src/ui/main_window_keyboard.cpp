@@ -47,6 +47,7 @@ void MainWindow::createKeyboard() {
     };
     for (const auto& [keys, control] : accelerators)
         AddAccelerator(*this, QKeySequence(QString::fromLatin1(keys)), *control);
+    describeResultList();
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &MainWindow::openHelpPage);

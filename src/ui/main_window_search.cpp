@@ -2,6 +2,7 @@
 
 #include "main_window.h"
 
+#include "accessible_texts.h"
 #include "app/search_request.h"
 #include "app/texts.h"
 #include "latin1_text.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QRadioButton>
 #include <QStatusBar>
 
@@ -63,7 +65,14 @@ void MainWindow::findWords() {
     state_.rack = {request.letters, state_.letterPoints};
     resultModel_->show(state_.found, outcome.listing);
     resultsFrame_->setTitle(FromLatin1(outcome.caption));
+    describeResultList();
     setStatusText(outcome.status);
+}
+
+void MainWindow::describeResultList() {
+    // Setting the description tells a screen reader that the count changed.
+    resultList_->setAccessibleDescription(
+        ResultListDescription(resultsFrame_->title(), resultList_->toolTip()));
 }
 
 void MainWindow::resortShown(SortMode mode) {
