@@ -14,12 +14,6 @@
 
 namespace anagrove {
 
-namespace {} // namespace
-
-LetterProfile ProfileOf(std::string_view word) {
-    return ProfileOf(word.data(), word.data() + word.size());
-}
-
 void ProfileWords(std::string_view text, const std::vector<std::uint32_t>& lineEnds,
                   std::uint32_t* signatures, std::uint64_t* repeats) {
     std::uint32_t begin = 0;

@@ -45,7 +45,6 @@ struct LetterProfile {
 inline constexpr std::uint32_t kLetterBits = (1u << 26) - 1;
 inline constexpr std::uint32_t kLongWord = 63;
 inline constexpr std::uint32_t kFourTimes = 1u << 31;
-[[nodiscard]] LetterProfile ProfileOf(std::string_view word);
 [[nodiscard]] inline std::uint32_t SignatureLength(std::uint32_t signature) {
     return signature >> 26;
 }
