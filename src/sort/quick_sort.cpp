@@ -143,18 +143,6 @@ void SortByRank(std::vector<FoundRow>& rows, const WordList& list) {
 
 } // namespace
 
-void QuickSort(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
-    if (numEls < 1)
-        return;
-    auto end = arr.begin() + numEls + 1;
-    if (descending)
-        std::sort(arr.begin(), end,
-                  [](const FoundRow& a, const FoundRow& b) { return a.word > b.word; });
-    else
-        std::sort(arr.begin(), end,
-                  [](const FoundRow& a, const FoundRow& b) { return a.word < b.word; });
-}
-
 void QuickSort2(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
     SortByKey(arr, numEls, descending, [](const FoundRow& row) { return row.score; });
 }

@@ -12,9 +12,6 @@ namespace anagrove {
 // Each routine orders rows 0 to numEls of arr in place (numEls is an index:
 // -1 sorts nothing). Rows move as a whole.
 //
-// QuickSort orders by the word, comparing bytes. Rows with equal words are
-// identical, so every correct sort gives the same table.
-void QuickSort(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending = false);
 // QuickSort2 orders by score, QuickSort3 by length. Their ties are visible, so
 // they give exactly the order of the program's quicksort: last row as pivot,
 // equal keys stop both scans, the shorter part goes on the stack.
