@@ -143,11 +143,11 @@ void SortByRank(std::vector<FoundRow>& rows, const WordList& list) {
 
 } // namespace
 
-void QuickSort2(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
+void SortByScore(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
     SortByKey(arr, numEls, descending, [](const FoundRow& row) { return row.score; });
 }
 
-void QuickSort3(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
+void SortByLength(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
     SortByKey(arr, numEls, descending, [](const FoundRow& row) { return row.length; });
 }
 
@@ -160,10 +160,10 @@ void SortFound(FoundWords& found, SortMode mode) {
             SortByRank(found.rows, *found.source);
         break;
     case SortMode::score:
-        QuickSort2(found.rows, numEls, true);
+        SortByScore(found.rows, numEls, true);
         break;
     case SortMode::length:
-        QuickSort3(found.rows, numEls, true);
+        SortByLength(found.rows, numEls, true);
         break;
     }
 }

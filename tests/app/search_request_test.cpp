@@ -19,7 +19,7 @@ namespace {
 using namespace anagrove;
 
 std::mt19937 rng(2024);
-void (*const kSorts[])(std::vector<FoundRow>&, std::int32_t, bool) = {QuickSort2, QuickSort3};
+void (*const kSorts[])(std::vector<FoundRow>&, std::int32_t, bool) = {SortByScore, SortByLength};
 void (*const kLiteralSorts[])(literal::TextTable&, std::int32_t, bool) = {literal::QuickSort2,
                                                                           literal::QuickSort3};
 

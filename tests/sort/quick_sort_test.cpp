@@ -21,12 +21,12 @@ TEST(SortExamples, TiesFallWhereTheStepsPutThem) {
         std::string sorted;                                     // the words in their new order
     };
     const Example examples[] = {
-        {QuickSort2, {{"b", 1}, {"a", 1}}, "a b "},
-        {QuickSort2, {{"x", 2}, {"y", 2}, {"z", 2}}, "y z x "},
-        {QuickSort2,
+        {SortByScore, {{"b", 1}, {"a", 1}}, "a b "},
+        {SortByScore, {{"x", 2}, {"y", 2}, {"z", 2}}, "y z x "},
+        {SortByScore,
          {{"dog", 5}, {"cat", 5}, {"emu", 5}, {"ox", 9}, {"bee", 5}},
          "ox emu bee cat dog "},
-        {QuickSort3,
+        {SortByLength,
          {{"dog", 3}, {"cat", 3}, {"emu", 3}, {"ox", 2}, {"bee", 3}},
          "emu bee cat dog ox "},
     };
