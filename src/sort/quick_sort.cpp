@@ -104,20 +104,20 @@ template <class Key> bool SortDifferentKeys(std::vector<Entry<Key>>& entries, bo
 }
 
 template <class KeyOf>
-void SortByKey(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending, KeyOf keyOf) {
-    if (numEls < 1)
+void SortByKey(std::vector<FoundRow>& rows, std::int32_t lastRow, bool descending, KeyOf keyOf) {
+    if (lastRow < 1)
         return;
-    using Key = decltype(keyOf(arr[0]));
-    const auto count = static_cast<std::size_t>(numEls) + 1;
+    using Key = decltype(keyOf(rows[0]));
+    const auto count = static_cast<std::size_t>(lastRow) + 1;
     std::vector<Entry<Key>> entries(count);
     for (std::size_t r = 0; r < count; ++r)
-        entries[r] = Entry<Key>{keyOf(arr[r]), static_cast<std::uint32_t>(r)};
+        entries[r] = Entry<Key>{keyOf(rows[r]), static_cast<std::uint32_t>(r)};
     if (!SortDifferentKeys(entries, descending))
         ExactQuickSort(entries, descending);
     std::vector<FoundRow> sorted(count);
     for (std::size_t r = 0; r < count; ++r)
-        sorted[r] = arr[entries[r].row];
-    std::copy(sorted.begin(), sorted.end(), arr.begin());
+        sorted[r] = rows[entries[r].row];
+    std::copy(sorted.begin(), sorted.end(), rows.begin());
 }
 
 // The alphabetical order through the list's ranks: integer comparisons instead
@@ -143,16 +143,16 @@ void SortByRank(std::vector<FoundRow>& rows, const WordList& list) {
 
 } // namespace
 
-void SortByScore(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
-    SortByKey(arr, numEls, descending, [](const FoundRow& row) { return row.score; });
+void SortByScore(std::vector<FoundRow>& rows, std::int32_t lastRow, bool descending) {
+    SortByKey(rows, lastRow, descending, [](const FoundRow& row) { return row.score; });
 }
 
-void SortByLength(std::vector<FoundRow>& arr, std::int32_t numEls, bool descending) {
-    SortByKey(arr, numEls, descending, [](const FoundRow& row) { return row.length; });
+void SortByLength(std::vector<FoundRow>& rows, std::int32_t lastRow, bool descending) {
+    SortByKey(rows, lastRow, descending, [](const FoundRow& row) { return row.length; });
 }
 
 void SortFound(FoundWords& found, SortMode mode) {
-    const std::int32_t numEls = found.FoundCount() - 1;
+    const std::int32_t lastRow = found.FoundCount() - 1;
     switch (mode) {
     case SortMode::alpha:
         // Only a table that was never searched has no list, and it has no rows.
@@ -160,10 +160,10 @@ void SortFound(FoundWords& found, SortMode mode) {
             SortByRank(found.rows, *found.source);
         break;
     case SortMode::score:
-        SortByScore(found.rows, numEls, true);
+        SortByScore(found.rows, lastRow, true);
         break;
     case SortMode::length:
-        SortByLength(found.rows, numEls, true);
+        SortByLength(found.rows, lastRow, true);
         break;
     }
 }

@@ -95,12 +95,12 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
     for (int step = 0; sortable && step < 3; ++step) {
         const int routine = Pick(0, 1);
         const bool descending = Pick(0, 1) == 1;
-        const auto numEls = static_cast<std::int32_t>(Pick(-1, int(expected.rows.size()) - 1));
-        kSorts[routine](outcome.found.rows, numEls, descending);
-        kLiteralSorts[routine](expected.rows, numEls, descending);
+        const auto lastRow = static_cast<std::int32_t>(Pick(-1, int(expected.rows.size()) - 1));
+        kSorts[routine](outcome.found.rows, lastRow, descending);
+        kLiteralSorts[routine](expected.rows, lastRow, descending);
         ASSERT_TRUE(SameTable(outcome.found, expected.rows))
             << "after the sort by " << (routine == 0 ? "score" : "length")
-            << (descending ? " descending" : " ascending") << " to row " << numEls;
+            << (descending ? " descending" : " ascending") << " to row " << lastRow;
     }
 }
 
