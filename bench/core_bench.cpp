@@ -12,7 +12,7 @@
 #include "reference/literal_search.h"
 #include "search/board_letters.h"
 #include "search/find_words.h"
-#include "sort/quick_sort.h"
+#include "sort/sort_found.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "points/letter_points.h"
 #include "results/result_text.h"
 #include "search/find_words.h"
-#include "sort/quick_sort.h"
+#include "sort/sort_found.h"
 
 #include <memory>
 #include <string>

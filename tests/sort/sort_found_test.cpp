@@ -1,6 +1,6 @@
 // The sorts' worked examples of ties.
 
-#include "sort/quick_sort.h"
+#include "sort/sort_found.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sort/quick_sort.h"
+#include "sort/sort_found.h"
 
 #include <algorithm>
 #include <array>
