@@ -68,7 +68,7 @@ void Match(benchmark::State& state, const char* letters, SearchLimits limits) {
     benchmark::DoNotOptimize(data.list->Index());
     std::int64_t found = 0;
     for (auto _ : state) {
-        FoundWords result = findwords(letters, limits, data.list, Scrabble());
+        FoundWords result = FindWords(letters, limits, data.list, Scrabble());
         found = result.matched;
         benchmark::DoNotOptimize(result);
     }
@@ -93,7 +93,7 @@ void FirstMatch(benchmark::State& state, const char* letters, SearchLimits limit
         state.PauseTiming();
         auto list = std::make_shared<const WordList>(LoadWordList(data.text));
         state.ResumeTiming();
-        FoundWords result = findwords(letters, limits, list, Scrabble());
+        FoundWords result = FindWords(letters, limits, list, Scrabble());
         found = result.matched;
         benchmark::DoNotOptimize(result);
         state.PauseTiming();
@@ -177,7 +177,7 @@ BENCHMARK(IndexForChecks)->Unit(benchmark::kMillisecond);
 // 200,001 rows in list order: twenty blanks match nearly every word.
 const FoundWords& FullTable() {
     static const FoundWords table =
-        findwords("********************", Limits(0, 0, true), Extended().list, Scrabble());
+        FindWords("********************", Limits(0, 0, true), Extended().list, Scrabble());
     return table;
 }
 

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const SearchLimits limits{0, 6.5, letters.size() % 3 == 0, letters.size() % 5 == 4};
     const LetterPoints& points = PresetTable(PointScheme::wordmojo);
-    const FoundWords found = findwords(letters, limits, list, points);
+    const FoundWords found = FindWords(letters, limits, list, points);
     const literal::Found expected = literal::findwords(
         letters, literal::Limits{limits.minimum, limits.maximum, limits.nomax, limits.anagram},
         lines, points);

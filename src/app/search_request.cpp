@@ -26,7 +26,7 @@ Expected<SearchLimits> ReadSearchLimits(const SearchRequest& request) {
 
 SearchOutcome RunSearch(const SearchRequest& request, const SearchLimits& limits,
                         const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
-    return ListFound(request, findwords(request.letters, limits, list, points));
+    return ListFound(request, FindWords(request.letters, limits, list, points));
 }
 
 SearchOutcome ListFound(const SearchRequest& request, FoundWords found) {

@@ -41,7 +41,7 @@ struct BoardLetters {
 [[nodiscard]] std::int64_t RackTiles(std::string_view letters);
 
 // The words of the list that hold the board letters and whose rack part can be
-// laid from the typed letters, recorded in list order as findwords records
+// laid from the typed letters, recorded in list order as FindWords records
 // them. The length limits apply to the whole word; with the anagram rule the
 // rack part must instead use every tile: its letters are as many as the tiles.
 [[nodiscard]] FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,

@@ -240,7 +240,7 @@ class RowAdder {
 
 } // namespace
 
-FoundWords findwords(std::string_view letters, const SearchLimits& limits,
+FoundWords FindWords(std::string_view letters, const SearchLimits& limits,
                      const std::shared_ptr<const WordList>& list, const LetterPoints& points) {
     if (!list)
         return FoundWords{list, {}, 0};

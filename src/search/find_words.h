@@ -33,7 +33,7 @@ using LetterCounts = std::array<std::int32_t, 26>;
 // Tests every word of the list, in list order, and records each accepted word
 // with its score. letters is the typed text as it stands (its length is the
 // anagram length). At most kFoundWordsCapacity rows are kept.
-[[nodiscard]] FoundWords findwords(std::string_view letters, const SearchLimits& limits,
+[[nodiscard]] FoundWords FindWords(std::string_view letters, const SearchLimits& limits,
                                    const std::shared_ptr<const WordList>& list,
                                    const LetterPoints& points);
 

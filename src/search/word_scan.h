@@ -18,7 +18,7 @@ struct ScannedWord {
 };
 
 // The words of the list that can be laid with letters within the limits, in
-// list order: the same words that findwords accepts.
+// list order: the same words that FindWords accepts.
 [[nodiscard]] std::vector<ScannedWord> ScanWords(std::string_view letters,
                                                  const SearchLimits& limits, const WordList& list);
 

@@ -90,7 +90,7 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
     const bool sortable = expected.rows.size() <= 3000; // the literal sort is quadratic in order
     if (sortable)
         literal::SortByOption(expected.rows, static_cast<int>(request.mode));
-    ASSERT_TRUE(SameTable(sortable ? outcome.found : findwords(rack, programLimits, list, points),
+    ASSERT_TRUE(SameTable(sortable ? outcome.found : FindWords(rack, programLimits, list, points),
                           expected.rows));
     for (int step = 0; sortable && step < 3; ++step) {
         const int routine = Pick(0, 1);
@@ -163,7 +163,7 @@ void CompareBoardSearches(const std::shared_ptr<const WordList>& list,
     const SearchLimits programLimits{limits.minimum, limits.maximum, limits.nomax, limits.anagram};
     const literal::BoardFound expected = literal::findwordsOnBoard(rack, limits, b, words, points);
     FoundWords found = board.Any() ? FindWithBoard(rack, programLimits, board, list, points)
-                                   : findwords(rack, programLimits, list, points);
+                                   : FindWords(rack, programLimits, list, points);
     ASSERT_EQ(found.matched, expected.found.matched);
     ASSERT_TRUE(SameTable(found, expected.found.rows));
     const LetterCounts typed = CountTypedLetters(rack);

@@ -71,13 +71,13 @@ TEST(FirstUse, ConcurrentFirstSearches) {
     const std::string file = testing_support::Shipped("standard");
     const auto list = std::make_shared<const WordList>(LoadWordList(file));
     const auto expected =
-        Table(findwords("retains*", {}, std::make_shared<const WordList>(LoadWordList(file)),
+        Table(FindWords("retains*", {}, std::make_shared<const WordList>(LoadWordList(file)),
                         PresetTable(PointScheme::scrabble)));
     std::vector<std::vector<std::string>> results(4);
     std::vector<std::thread> threads;
     for (auto& result : results)
         threads.emplace_back([&list, &result] {
-            result = Table(findwords("retains*", {}, list, PresetTable(PointScheme::scrabble)));
+            result = Table(FindWords("retains*", {}, list, PresetTable(PointScheme::scrabble)));
         });
     for (auto& thread : threads)
         thread.join();
