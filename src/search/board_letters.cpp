@@ -21,7 +21,8 @@ bool LettersAt(std::string_view word, std::size_t at, std::string_view text) {
     return true;
 }
 
-std::int64_t LettersIn(std::string_view text) {
+// The letters a-z and A-Z of a text.
+std::int64_t CountLetters(std::string_view text) {
     std::int64_t letters = 0;
     for (char c : text)
         letters += IsLetter(c);
@@ -111,7 +112,7 @@ std::optional<std::string> RackPart(std::string_view word, const BoardLetters& b
 }
 
 std::int64_t RackTiles(std::string_view letters) {
-    return LettersIn(letters) + CharCount(letters, "*");
+    return CountLetters(letters) + CharCount(letters, "*");
 }
 
 FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
@@ -144,7 +145,7 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
     // them needs from the rack exactly what it needs beyond the rack and the
     // board together: the candidates that can be placed are the words found.
     // With the anagram rule, the letters left to the rack must be the tiles.
-    const std::int64_t boardLetters = LettersIn(rackAndBoard) - LettersIn(letters);
+    const std::int64_t boardLetters = CountLetters(rackAndBoard) - CountLetters(letters);
     const std::int64_t tiles = RackTiles(letters);
     BitSet found(matches.data());
     for (std::size_t block = 0; block < matches.size(); ++block) {
@@ -152,7 +153,7 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
             const std::size_t i = block * 64 + static_cast<std::size_t>(std::countr_zero(bits));
             const std::string_view word = (*list)[static_cast<std::int32_t>(i)];
             if (!Placeable(word, board) ||
-                (limits.anagram && LettersIn(word) - boardLetters != tiles))
+                (limits.anagram && CountLetters(word) - boardLetters != tiles))
                 found.Clear(i);
         }
     }

@@ -97,7 +97,7 @@ class Matcher {
                  candidates &= candidates - 1) {
                 const auto i = static_cast<std::uint32_t>(
                     b * 64 + static_cast<unsigned>(std::countr_zero(candidates)));
-                const std::int32_t missing = LettersIn(signatures[i] & kLetterBits & ~masks_.once);
+                const std::int32_t missing = CountBits(signatures[i] & kLetterBits & ~masks_.once);
                 if (missing <= blanks_ && RepeatsPass(i, missing) &&
                     (SignatureLength(signatures[i]) != kLongWord || LongWordPasses(i)))
                     Mark(i);
@@ -174,7 +174,7 @@ class Matcher {
         const auto thrice = static_cast<std::uint32_t>(repeat >> 32);
         if (twice & kFourTimes)
             return CanLay(list_[static_cast<std::int32_t>(i)], typed_, blanks_);
-        missing += LettersIn(twice & ~masks_.twice) + LettersIn(thrice & ~masks_.thrice);
+        missing += CountBits(twice & ~masks_.twice) + CountBits(thrice & ~masks_.thrice);
         return missing <= blanks_;
     }
 

@@ -37,17 +37,17 @@ struct TypedMasks {
 inline constexpr unsigned kHalfBits = 13;
 inline constexpr std::uint32_t kHalfMask = (1u << kHalfBits) - 1;
 
-// The number of letters in each half mask (the processor's own count is not
-// part of the baseline instruction set).
-inline constexpr std::array<std::uint8_t, 1u << kHalfBits> kLettersInHalf = [] {
+// The number of bits set in each half mask, that is of letters in it (the
+// processor's own count is not part of the baseline instruction set).
+inline constexpr std::array<std::uint8_t, 1u << kHalfBits> kBitsInHalf = [] {
     std::array<std::uint8_t, 1u << kHalfBits> counts{};
     for (std::uint32_t m = 1; m < counts.size(); ++m)
         counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
     return counts;
 }();
 
-[[nodiscard]] inline std::int32_t LettersIn(std::uint32_t mask) {
-    return kLettersInHalf[mask & kHalfMask] + kLettersInHalf[(mask >> kHalfBits) & kHalfMask];
+[[nodiscard]] inline std::int32_t CountBits(std::uint32_t mask) {
+    return kBitsInHalf[mask & kHalfMask] + kBitsInHalf[(mask >> kHalfBits) & kHalfMask];
 }
 
 } // namespace anagrove

@@ -59,9 +59,9 @@ std::vector<ScannedWord> ScanWords(std::string_view letters, const SearchLimits&
         }
         const bool pass = (p.twice & kFourTimes)
                               ? CanLay(word, typed, blanks)
-                              : LettersIn(p.signature & kLetterBits & ~masks.once) +
-                                        LettersIn(p.twice & ~masks.twice) +
-                                        LettersIn(p.thrice & ~masks.thrice) <=
+                              : CountBits(p.signature & kLetterBits & ~masks.once) +
+                                        CountBits(p.twice & ~masks.twice) +
+                                        CountBits(p.thrice & ~masks.thrice) <=
                                     blanks;
         if (pass)
             passed.push_back(ScannedWord{i, p});
