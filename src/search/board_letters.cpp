@@ -2,7 +2,6 @@
 
 #include "base/bit_set.h"
 #include "base/letters.h"
-#include "search/char_count.h"
 
 #include <algorithm>
 #include <bit>
@@ -112,7 +111,7 @@ std::optional<std::string> RackPart(std::string_view word, const BoardLetters& b
 }
 
 std::int64_t RackTiles(std::string_view letters) {
-    return CountLetters(letters) + CharCount(letters, "*");
+    return CountLetters(letters) + CountBlanks(letters);
 }
 
 FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,

@@ -2,7 +2,6 @@
 
 #include "base/bit_set.h"
 #include "base/letters.h"
-#include "search/char_count.h"
 #include "search/letter_score.h"
 #include "search/match_rules.h"
 #include "search/word_scan.h"
@@ -62,7 +61,7 @@ class Matcher {
   public:
     Matcher(std::string_view letters, const SearchLimits& limits, const WordList& list)
         : list_(list), repeats_(list.Repeats().data()), limits_(limits),
-          typed_(CountTypedLetters(letters)), blanks_(CharCount(letters, "*")),
+          typed_(CountTypedLetters(letters)), blanks_(CountBlanks(letters)),
           typedLength_(static_cast<std::int64_t>(letters.size())), masks_(typed_),
           matches_(BitBlocks(static_cast<std::size_t>(list.WordCount()))) {
         // kLongWord stands for every longer length, checked on the word itself.

@@ -5,6 +5,7 @@
 #include "points/letter_points.h"
 #include "results/found_words.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -24,6 +25,10 @@ struct SearchLimits {
 // How often each letter a-z occurs in the typed text, without regard to case.
 using LetterCounts = std::array<std::int32_t, 26>;
 [[nodiscard]] LetterCounts CountTypedLetters(std::string_view letters);
+// The blanks ("*") of the typed text.
+[[nodiscard]] inline std::int32_t CountBlanks(std::string_view letters) {
+    return static_cast<std::int32_t>(std::ranges::count(letters, '*'));
+}
 
 // Whether the word can be laid with the typed letters: each copy of a letter
 // beyond those typed takes one blank ("*"). Characters other than a-z and A-Z

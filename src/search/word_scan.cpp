@@ -1,7 +1,6 @@
 #include "search/word_scan.h"
 
 #include "dictionary/letter_profile.h"
-#include "search/char_count.h"
 #include "search/match_rules.h"
 
 namespace anagrove {
@@ -32,7 +31,7 @@ std::vector<ScannedWord> ScanWords(std::string_view letters, const SearchLimits&
                                    const WordList& list) {
     const LetterCounts typed = CountTypedLetters(letters);
     const TypedMasks masks(typed);
-    const std::int32_t blanks = CharCount(letters, "*");
+    const std::int32_t blanks = CountBlanks(letters);
     const auto typedLength = static_cast<std::int64_t>(letters.size());
     std::array<bool, kLongWord> lengthOk{};
     for (std::uint32_t length = 0; length < kLongWord; ++length)
