@@ -19,12 +19,24 @@ inline constexpr std::array<std::uint8_t, 256> kLetterIndex = [] {
     }
     return index;
 }();
+inline constexpr std::array<std::uint32_t, 256> kLetterBit = [] {
+    std::array<std::uint32_t, 256> bits{};
+    for (std::size_t c = 0; c < bits.size(); ++c)
+        bits[c] = kLetterIndex[c] == kNotALetter ? 0 : 1u << kLetterIndex[c];
+    return bits;
+}();
 } // namespace detail
 
 // The place of a letter a-z or A-Z in the alphabet (0 to 25); kNotALetter for
 // every other byte, Latin-1 letters included.
 [[nodiscard]] constexpr std::size_t LetterIndex(char c) {
     return detail::kLetterIndex[static_cast<unsigned char>(c)];
+}
+
+// The bit of a letter a-z or A-Z in a mask of letters (bit 0 for a); 0 for
+// every other byte.
+[[nodiscard]] constexpr std::uint32_t LetterBit(char c) {
+    return detail::kLetterBit[static_cast<unsigned char>(c)];
 }
 
 // Whether c is a letter a-z or A-Z.

@@ -18,10 +18,11 @@ void ProfileWords(std::string_view text, const std::vector<std::uint32_t>& lineE
                   std::uint32_t* signatures, std::uint64_t* repeats) {
     std::uint32_t begin = 0;
     for (std::size_t i = 0; i < lineEnds.size(); ++i) {
-        const LetterProfile p = ProfileOf(text.data() + begin, text.data() + WordEnd(lineEnds[i]));
+        const LetterProfile p =
+            ProfileOf(std::string_view(text.data() + begin, WordEnd(lineEnds[i]) - begin));
         begin = NextLine(lineEnds[i]);
         signatures[i] = p.signature;
-        repeats[i] = p.twice | std::uint64_t{p.thrice} << 32;
+        repeats[i] = p.Repeats();
     }
 }
 

@@ -1,42 +1,39 @@
 #pragma once
 // Building the letter profiles of words and the per-letter word sets of a list.
 
+#include "base/letters.h"
 #include "dictionary/word_list.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 namespace anagrove {
 
-// The bit of each byte's letter a-z or A-Z (bit 0 for a); 0 for other bytes.
-inline constexpr std::array<std::uint32_t, 256> kLetterBit = [] {
-    std::array<std::uint32_t, 256> bits{};
-    for (std::uint8_t x = 0; x < 26; ++x) {
-        bits['a' + x] = 1u << x;
-        bits['A' + x] = 1u << x;
-    }
-    return bits;
-}();
-
-// The profile of the word [begin, end): the letters it uses once or more,
-// twice or more and so on, gathered byte by byte: a letter seen again moves up
-// one level.
-[[nodiscard]] inline LetterProfile ProfileOf(const char* begin, const char* end) {
+// The profile of a word, gathered byte by byte: a letter seen again moves up
+// one level. None for a word that uses a letter of the mask excluded: it is
+// left at the first such letter, which is where a search rules out most words.
+[[nodiscard]] inline std::optional<LetterProfile> ProfileExcluding(std::string_view word,
+                                                                   std::uint32_t excluded) {
     std::uint32_t once = 0, twice = 0, thrice = 0, more = 0;
-    for (const char* c = begin; c != end; ++c) {
-        const std::uint32_t bit = kLetterBit[static_cast<unsigned char>(*c)];
+    for (char c : word) {
+        const std::uint32_t bit = LetterBit(c);
+        if (bit & excluded)
+            return std::nullopt;
         more |= thrice & bit;
         thrice |= twice & bit;
         twice |= once & bit;
         once |= bit;
     }
-    const auto length =
-        static_cast<std::uint32_t>(std::min<std::ptrdiff_t>(end - begin, kLongWord));
+    const auto length = static_cast<std::uint32_t>(std::min<std::size_t>(word.size(), kLongWord));
     return LetterProfile{once | length << 26, twice | (more != 0 ? kFourTimes : 0), thrice};
+}
+
+[[nodiscard]] inline LetterProfile ProfileOf(std::string_view word) {
+    return *ProfileExcluding(word, 0);
 }
 
 // The profile of each word of text at the line ends that CutIntoLines gave:

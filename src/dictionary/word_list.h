@@ -41,6 +41,10 @@ struct LetterProfile {
     std::uint32_t signature = 0; // bits 0-25: letters used; bits 26-31: length (kLongWord or more)
     std::uint32_t twice = 0;     // letters used twice or more; kFourTimes: some letter 4+ times
     std::uint32_t thrice = 0;    // letters used three times or more
+
+    // twice and thrice in one value, as the index keeps them: twice in the low
+    // half, thrice in the high half.
+    [[nodiscard]] std::uint64_t Repeats() const { return twice | std::uint64_t{thrice} << 32; }
 };
 inline constexpr std::uint32_t kLetterBits = (1u << 26) - 1;
 inline constexpr std::uint32_t kLongWord = 63;

@@ -13,23 +13,6 @@
 
 namespace anagrove {
 
-LetterCounts CountTypedLetters(std::string_view letters) {
-    LetterCounts counts{};
-    for (char c : letters)
-        if (const std::size_t x = LetterIndex(c); x != kNotALetter)
-            ++counts[x];
-    return counts;
-}
-
-bool CanLay(std::string_view word, const LetterCounts& typed, std::int32_t blanks) {
-    const LetterCounts need = CountTypedLetters(word);
-    std::int64_t missing = 0;
-    for (std::size_t x = 0; x < 26; ++x)
-        if (need[x] > typed[x])
-            missing += need[x] - typed[x];
-    return missing <= (blanks > 0 ? blanks : 0);
-}
-
 namespace {
 
 // The sum of the values of the letters of a mask, looked up in three parts of
@@ -60,27 +43,25 @@ class MaskPoints {
 class Matcher {
   public:
     Matcher(std::string_view letters, const SearchLimits& limits, const WordList& list)
-        : list_(list), repeats_(list.Repeats().data()), limits_(limits),
-          typed_(CountTypedLetters(letters)), blanks_(CountBlanks(letters)),
-          typedLength_(static_cast<std::int64_t>(letters.size())), masks_(typed_),
+        : list_(list), repeats_(list.Repeats().data()), rule_(letters, limits),
           matches_(BitBlocks(static_cast<std::size_t>(list.WordCount()))) {
         // kLongWord stands for every longer length, checked on the word itself.
-        for (std::uint32_t length = 0; length < kLongWord; ++length)
-            lengthPasses_[length] = WithinLength(length, typedLength_, limits);
-        lengthPasses_[kLongWord] = true;
+        for (std::uint32_t length = 0; length <= kLongWord; ++length)
+            lengthPasses_[length] = length == kLongWord || rule_.LengthPasses(length);
     }
 
     // Words of lengths that fail are ruled out 64 at a time, and with few
     // blanks also the words that use more letters that were not typed than
     // there are blanks; the others are tested one by one.
     std::vector<std::uint64_t> Run() {
-        if (blanks_ == 0)
+        const std::int32_t blanks = rule_.Blanks();
+        if (blanks == 0)
             MarkByLetters<0>();
-        else if (blanks_ == 1)
+        else if (blanks == 1)
             MarkByLetters<1>();
-        else if (blanks_ == 2)
+        else if (blanks == 2)
             MarkByLetters<2>();
-        else if (blanks_ == 3)
+        else if (blanks == 3)
             MarkByLetters<3>();
         else
             MarkByLength();
@@ -96,8 +77,8 @@ class Matcher {
                  candidates &= candidates - 1) {
                 const auto i = static_cast<std::uint32_t>(
                     b * 64 + static_cast<unsigned>(std::countr_zero(candidates)));
-                const std::int32_t missing = CountBits(signatures[i] & kLetterBits & ~masks_.once);
-                if (missing <= blanks_ && RepeatsPass(i, missing) &&
+                if (rule_.LettersPass(CountBits(signatures[i] & rule_.Untyped()), repeats_[i],
+                                      list_, static_cast<std::int32_t>(i)) &&
                     (SignatureLength(signatures[i]) != kLongWord || LongWordPasses(i)))
                     Mark(i);
             }
@@ -111,8 +92,7 @@ class Matcher {
         std::array<std::uint64_t*, Blanks + 1> level{};
         for (std::size_t k = 0; k <= Blanks; ++k)
             level[k] = levels.data() + k * blocks;
-        for (std::uint32_t letters = kLetterBits & ~masks_.once; letters != 0;
-             letters &= letters - 1) {
+        for (std::uint32_t letters = rule_.Untyped(); letters != 0; letters &= letters - 1) {
             const std::uint64_t* uses =
                 list_.WordsWithLetter(static_cast<std::uint32_t>(std::countr_zero(letters)));
             for (std::size_t b = 0; b < blocks; ++b) {
@@ -133,7 +113,8 @@ class Matcher {
                 std::int32_t missing = 0;
                 for (std::size_t k = 0; k < Blanks; ++k)
                     missing += static_cast<std::int32_t>((level[k][b] >> bit) & 1);
-                if (RepeatsPass(i, missing))
+                // The words with more missing letters than blanks are out already.
+                if (rule_.RepeatsPass(missing, repeats_[i], list_, static_cast<std::int32_t>(i)))
                     Mark(i);
             }
         }
@@ -163,34 +144,15 @@ class Matcher {
         return words;
     }
 
-    // Whether the blanks left after the untyped letters cover the further
-    // copies of letters the word uses more than once.
-    bool RepeatsPass(std::uint32_t i, std::int32_t missing) const {
-        const std::uint64_t repeat = repeats_[i];
-        if (repeat == 0)
-            return true;
-        const auto twice = static_cast<std::uint32_t>(repeat);
-        const auto thrice = static_cast<std::uint32_t>(repeat >> 32);
-        if (twice & kFourTimes)
-            return CanLay(list_[static_cast<std::int32_t>(i)], typed_, blanks_);
-        missing += CountBits(twice & ~masks_.twice) + CountBits(thrice & ~masks_.thrice);
-        return missing <= blanks_;
-    }
-
     bool LongWordPasses(std::uint32_t i) const {
-        const auto length = static_cast<std::int64_t>(list_[static_cast<std::int32_t>(i)].size());
-        return WithinLength(length, typedLength_, limits_);
+        return rule_.LengthPasses(list_[static_cast<std::int32_t>(i)].size());
     }
 
     void Mark(std::uint32_t i) { BitSet(matches_.data()).Mark(i); }
 
     const WordList& list_;
     const std::uint64_t* const repeats_;
-    const SearchLimits& limits_;
-    const LetterCounts typed_;
-    const std::int32_t blanks_;
-    const std::int64_t typedLength_;
-    const TypedMasks masks_;
+    const MatchRule rule_;
     std::array<bool, kLongWord + 1> lengthPasses_{};
     std::vector<std::uint64_t> matches_;
 };
@@ -251,8 +213,7 @@ FoundWords FindWords(std::string_view letters, const SearchLimits& limits,
         const std::vector<ScannedWord> passed = ScanWords(letters, limits, *list);
         RowAdder adder(found, *list, points, static_cast<std::int64_t>(passed.size()));
         for (const ScannedWord& w : passed)
-            if (!adder.Add(w.index, w.profile.signature,
-                           w.profile.twice | std::uint64_t{w.profile.thrice} << 32))
+            if (!adder.Add(w.index, w.profile.signature, w.profile.Repeats()))
                 break;
         return found;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Matching every word of the list against the typed letters.
 
+#include "base/letters.h"
 #include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
@@ -24,16 +25,17 @@ struct SearchLimits {
 
 // How often each letter a-z occurs in the typed text, without regard to case.
 using LetterCounts = std::array<std::int32_t, 26>;
-[[nodiscard]] LetterCounts CountTypedLetters(std::string_view letters);
+[[nodiscard]] inline LetterCounts CountTypedLetters(std::string_view letters) {
+    LetterCounts counts{};
+    for (char c : letters)
+        if (const std::size_t x = LetterIndex(c); x != kNotALetter)
+            ++counts[x];
+    return counts;
+}
 // The blanks ("*") of the typed text.
 [[nodiscard]] inline std::int32_t CountBlanks(std::string_view letters) {
     return static_cast<std::int32_t>(std::ranges::count(letters, '*'));
 }
-
-// Whether the word can be laid with the typed letters: each copy of a letter
-// beyond those typed takes one blank ("*"). Characters other than a-z and A-Z
-// need no tile.
-[[nodiscard]] bool CanLay(std::string_view word, const LetterCounts& typed, std::int32_t blanks);
 
 // Tests every word of the list, in list order, and records each accepted word
 // with its score. letters is the typed text as it stands (its length is the
