@@ -131,8 +131,7 @@ FoundWords FindWithBoard(std::string_view letters, const SearchLimits& limits,
     // and it uses every letter of the board, which rules words out 64 at a time.
     std::uint32_t boardMask = 0;
     for (char c : rackAndBoard.substr(letters.size()))
-        if (IsLetter(c))
-            boardMask |= 1u << LetterIndex(c);
+        boardMask |= LetterBit(c);
     for (; boardMask != 0; boardMask &= boardMask - 1) {
         const std::uint64_t* uses =
             list->WordsWithLetter(static_cast<std::uint32_t>(std::countr_zero(boardMask)));
