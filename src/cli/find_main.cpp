@@ -2,14 +2,17 @@
 
 #include "cli/find_command.h"
 #include "platform/program_directory.h"
+#include "platform/terminal.h"
 
 #include <iostream>
-#include <string>
-#include <vector>
 
 int main(int argc, char** argv) {
+    const anagrove::TerminalStreams streams;
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return anagrove::cli::RunFindCommand(args, anagrove::ExecutableDirectory(), std::cin, std::cout,
-                                         std::cerr);
+    const int status = anagrove::cli::RunFindCommand(anagrove::CommandLineArguments(argc, argv),
+                                                     anagrove::ExecutableDirectory(), std::cin,
+                                                     std::cout, std::cerr);
+    // Out while the streams are still as they were readied.
+    std::cout.flush();
+    return status;
 }

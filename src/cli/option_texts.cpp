@@ -1,6 +1,7 @@
 #include "cli/option_texts.h"
 
 #include "cli/option_table.h"
+#include "platform/line_end.h"
 
 #include <algorithm>
 #include <utility>
@@ -39,6 +40,9 @@ Anagrove window lists it after "Find Words". Use * for a blank tile (quote it
 in the shell: 'retains*'). Items go to standard output, one per line; the
 status text goes to standard error.
 )usage";
+    // Where the streams are text streams with their own line end, as on Windows.
+    if (kTextLineEnd != "\n")
+        text += "Every line written ends in CR LF.\n";
     std::string synopsis; // of the rows that share the next row's help
     for (const FindOption& option : FindOptionTable()) {
         if (option.heading)
