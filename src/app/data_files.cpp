@@ -7,13 +7,28 @@ namespace anagrove {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Paths are UTF-8 throughout the program; std::filesystem takes a plain
+// string in the system's narrow encoding, which on Windows is not UTF-8.
+fs::path PathFromUtf8(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
+std::string Utf8FromPath(const fs::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return {utf8.begin(), utf8.end()};
+}
+
+} // namespace
+
 std::string DataFilePath(const std::string& programDirectory, const std::string& fileName) {
-    const fs::path beside = fs::path(programDirectory) / fileName;
-    const fs::path installed = fs::path(programDirectory) / ".." / "share" / "anagrove" / fileName;
+    const fs::path directory = PathFromUtf8(programDirectory);
+    const fs::path beside = directory / PathFromUtf8(fileName);
+    const fs::path installed = directory / ".." / "share" / "anagrove" / PathFromUtf8(fileName);
     std::error_code error;
     if (!fs::exists(beside, error) && fs::exists(installed, error))
-        return installed.lexically_normal().string();
-    return beside.string();
+        return Utf8FromPath(installed.lexically_normal());
+    return Utf8FromPath(beside);
 }
 
 std::string WordListPath(const std::string& programDirectory, DictionaryKind kind) {
@@ -22,7 +37,8 @@ std::string WordListPath(const std::string& programDirectory, DictionaryKind kin
 
 bool IsInstalledCopy(const std::string& programDirectory) {
     const std::string list = WordListFileName(DictionaryKind::standard);
-    return DataFilePath(programDirectory, list) != (fs::path(programDirectory) / list).string();
+    return DataFilePath(programDirectory, list) !=
+           Utf8FromPath(PathFromUtf8(programDirectory) / PathFromUtf8(list));
 }
 
 } // namespace anagrove
