@@ -7,26 +7,28 @@
 #include "cli/json_reader.h"
 
 #include <cstdint>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 std::string ProgramDirectory() {
     static const std::string directory = [] {
-        char pattern[] = "/tmp/anagrove-fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        if (made == nullptr)
-            std::abort();
-        std::ofstream(std::string(made) + "/standard.txt", std::ios::binary)
+        namespace fs = std::filesystem;
+        std::random_device device;
+        fs::path made;
+        do
+            made = fs::temp_directory_path() / ("anagrove-fuzz-" + std::to_string(device()));
+        while (!fs::create_directory(made));
+        std::ofstream(made / "standard.txt", std::ios::binary)
             << "a\r\nat\r\nate\r\neat\r\neta\r\ntae\r\ntea\r\nTeA\r\n\r\nquiz\r\nit's\r\n";
-        std::ofstream(std::string(made) + "/extended.txt", std::ios::binary)
+        std::ofstream(made / "extended.txt", std::ios::binary)
             << "zzz\nfuzz\nbuzz\xe9\nrestrain\nretains\nstainer\nretinas\n";
-        return std::string(made);
+        return made.string();
     }();
     return directory;
 }
@@ -47,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(args.back());
     for (std::size_t k = 0; k + 1 < args.size(); ++k)
         if (args[k] == "--word-list")
-            args[k + 1] = "-";
+            args[k + 1].assign(1, '-'); // not = "-": GCC 12 warns wrongly (-Wrestrict) at -O3
     std::ostringstream out;
     std::ostringstream err;
     const int status = anagrove::cli::RunFindCommand(args, ProgramDirectory(), in, out, err);

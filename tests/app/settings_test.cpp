@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -33,7 +32,7 @@ TEST(SettingsText, ReadsTheFieldsItCanAndKeepsTheRest) {
     std::string fields35;
     std::vector<std::string> numbers;
     for (int f = 1; f <= 35; ++f) {
-        fields35 += "\"" + std::to_string(f) + "\",";
+        fields35.append("\"").append(std::to_string(f)).append("\","); // not "\"" + ...: -Wrestrict
         numbers.push_back(std::to_string(f));
     }
     numbers.pop_back();
@@ -131,7 +130,8 @@ TEST(SettingsFile, ReadsWhatItCanAndReportsWhatItCannotWrite) {
     settings.minimumText = "\xe2\x82\xac"; // typed text beyond Latin-1 stays as it was
     ASSERT_TRUE(WriteSettings(path, settings).ok());
     EXPECT_EQ(FileBytes(path), FormatSettings(settings));
-    ::chmod(path.c_str(), 0444);
+    using std::filesystem::perms;
+    std::filesystem::permissions(path, perms::owner_read | perms::group_read | perms::others_read);
     EXPECT_EQ(ReadSettings(path), settings) << "a read-only file is still read";
     EXPECT_EQ(ReadSettings((dir.path / "missing").string()), Settings{});
     EXPECT_EQ(ReadSettings(dir.path.string()), Settings{}) << "a directory reads as no file";

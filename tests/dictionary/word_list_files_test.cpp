@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -14,9 +18,36 @@ using namespace anagrove;
 using namespace std::literals;
 using namespace testing_support;
 
+// A pipe with no writer, which a reader would wait on for ever, and a device
+// that never ends.
+#ifdef _WIN32
+struct Pipe {
+    std::string path = "\\\\.\\pipe\\anagrove-" + std::to_string(::GetCurrentProcessId());
+    HANDLE server =
+        ::CreateNamedPipeA(path.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    bool made = server != INVALID_HANDLE_VALUE;
+    explicit Pipe(const ScratchDir&) {}
+    Pipe(const Pipe&) = delete;
+    ~Pipe() {
+        if (made)
+            ::CloseHandle(server);
+    }
+};
+const char* const kEndlessDevice = "NUL";
+#else
+struct Pipe {
+    std::string path;
+    bool made;
+    explicit Pipe(const ScratchDir& dir)
+        : path((dir.path / "fifo").string()), made(::mkfifo(path.c_str(), 0644) == 0) {}
+};
+const char* const kEndlessDevice = "/dev/zero";
+#endif
+
 TEST(WordListFiles, EveryFileLoadsOrIsRefusedWithAReason) {
     const ScratchDir dir;
-    ASSERT_EQ(::mkfifo((dir.path / "fifo").c_str(), 0644), 0);
+    const Pipe fifo(dir);
+    ASSERT_TRUE(fifo.made);
     std::string many, full, listed, everyByte, tenThousand;
     for (int i = 0; i < 300000; ++i) {
         many += i == 200000 ? "at\r\n" : i < 299999 ? "a\r\n" : "a"; // no line end at the end
@@ -41,8 +72,8 @@ TEST(WordListFiles, EveryFileLoadsOrIsRefusedWithAReason) {
     const Row rows[] = {
         {"missing", (dir.path / "missing").string(), "tea", 1, "", "No such file or directory"},
         {"directory", dir.path.string(), "tea", 1, "", "Is a directory"},
-        {"fifo", (dir.path / "fifo").string(), "tea", 1, "", "not a regular file"},
-        {"device", "/dev/zero", "tea", 1, "", "not a regular file"},
+        {"fifo", fifo.path, "tea", 1, "", "not a regular file"},
+        {"device", kEndlessDevice, "tea", 1, "", "not a regular file"},
         {"empty", dir.File("empty", ""), "tea", 0, "", Status(0, 0)},
         {"lf_crlf_and_no_final_line_end", dir.File("ends", "tea\n\r\nx\r\ntea"), "tea", 0,
          "tea (3)\ntea (3)\n", Status(2, 4)},
