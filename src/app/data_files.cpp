@@ -1,5 +1,8 @@
 #include "app/data_files.h"
 
+#include "app/settings.h"
+#include "platform/settings_folder.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -39,6 +42,27 @@ bool IsInstalledCopy(const std::string& programDirectory) {
     const std::string list = WordListFileName(DictionaryKind::standard);
     return DataFilePath(programDirectory, list) !=
            Utf8FromPath(PathFromUtf8(programDirectory) / PathFromUtf8(list));
+}
+
+bool SettingsBesideProgram(const SettingsPlaceFacts& facts) {
+    return facts.folderWritable && !facts.installedLayout &&
+           (facts.portableMarker || !facts.markerNeeded);
+}
+
+std::string SettingsFilePath(const std::string& programDirectory) {
+    const fs::path directory = PathFromUtf8(programDirectory);
+    std::error_code error;
+    const SettingsPlaceFacts facts = {
+        .installedLayout = IsInstalledCopy(programDirectory),
+        .portableMarker = fs::exists(directory / kPortableMarkerName, error),
+        .markerNeeded = InstalledCopiesLookPortable(),
+        .folderWritable = CanMakeFilesIn(programDirectory),
+    };
+    const std::string userFolder = UserSettingsFolder();
+    if (SettingsBesideProgram(facts) || userFolder.empty())
+        return Utf8FromPath(directory / kSettingsFileName);
+    fs::create_directories(PathFromUtf8(userFolder), error);
+    return Utf8FromPath(PathFromUtf8(userFolder) / kSettingsFileName);
 }
 
 } // namespace anagrove
