@@ -35,10 +35,11 @@ std::string ListedWordsText(const FoundWords& found, const ResultListing& listin
     return text;
 }
 
-std::string ListedItemsText(const FoundWords& found, const ResultListing& listing) {
+std::string ListedItemsText(const FoundWords& found, const ResultListing& listing,
+                            std::string_view lineEnd) {
     std::string text;
     ForEachListed(found, listing,
-                  [&](const FoundRow& row) { (text += ItemText(row, listing.form)) += '\n'; });
+                  [&](const FoundRow& row) { (text += ItemText(row, listing.form)) += lineEnd; });
     return text;
 }
 

@@ -7,14 +7,17 @@
 #include "results/result_text.h"
 
 #include <string>
+#include <string_view>
 
 namespace anagrove {
 
 // Every listed word, one a line ("\n"), nothing after the word.
 [[nodiscard]] std::string ListedWordsText(const FoundWords& found, const ResultListing& listing);
 
-// Every item exactly as the list shows it, one a line ("\n").
-[[nodiscard]] std::string ListedItemsText(const FoundWords& found, const ResultListing& listing);
+// Every item exactly as the list shows it, one a line, each line ended by
+// lineEnd: "\n", or the system's for a saved file ("\r\n" on Windows).
+[[nodiscard]] std::string ListedItemsText(const FoundWords& found, const ResultListing& listing,
+                                          std::string_view lineEnd = "\n");
 
 // A header line, then one line for each listed row, in list order: word,
 // length, score, blank letters, score with blanks at zero. Lines end in CR LF

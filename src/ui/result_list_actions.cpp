@@ -5,6 +5,7 @@
 #include "latin1_text.h"
 #include "main_window.h"
 #include "platform.h"
+#include "platform/line_end.h"
 #include "result_list_model.h"
 
 #include <QClipboard>
@@ -152,7 +153,7 @@ void ResultListActions::save(const QString& path, bool csv) {
     lastFolder_ = QFileInfo(path).absolutePath();
     const std::string text =
         csv ? ListedCsvText(model_.found(), model_.listing(), window_.state().rack)
-            : ListedItemsText(model_.found(), model_.listing());
+            : ListedItemsText(model_.found(), model_.listing(), kTextLineEnd);
     const QByteArray bytes = FromLatin1(text).toUtf8();
     // The file appears whole, or not at all: QSaveFile writes beside it and
     // renames only once everything is written.

@@ -64,6 +64,7 @@ TEST(ListedWords, WordsItemsAndTableByteForByte) {
     const ResultListing middle{1, 2, ItemForm::score_after_space};
     EXPECT_EQ(ListedWordsText(outcome.found, middle), "at\neat\n");
     EXPECT_EQ(ListedItemsText(outcome.found, middle), "at 2\neat 3\n");
+    EXPECT_EQ(ListedItemsText(outcome.found, middle, "\r\n"), "at 2\r\neat 3\r\n");
     EXPECT_EQ(ListedWordsText(outcome.found, ResultListing{}), "");
     EXPECT_EQ(ListedCsvText(outcome.found, ResultListing{}, rack), header);
 }
