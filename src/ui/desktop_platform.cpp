@@ -1,14 +1,16 @@
 #include "desktop_platform.h"
 
 #include "app/data_files.h"
-#include "app/settings.h"
 #include "platform/program_directory.h"
 
+#ifdef Q_OS_WIN
+#include "platform/shell_open.h"
+
+#include <QThread>
+#endif
+
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,6 +19,7 @@
 
 namespace anagrove::ui {
 
+#ifndef Q_OS_WIN
 namespace {
 
 // xdg-open's exit status when it found no way to open the address: no handler
@@ -39,21 +42,14 @@ OpenResult OpenerOutcome(QProcess::ExitStatus status, int exitCode) {
 }
 
 } // namespace
+#endif
 
 QString DesktopPlatform::programDirectory() const {
     return QString::fromStdString(ExecutableDirectory());
 }
 
 QString DesktopPlatform::settingsPath() const {
-    const QString beside = programDirectory();
-    // An installed copy keeps the user's settings in the user's folder even
-    // where the program's directory can be written, as by root or in a prefix
-    // of the user's own.
-    if (!IsInstalledCopy(QFile::encodeName(beside).toStdString()) && QFileInfo(beside).isWritable())
-        return QDir(beside).filePath(kSettingsFileName);
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return QDir(config).filePath(kSettingsFileName);
+    return QString::fromStdString(SettingsFilePath(ExecutableDirectory()));
 }
 
 void DesktopPlatform::showMessage(QWidget* owner, const QString& title, const QString& text,
@@ -66,6 +62,26 @@ void DesktopPlatform::showMessage(QWidget* owner, const QString& title, const QS
     box.exec();
 }
 
+#ifdef Q_OS_WIN
+void DesktopPlatform::openDocument(const QString& address, std::function<void(OpenResult)> done) {
+    // ShellExecuteW may wait for the handler to start, so it runs on a thread
+    // of its own and the window does not wait: the outcome comes back through
+    // the event loop of the thread that asked.
+    auto* receiver = new QObject;
+    QThread* worker = QThread::create([document = address.toStdString(), receiver, done] {
+        const OpenResult result = ShellExecuteOutcome(ShellOpen(document));
+        QMetaObject::invokeMethod(
+            receiver,
+            [receiver, done, result] {
+                done(result);
+                receiver->deleteLater();
+            },
+            Qt::QueuedConnection);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+#else
 void DesktopPlatform::openDocument(const QString& address, std::function<void(OpenResult)> done) {
     // Whether a handler exists is left to xdg-open, which also opens addresses
     // that no handler is registered for, through its fallbacks. The window does
@@ -98,6 +114,7 @@ void DesktopPlatform::openDocument(const QString& address, std::function<void(Op
                      });
     process->start(opener, {address});
 }
+#endif
 
 void DesktopPlatform::endProgram() {
     // Leaves the event loop; main() returns and the windows go with it, without

@@ -1,6 +1,6 @@
 #pragma once
 // The platform of a real desktop: the executable's directory, Qt message
-// boxes and xdg-open.
+// boxes, and xdg-open (the shell's "open" on Windows).
 
 #include "platform.h"
 
@@ -9,8 +9,8 @@ namespace anagrove::ui {
 class DesktopPlatform final : public Platform {
   public:
     [[nodiscard]] QString programDirectory() const override;
-    // data.dat beside the program; in the user's configuration folder for an
-    // installed copy, or when the program's directory cannot be written.
+    // data.dat beside a built or portable copy; in the user's settings folder
+    // for an installed copy, or when the program's directory cannot be written.
     [[nodiscard]] QString settingsPath() const override;
     void showMessage(QWidget* owner, const QString& title, const QString& text,
                      MessageIcon icon) override;

@@ -3,6 +3,8 @@
 // boxes, the shell's "open" operation and the end of the program. Tests put a
 // recorder in its place.
 
+#include "lookup/open_result.h"
+
 #include <QString>
 
 #include <functional>
@@ -11,12 +13,7 @@ class QWidget;
 
 namespace anagrove::ui {
 
-// How the shell's "open" operation went.
-struct OpenResult {
-    enum class Outcome { success, no_association, failure };
-    Outcome outcome = Outcome::success;
-    long code = 0; // the failure's number: an exit status or an error number
-};
+using anagrove::OpenResult;
 
 enum class MessageIcon { none, warning };
 
