@@ -86,12 +86,18 @@ inline QString FocusName() {
 // the focused control, else the active window. The window's shortcuts see it
 // first, as they do for a real key.
 inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = QApplication::activePopupWidget();
-    if (!target)
-        target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
-    if (!target)
+    QWidget* target = nullptr;
+    // Right after a dialog closes, a busy machine may not have activated the
+    // window beneath it yet: wait for it as a user would.
+    const bool found = QTest::qWaitFor([&target] {
+        target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        return target != nullptr;
+    });
+    if (!found)
         qFatal("no window takes the keyboard");
     QTest::keyClick(target, key, modifiers);
 }
