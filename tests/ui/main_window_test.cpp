@@ -261,6 +261,13 @@ void MainWindowTest::closingWritesTheSettings() {
     changed.window->close();
     QCOMPARE(changed.read("data.dat"),
              SettingsLine({"length", "34", "8", "2", "1", "extended", "false", "scrabble"}));
+    // The maximum box and the anagram box, which the start-up values do not hide.
+    Program anagram;
+    anagram.retype("txtMaxletters", "9");
+    anagram.set("chkAnagram");
+    anagram.window->close();
+    QCOMPARE(anagram.read("data.dat"),
+             SettingsLine({"alpha", "1", "9", "1", "2", "standard", "true", "scrabble"}));
 
     // A settings file that cannot be written: a message naming it, then the end.
     Program failed;
