@@ -13,9 +13,15 @@ namespace anagrove::ui {
     return font;
 }
 
+// Arial on Windows; elsewhere a font of Arial's widths comes first, which
+// Linux distributions install with the desktop, where Arial may be missing.
 [[nodiscard]] inline QFont SansFont(const QFont& base) {
+#ifdef Q_OS_WIN
+    return WindowFont(base, {"Arial", "Liberation Sans", base.family()});
+#else
     return WindowFont(base,
                       {"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica", base.family()});
+#endif
 }
 
 [[nodiscard]] inline QFont VerdanaFont(const QFont& base) {
