@@ -359,6 +359,11 @@ class Page {
     this.rows = new WordRows(this.$("words"), (row, element) => this.#fillRow(row, element));
     this.rows.onSelect = (row) => this.#selected(row);
     this.rows.onOpen = (row) => this.#open(row, Text.dictionaryLink);
+    // The page's scroll padding follows the status bar's height, which grows
+    // when a long status wraps (see anagrove.css).
+    const bar = this.$("status").parentElement;
+    new ResizeObserver(() =>
+      doc.documentElement.style.setProperty("--statusbar", `${bar.getBoundingClientRect().height}px`)).observe(bar);
   }
 
   choices() {

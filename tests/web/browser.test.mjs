@@ -42,7 +42,19 @@ before(async () => {
       "--disable-component-update", "--disable-sync"],
   });
 });
+// Every server a test starts is closed here too, so that a failed test ends
+// the run instead of keeping it waiting on an open server.
+const servers = [];
+async function serve(dir, options) {
+  const server = await servePage(dir, options);
+  servers.push(server);
+  return server;
+}
 after(async () => {
+  for (const server of servers) {
+    server.close();
+    server.closeAllConnections();
+  }
   await browser?.close();
   rmSync(profile, { recursive: true, force: true });
 });
@@ -68,9 +80,11 @@ const waitForStatus = (page, pattern) =>
   page.waitForFunction((source) => new RegExp(source).test(document.getElementById("status").textContent),
     {}, pattern.source);
 
-// Types into the box of that accessible name, its text replaced.
+// Types into the box of that accessible name, its text replaced. The browser
+// updates its accessibility tree after the page shows a box, so the box is
+// waited for.
 async function fill(page, box, typed) {
-  const field = await page.$(`::-p-aria(${box})`);
+  const field = await page.waitForSelector(`::-p-aria(${box})`, { visible: true });
   await field.click({ count: 3 });
   await page.keyboard.press("Delete");
   await field.type(typed);
@@ -115,7 +129,7 @@ async function noAxeViolations(page, what) {
 }
 
 test("a search, its order, kept choices, then the page without its server and after a new deployment", async () => {
-  const server = await servePage(pageDir, { port: 0 });
+  const server = await serve(pageDir, { port: 0 });
   const home = `http://127.0.0.1:${server.address().port}/`;
   const page = await openPage(browser, home);
   await waitForStatus(page, new RegExp(ready));
@@ -165,7 +179,7 @@ test("a search, its order, kept choices, then the page without its server and af
   writeFileSync(join(deployed, "index.html"), html.replace("<title>Anagrove</title>", "<title>Anagrove next</title>"));
   const worker = readFileSync(join(deployed, "sw.js"), "utf8");
   writeFileSync(join(deployed, "sw.js"), worker.replace(/anagrove-[0-9a-f]+/, "anagrove-next"));
-  const next = await servePage(deployed, { port: Number(new URL(home).port) });
+  const next = await serve(deployed, { port: Number(new URL(home).port) });
   await page.reload();
   assert.equal(await page.title(), "Anagrove next");
   next.close();
@@ -176,7 +190,7 @@ test("a search, its order, kept choices, then the page without its server and af
 });
 
 test("the window's refusals beside their fields, and a phone's screen", async () => {
-  const server = await servePage(pageDir, { port: 0 });
+  const server = await serve(pageDir, { port: 0 });
   const context = await browser.createBrowserContext();
   const page = await openPage(context, `http://127.0.0.1:${server.address().port}/`, { width: 360, height: 740 });
   await waitForStatus(page, new RegExp(ready));
@@ -216,6 +230,22 @@ test("the window's refusals beside their fields, and a phone's screen", async ()
   assert.equal(await text(page, "#status"), find("--custom", `1,1,3${",1".repeat(23)}`, "tea*").status.trimEnd());
   await noAxeViolations(page, "at 360x740");
   await page.screenshot({ path: join(pageDir, "screenshot-360x740.png") });
+  // Tabbing through the page, each control comes into view clear of the status
+  // bar that stays at the bottom of the screen.
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await (await page.$("::-p-aria(Letters)")).focus();
+  const under = [];
+  for (let k = 0; k < 80; k++) {
+    await page.keyboard.press("Tab");
+    const hidden = await page.evaluate(() => {
+      if (document.activeElement === document.body) return ""; // past the last control
+      const control = document.activeElement.getBoundingClientRect();
+      const bar = document.querySelector(".statusbar").getBoundingClientRect();
+      return control.bottom > bar.top + 0.5 ? document.activeElement.outerHTML.slice(0, 60) : "";
+    });
+    if (hidden) under.push(hidden);
+  }
+  assert.deepEqual(under, [], "controls under the status bar when focused");
   await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);
   await noAxeViolations(page, "dark, at 360x740");
   assert.deepEqual(page.problems, []);
@@ -224,7 +254,7 @@ test("the window's refusals beside their fields, and a phone's screen", async ()
 });
 
 test("blocked or foreign storage, unpacked lists, a shared address, and 200,001 words", async () => {
-  const server = await servePage(pageDir, { port: 0, listsEncoded: true });
+  const server = await serve(pageDir, { port: 0, listsEncoded: true });
   const home = `http://127.0.0.1:${server.address().port}/`;
   const context = await browser.createBrowserContext();
   const blocked = await context.newPage();
