@@ -2,6 +2,7 @@
 // A terminal program's command line and standard streams.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace anagrove {
@@ -24,5 +25,11 @@ class TerminalStreams {
   private:
     unsigned consoleCodePage_ = 0; // to put back; 0: none was changed
 };
+
+// Writes a windowed program's answer (its --help or --version) to standard
+// output. A Windows program without a console of its own has no standard
+// output unless it was redirected; it then writes to the console it was
+// started from, if there is one.
+void PrintFromWindowedProgram(std::string_view text);
 
 } // namespace anagrove

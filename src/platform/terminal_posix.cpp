@@ -1,5 +1,7 @@
 #include "platform/terminal.h"
 
+#include <cstdio>
+
 namespace anagrove {
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv) {
@@ -8,5 +10,10 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
 
 TerminalStreams::TerminalStreams() = default;
 TerminalStreams::~TerminalStreams() = default;
+
+void PrintFromWindowedProgram(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
 
 } // namespace anagrove

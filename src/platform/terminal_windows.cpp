@@ -36,4 +36,29 @@ TerminalStreams::~TerminalStreams() {
         ::SetConsoleOutputCP(consoleCodePage_);
 }
 
+void PrintFromWindowedProgram(std::string_view text) {
+    const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out != nullptr && out != INVALID_HANDLE_VALUE && ::GetFileType(out) != FILE_TYPE_UNKNOWN) {
+        // Redirected to a file or a pipe (or run under a console host that
+        // gave it one): the bytes as they are.
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fflush(stdout);
+        return;
+    }
+    // Started from a console: the text goes there, in UTF-16 as consoles take
+    // it. A program started from the desktop has none and prints nothing.
+    if (!::AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    const HANDLE console = ::CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, 0, nullptr);
+    if (console != INVALID_HANDLE_VALUE) {
+        // The console's prompt is already back: the answer starts on a line of its own.
+        const std::wstring wide = L"\r\n" + WideFromUtf8(text);
+        DWORD written = 0;
+        ::WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        ::CloseHandle(console);
+    }
+    ::FreeConsole();
+}
+
 } // namespace anagrove

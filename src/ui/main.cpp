@@ -3,15 +3,19 @@
 #include "command_line.h"
 #include "desktop_platform.h"
 #include "main_window.h"
+#include "platform/terminal.h"
 
 #include <QApplication>
 #include <QIcon>
 
-#include <iostream>
+#include <sstream>
 
 int main(int argc, char** argv) {
-    if (auto status = anagrove::ui::AnswerCommandLine({argv + 1, argv + argc}, std::cout))
+    std::ostringstream answer;
+    if (auto status = anagrove::ui::AnswerCommandLine({argv + 1, argv + argc}, answer)) {
+        anagrove::PrintFromWindowedProgram(answer.str());
         return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("anagrove");
     // The desktop entry and the icon that an installed copy brings along.
