@@ -24,9 +24,14 @@ std::string Joined(const std::vector<std::string_view>& words, std::string_view 
 
 // The option's name, and what follows it on the command line.
 std::string Synopsis(const FindOption& option) {
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) when it
+    // inlines a text put in front of a temporary string.
+    std::string text(option.name);
     if (option.words)
-        return option.name + (" " + Joined(option.words(), "|"));
-    return option.name + (*option.shown ? std::string(" ") + option.shown : "");
+        text.append(" ").append(Joined(option.words(), "|"));
+    else if (*option.shown)
+        text.append(" ").append(option.shown);
+    return text;
 }
 
 } // namespace
