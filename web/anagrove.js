@@ -140,6 +140,22 @@ const firstChoices = Object.freeze({
 const storageKey = "anagrove.choices";
 const boardFields = ["starts", "ends", "contains", "pattern"];
 
+// Gives the engine a whole search: the choices (as Page.choices() has them),
+// the letters, and the board letters by field name (a missing one is empty).
+export function giveRequest(engine, request) {
+  engine.choose(Choice.list, List[request.list]);
+  engine.choose(Choice.order, Order[request.sort]);
+  engine.choose(Choice.nomax, request.nomax);
+  engine.choose(Choice.anagram, request.anagram);
+  engine.choose(Choice.usePoints, request.points);
+  engine.choose(Choice.scheme, Scheme[request.scheme]);
+  engine.setText(Field.letters, request.letters);
+  engine.setText(Field.minimum, request.minimum);
+  engine.setText(Field.maximum, request.maximum);
+  request.custom.forEach((value, k) => engine.setText(Field.customA + k, value));
+  for (const name of boardFields) engine.setText(Field[name], request.board[name] ?? "");
+}
+
 // Each stored or addressed choice is taken only when it is one the page
 // offers; anything else gives the fallback's (the first-visit choices, or
 // for an address the stored ones).
@@ -472,17 +488,7 @@ class Page {
     const board = Object.fromEntries(boardFields.map((name) => [name, this.$(name).value]));
     const e = this.engine;
     this.#clearMessages();
-    e.choose(Choice.list, List[c.list]);
-    e.choose(Choice.order, Order[c.sort]);
-    e.choose(Choice.nomax, c.nomax);
-    e.choose(Choice.anagram, c.anagram);
-    e.choose(Choice.usePoints, c.points);
-    e.choose(Choice.scheme, Scheme[c.scheme]);
-    e.setText(Field.letters, letters);
-    e.setText(Field.minimum, c.minimum);
-    e.setText(Field.maximum, c.maximum);
-    c.custom.forEach((value, k) => e.setText(Field.customA + k, value));
-    for (const name of boardFields) e.setText(Field[name], board[name]);
+    giveRequest(e, { ...c, letters, board });
     const refused = e.check();
     if (letters === "") {
       // As the window does: the list is emptied, then the search stops.

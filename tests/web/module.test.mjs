@@ -14,7 +14,7 @@ import { dirname, join } from "node:path";
 import test from "node:test";
 import { promisify } from "node:util";
 
-import { Choice, Engine, Field, List, Order, Scheme, Text } from "../../web/anagrove.js";
+import { Engine, giveRequest, List, Order, Scheme, Text } from "../../web/anagrove.js";
 
 const run = promisify(execFile);
 const find = process.env.ANAGROVE_FIND;
@@ -110,17 +110,7 @@ async function runFind(args) {
 }
 
 function searchInModule(engine, r) {
-  engine.choose(Choice.list, List[r.list]);
-  engine.choose(Choice.order, Order[r.order]);
-  engine.choose(Choice.nomax, r.nomax);
-  engine.choose(Choice.anagram, r.anagram);
-  engine.choose(Choice.usePoints, r.usePoints);
-  engine.choose(Choice.scheme, Scheme[r.scheme]);
-  engine.setText(Field.letters, r.letters);
-  engine.setText(Field.minimum, r.minimum);
-  engine.setText(Field.maximum, r.maximum);
-  r.custom.forEach((value, k) => engine.setText(Field.customA + k, value));
-  for (const name of ["starts", "ends", "contains", "pattern"]) engine.setText(Field[name], r.board[name] ?? "");
+  giveRequest(engine, { ...r, sort: r.order, points: r.usePoints });
   const refused = engine.search();
   if (refused >= 0) return { refused: engine.text(Text.message) };
   for (const order of r.then) engine.resort(Order[order]);
