@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Anagrove need,
 # when any of them is missing. Needs root (or sudo) only when it installs.
-# With "web", only those that building the web page needs.
+# With "web", only those that building the web page needs; with
+# "--only PACKAGE...", only those packages (the Windows scripts name theirs).
 set -eu
 # The web page's WebAssembly module: its compiler and libraries.
 web="cmake ninja-build clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
@@ -11,9 +12,15 @@ packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev l
   libbenchmark-dev xvfb xauth openbox wmctrl xdotool desktop-file-utils appstream dpkg-dev file
   fonts-liberation2 lintian scowl bash-completion $web chromium
   at-spi2-core python3-pyatspi dbus-x11"
-[ "${1:-}" = web ] && packages=$web
+mode="${1:-}"
+case "$mode" in
+  web) packages=$web ;;
+  --only) shift; packages="$*" ;;
+esac
 # Node.js may come from elsewhere than Debian; it is installed only when there is none.
-command -v node >/dev/null && command -v npm >/dev/null || packages="$packages nodejs npm"
+if [ "$mode" != --only ] && ! { command -v node && command -v npm; } >/dev/null; then
+  packages="$packages nodejs npm"
+fi
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -22,5 +29,7 @@ done
 echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+# Another apt run (an unattended upgrade, say) holds the lock for a while.
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+  --no-install-recommends $missing
