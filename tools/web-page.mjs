@@ -4,7 +4,9 @@
 //
 // The page's files from web/ get their content's hash in their names, so a
 // host may keep them for ever; index.html and the service worker sw.js keep
-// their names and name the others. The word lists are shipped gzip-compressed.
+// their names and name the others, and each script names the hashed scripts
+// it imports. The word lists are shipped gzip-compressed. The numbers the page
+// passes to the module (module_ids.js) are written from the module's headers.
 
 import { createHash } from "node:crypto";
 import { mkdirSync, readFileSync, rmSync, writeFileSync, readdirSync } from "node:fs";
@@ -23,12 +25,55 @@ const hashedName = (name, bytes) => {
   return `${name.slice(0, -ext.length)}.${hashOf(bytes)}${ext}`;
 };
 
+// The headers whose enumerations number what the page passes to the module.
+const idHeaders = ["src/web/web_session.h", "src/results/sort_mode.h", "src/points/letter_points.h",
+  "src/dictionary/word_list.h"];
+
+// Every `enum class Name [: type] { a, b = 3, c }` of those headers, as
+// { Name: { a: 0, b: 3, c: 4 } }.
+export function moduleIds() {
+  const ids = {};
+  for (const header of idHeaders) {
+    const source = readFileSync(join(root, header), "utf8").replace(/\/\*[^]*?\*\/|\/\/[^\n]*/g, "");
+    for (const [, name, body] of source.matchAll(/enum\s+class\s+(\w+)\s*(?::\s*[\w:]+\s*)?\{([^}]*)\}/g)) {
+      if (ids[name]) throw new Error(`${header}: a second enum class ${name}`);
+      let next = 0;
+      ids[name] = {};
+      for (const item of body.split(",").map((text) => text.trim()).filter(Boolean)) {
+        const [, id, value] = item.match(/^(\w+)(?:\s*=\s*(-?\d+))?$/) ?? [];
+        if (!id) throw new Error(`${header}: ${name}: cannot read "${item}"`);
+        next = value === undefined ? next : Number(value);
+        ids[name][id] = next++;
+      }
+    }
+  }
+  return ids;
+}
+
+// The page's module_ids.js: one frozen object for each enumeration.
+export function moduleIdsScript(ids = moduleIds()) {
+  const lines = ["// Written by tools/web-page.mjs from the module's headers: the numbers the page passes to it."];
+  for (const [name, values] of Object.entries(ids))
+    lines.push(`export const ${name} = Object.freeze(${JSON.stringify(values)});`);
+  return `${lines.join("\n")}\n`;
+}
+
+// The page's scripts, each after those it imports.
+const scripts = ["page_texts.js", "engine.js", "choices.js", "word_rows.js", "anagrove.js"];
+
 export function buildPage(modulePath, outDir) {
   const web = (name) => readFileSync(join(root, "web", name));
   const files = new Map(); // placeholder name -> [output name, bytes]
   const add = (name, bytes) => files.set(name, [hashedName(name, bytes), bytes]);
   add("anagrove.wasm", readFileSync(modulePath));
-  add("anagrove.js", web("anagrove.js"));
+  add("module_ids.js", Buffer.from(moduleIdsScript()));
+  for (const name of scripts) {
+    const source = web(name).toString().replace(/(from\s+|import\s+)"\.\/([\w.]+\.js)"/g, (whole, head, imported) => {
+      if (!files.has(imported)) throw new Error(`web/${name}: imports ${imported} before it is built`);
+      return `${head}"./${files.get(imported)[0]}"`;
+    });
+    add(name, Buffer.from(source));
+  }
   add("anagrove.css", web("anagrove.css"));
   add("org.anagrove.Anagrove.svg", readFileSync(join(root, "dist", "org.anagrove.Anagrove.svg")));
   for (const list of ["standard.txt", "extended.txt"])

@@ -1,233 +1,15 @@
 // Anagrove's web page: the search of the desktop program, run by the same core
-// compiled to WebAssembly (anagrove.wasm), with the page around it. Under Node
-// (the tests) only the Engine below is used.
+// compiled to WebAssembly, with the page's controls around it.
 
-// The module's texts and choices, numbered as src/web/web_session.h numbers them.
-export const Field = Object.freeze({
-  letters: 0, minimum: 1, maximum: 2, starts: 3, ends: 4, contains: 5, pattern: 6, customA: 7,
-});
-export const Choice = Object.freeze({ nomax: 0, anagram: 1, usePoints: 2, list: 3, scheme: 4, order: 5 });
-export const Text = Object.freeze({
-  item: 0, caption: 1, status: 2, message: 3, blankLetters: 4, blankSquares: 5, blankNote: 6,
-  dictionaryLink: 7, thesaurusLink: 8, listedItems: 9, listedCsv: 10, readyStatus: 11,
-  loadingStandardStatus: 12, loadingExtendedStatus: 13, searchingStatus: 14,
-});
-export const Order = Object.freeze({ alpha: 1, score: 2, length: 3 });
-export const Scheme = Object.freeze({ scrabble: 0, literati: 1, wordmojo: 2, custom: 3 });
-export const List = Object.freeze({ standard: 0, extended: 1 });
+import { choicesFromAddress, addressOf, storage } from "./choices.js";
+import { boardFields, Engine, giveRequest } from "./engine.js";
+import * as ids from "./module_ids.js";
+import { pageTexts } from "./page_texts.js";
+import { WordRows } from "./word_rows.js";
 
-const utf8 = new TextEncoder();
-const fromUtf8 = new TextDecoder();
+const { DictionaryKind, PointScheme, SortMode, TextField, TextKind } = ids;
 
-// The module's only output of its own: the message of a fault, to the console.
-function writeOut(memory, iovs, count, written) {
-  const view = new DataView(memory.buffer);
-  let total = 0;
-  let text = "";
-  for (let k = 0; k < count; k++) {
-    const at = view.getUint32(iovs + 8 * k, true);
-    const size = view.getUint32(iovs + 8 * k + 4, true);
-    text += fromUtf8.decode(new Uint8Array(memory.buffer, at, size));
-    total += size;
-  }
-  if (text.trim()) console.error(text.trim());
-  view.setUint32(written, total, true);
-  return 0;
-}
-
-// The core, instantiated from the module's bytes with the three system calls
-// it can make (only to report a fault before it stops).
-export class Engine {
-  // source: the module's bytes, or its (promised) response.
-  static async create(source) {
-    source = await source;
-    let memory = null;
-    const imports = {
-      wasi_snapshot_preview1: {
-        fd_write: (fd, iovs, count, written) => writeOut(memory, iovs, count, written),
-        fd_seek: () => 70, // ESPIPE: no file can be sought
-        fd_close: () => 8, // EBADF: no file is open
-      },
-    };
-    let instance;
-    if (source instanceof Response) {
-      // Compiled while it downloads, unless the host sent it with another type
-      // than application/wasm.
-      const bytes = source.clone();
-      try {
-        ({ instance } = await WebAssembly.instantiateStreaming(source, imports));
-      } catch {
-        ({ instance } = await WebAssembly.instantiate(await bytes.arrayBuffer(), imports));
-      }
-    } else {
-      ({ instance } = await WebAssembly.instantiate(source, imports));
-    }
-    memory = instance.exports.memory;
-    return new Engine(instance.exports);
-  }
-
-  #x;
-  #session;
-
-  constructor(exports) {
-    this.#x = exports;
-    exports._initialize();
-    this.#session = exports.anagrove_new();
-  }
-
-  #input(bytes) {
-    const at = this.#x.anagrove_input(this.#session, bytes.length);
-    new Uint8Array(this.#x.memory.buffer, at, bytes.length).set(bytes);
-  }
-
-  // The bytes of a word-list file; gives its word count.
-  loadList(list, bytes) {
-    this.#input(bytes);
-    return this.#x.anagrove_load_list(this.#session, list);
-  }
-
-  setText(field, text) {
-    this.#input(utf8.encode(text));
-    this.#x.anagrove_set_text(this.#session, field);
-  }
-
-  choose(choice, value) {
-    this.#x.anagrove_choose(this.#session, choice, Number(value));
-  }
-
-  // -1 when the search ran, otherwise the field that refused it (see text(Text.message)).
-  search() {
-    return this.#x.anagrove_search(this.#session);
-  }
-
-  // The same without searching.
-  check() {
-    return this.#x.anagrove_check(this.#session);
-  }
-
-  resort(order) {
-    this.#x.anagrove_resort(this.#session, order);
-  }
-
-  count() {
-    return this.#x.anagrove_count(this.#session);
-  }
-
-  text(kind, row = 0) {
-    const at = this.#x.anagrove_text(this.#session, kind, row);
-    const size = this.#x.anagrove_text_size(this.#session);
-    return fromUtf8.decode(new Uint8Array(this.#x.memory.buffer, at, size));
-  }
-
-  schemeScore(row, scheme) {
-    return this.#x.anagrove_scheme_score(this.#session, row, scheme);
-  }
-
-  blankZeroScore(row) {
-    return this.#x.anagrove_blank_zero_score(this.#session, row);
-  }
-}
-
-// ---------------------------------------------------------------------------
-// The page.
-
-// The choices the desktop program keeps in its settings file, as a first
-// visit finds them.
-const firstChoices = Object.freeze({
-  sort: "alpha", minimum: "2", maximum: "8", nomax: false, anagram: false, list: "standard",
-  points: true, scheme: "scrabble", custom: Array(26).fill(""), allSchemes: false,
-});
-const storageKey = "anagrove.choices";
-const boardFields = ["starts", "ends", "contains", "pattern"];
-
-// Gives the engine a whole search: the choices (as Page.choices() has them),
-// the letters, and the board letters by field name (a missing one is empty).
-export function giveRequest(engine, request) {
-  engine.choose(Choice.list, List[request.list]);
-  engine.choose(Choice.order, Order[request.sort]);
-  engine.choose(Choice.nomax, request.nomax);
-  engine.choose(Choice.anagram, request.anagram);
-  engine.choose(Choice.usePoints, request.points);
-  engine.choose(Choice.scheme, Scheme[request.scheme]);
-  engine.setText(Field.letters, request.letters);
-  engine.setText(Field.minimum, request.minimum);
-  engine.setText(Field.maximum, request.maximum);
-  request.custom.forEach((value, k) => engine.setText(Field.customA + k, value));
-  for (const name of boardFields) engine.setText(Field[name], request.board[name] ?? "");
-}
-
-// Each stored or addressed choice is taken only when it is one the page
-// offers; anything else gives the fallback's (the first-visit choices, or
-// for an address the stored ones).
-function cleanChoices(raw, fallback = firstChoices) {
-  const given = raw && typeof raw === "object" ? raw : {};
-  const text = (name) => (typeof given[name] === "string" && given[name].length <= 100 ? given[name] : fallback[name]);
-  const flag = (name) => (typeof given[name] === "boolean" ? given[name] : fallback[name]);
-  const oneOf = (name, words) => (words.includes(given[name]) ? given[name] : fallback[name]);
-  const custom = given.custom;
-  return {
-    sort: oneOf("sort", ["alpha", "score", "length"]),
-    minimum: text("minimum"),
-    maximum: text("maximum"),
-    nomax: flag("nomax"),
-    anagram: flag("anagram"),
-    list: oneOf("list", ["standard", "extended"]),
-    points: flag("points"),
-    scheme: oneOf("scheme", Object.keys(Scheme)),
-    custom: Array.isArray(custom) && custom.length === 26 && custom.every((v) => typeof v === "string" && v.length <= 100)
-      ? [...custom]
-      : fallback.custom,
-    allSchemes: flag("allSchemes"),
-  };
-}
-
-// localStorage, where there is one: private modes and blocked storage throw,
-// and then the choices are simply not kept.
-const storage = {
-  read() {
-    try {
-      return cleanChoices(JSON.parse(globalThis.localStorage.getItem(storageKey)));
-    } catch {
-      return cleanChoices(null);
-    }
-  },
-  write(choices) {
-    try {
-      globalThis.localStorage.setItem(storageKey, JSON.stringify(choices));
-    } catch {
-      // not kept
-    }
-  },
-};
-
-// The request in the page's address: ?letters=garden*&sort=score&...
-function choicesFromAddress(search, choices) {
-  const p = new URLSearchParams(search);
-  const bool = (name) => (p.has(name) ? p.get(name) === "1" : undefined);
-  const addressed = {
-    sort: p.get("sort"), minimum: p.get("min"), maximum: p.get("max"), nomax: bool("nomax"), anagram: bool("anagram"),
-    list: p.get("list"), points: bool("points"), scheme: p.get("scheme"), custom: p.get("custom")?.split(","),
-  };
-  const board = Object.fromEntries(boardFields.map((name) => [name, p.get(name) ?? ""]));
-  return { choices: cleanChoices(addressed, choices), letters: p.get("letters"), board };
-}
-
-function addressOf(choices, letters, board) {
-  const p = new URLSearchParams({ letters, sort: choices.sort, list: choices.list });
-  if (choices.anagram) p.set("anagram", "1");
-  else {
-    p.set("min", choices.minimum);
-    if (choices.nomax) p.set("nomax", "1");
-    else p.set("max", choices.maximum);
-  }
-  if (!choices.points) p.set("points", "0");
-  p.set("scheme", choices.scheme);
-  if (choices.scheme === "custom") p.set("custom", choices.custom.join(","));
-  for (const name of boardFields) if (board[name]) p.set(name, board[name]);
-  return `?${p.toString().replaceAll("%2A", "*").replaceAll("%2C", ",")}`;
-}
-
-// A word list's bytes from its response: gzip as shipped, unpacked in the
+// A word-list file's bytes from its response: gzip as shipped, unpacked in the
 // page, unless the host sent it unpacked (Content-Encoding), which its first
 // bytes tell.
 async function listBytes(response) {
@@ -240,141 +22,24 @@ async function listBytes(response) {
 
 const nextFrame = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
 
-// The result list: only the rows in view (and a few around them) are in the
-// page, so a list of 200,001 words scrolls as one of ten.
-class WordRows {
-  constructor(box, rowText) {
-    this.box = box;
-    this.spacer = box.querySelector(".spacer");
-    this.rowText = rowText; // (row, element) fills a row's element
-    this.count = 0;
-    this.selected = -1;
-    this.onSelect = () => {};
-    this.onOpen = () => {};
-    this.shown = new Map(); // row -> element
-    this.rowHeight = 32;
-    box.addEventListener("scroll", () => this.#schedule());
-    box.addEventListener("keydown", (event) => this.#key(event));
-    box.addEventListener("click", (event) => this.#pick(event));
-    box.addEventListener("dblclick", (event) => {
-      if (this.#rowOf(event) >= 0) this.onOpen(this.selected);
-    });
-    box.addEventListener("focus", () => {
-      if (this.selected < 0 && this.count > 0) this.select(0);
-    });
-    new ResizeObserver(() => this.#schedule()).observe(box);
-  }
-
-  show(count) {
-    this.count = count;
-    this.selected = -1;
-    this.box.scrollTop = 0;
-    this.rowHeight = parseFloat(getComputedStyle(this.box).getPropertyValue("--row")) *
-      parseFloat(getComputedStyle(document.documentElement).fontSize) || 32;
-    this.spacer.style.height = `${count * this.rowHeight}px`;
-    this.box.removeAttribute("aria-activedescendant");
-    this.refresh();
-    this.onSelect(-1);
-  }
-
-  // Fills the rows in view again (after a re-sort, or another display).
-  refresh() {
-    for (const element of this.shown.values()) element.remove();
-    this.shown.clear();
-    this.render();
-  }
-
-  #schedule() {
-    if (this.pending) return;
-    this.pending = requestAnimationFrame(() => {
-      this.pending = 0;
-      this.render();
-    });
-  }
-
-  render() {
-    const first = Math.max(0, Math.floor(this.box.scrollTop / this.rowHeight) - 5);
-    const last = Math.min(this.count, Math.ceil((this.box.scrollTop + this.box.clientHeight) / this.rowHeight) + 5);
-    for (const [row, element] of this.shown)
-      if ((row < first || row >= last) && row !== this.selected) {
-        element.remove();
-        this.shown.delete(row);
-      }
-    for (let row = first; row < last; row++) {
-      if (this.shown.has(row)) continue;
-      const element = document.createElement("div");
-      element.className = "word-row";
-      element.id = `word-${row}`;
-      element.setAttribute("role", "option");
-      element.setAttribute("aria-setsize", String(this.count));
-      element.setAttribute("aria-posinset", String(row + 1));
-      element.setAttribute("aria-selected", String(row === this.selected));
-      element.classList.toggle("active", row === this.selected);
-      element.style.transform = `translateY(${row * this.rowHeight}px)`;
-      this.rowText(row, element);
-      this.box.append(element);
-      this.shown.set(row, element);
-    }
-  }
-
-  select(row) {
-    if (this.count === 0) return;
-    row = Math.max(0, Math.min(this.count - 1, row));
-    const old = this.shown.get(this.selected);
-    old?.setAttribute("aria-selected", "false");
-    old?.classList.remove("active");
-    this.selected = row;
-    const top = row * this.rowHeight;
-    if (top < this.box.scrollTop) this.box.scrollTop = top;
-    else if (top + this.rowHeight > this.box.scrollTop + this.box.clientHeight)
-      this.box.scrollTop = top + this.rowHeight - this.box.clientHeight;
-    this.render();
-    const element = this.shown.get(row);
-    element.setAttribute("aria-selected", "true");
-    element.classList.add("active");
-    this.box.setAttribute("aria-activedescendant", element.id);
-    this.onSelect(row);
-  }
-
-  #rowOf(event) {
-    const element = event.target.closest(".word-row");
-    return element ? Number(element.id.slice(5)) : -1;
-  }
-
-  #pick(event) {
-    const row = this.#rowOf(event);
-    if (row >= 0) this.select(row);
-  }
-
-  #key(event) {
-    const page = Math.max(1, Math.floor(this.box.clientHeight / this.rowHeight) - 1);
-    const moves = {
-      ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page, Home: -Infinity, End: Infinity,
-    };
-    if (event.key in moves && !event.altKey) {
-      event.preventDefault();
-      const from = this.selected < 0 ? 0 : this.selected;
-      const move = moves[event.key];
-      this.select(move === Infinity ? this.count - 1 : move === -Infinity ? 0 : from + move);
-    } else if (event.key === "Enter" && this.selected >= 0) {
-      event.preventDefault();
-      this.onOpen(this.selected);
-    }
-  }
-}
+// The page's texts from the module keep the window's leading blank for its
+// caption; the page shows none.
+const shown = (text) => text.trimStart();
 
 class Page {
-  constructor(engine, doc) {
-    this.engine = engine;
+  constructor(doc) {
+    this.engine = null; // until the module has started
     this.doc = doc;
     this.$ = (id) => doc.getElementById(id);
     this.form = this.$("search");
     this.lists = {}; // list word -> promise of its word count
-    this.shown = false; // whether a search's results are on show
+    this.search = null; // the search on show: { choices, letters, board }
+    this.searches = 0; // Find Words pressed so far
+    this.pending = false; // Find Words pressed before the module started
     this.#makeCustomGrid();
     this.rows = new WordRows(this.$("words"), (row, element) => this.#fillRow(row, element));
     this.rows.onSelect = (row) => this.#selected(row);
-    this.rows.onOpen = (row) => this.#open(row, Text.dictionaryLink);
+    this.rows.onOpen = (row) => this.#open(row, TextKind.dictionary_link);
     // The page's scroll padding follows the status bar's height, which grows
     // when a long status wraps (see anagrove.css).
     const bar = this.$("status").parentElement;
@@ -393,11 +58,12 @@ class Page {
       list: value("list") || "standard",
       points: this.$("points").checked,
       scheme: value("scheme") || "scrabble",
-      custom: [...this.$("custom-values").querySelectorAll("input")].map((box) => box.value),
+      custom: this.#customBoxes().map((box) => box.value),
       allSchemes: this.$("all-schemes").checked,
     };
   }
 
+  // Sets the controls; custom values of null are left for start() to fill.
   apply(choices) {
     this.form.elements.sort.value = choices.sort;
     this.$("minimum").value = choices.minimum;
@@ -407,9 +73,32 @@ class Page {
     this.form.elements.list.value = choices.list;
     this.$("points").checked = choices.points;
     this.form.elements.scheme.value = choices.scheme;
-    this.$("custom-values").querySelectorAll("input").forEach((box, k) => (box.value = choices.custom[k]));
+    if (choices.custom) this.#customBoxes().forEach((box, k) => (box.value = choices.custom[k]));
     this.$("all-schemes").checked = choices.allSchemes;
+    this.#showAllSchemes();
     this.#enable();
+  }
+
+  // Takes the started module: custom values never chosen start from the
+  // Scrabble values, and a Find Words pressed meanwhile (or the address's
+  // search) runs.
+  async start(engine, addressed) {
+    this.engine = engine;
+    const boxes = this.#customBoxes();
+    if (boxes.every((box) => box.value === "")) {
+      const values = engine.letterValues(PointScheme.scrabble);
+      boxes.forEach((box, k) => (box.value = String(values[k])));
+    }
+    if (addressed.letters !== null && !this.pending) {
+      this.$("letters").value = addressed.letters;
+      for (const name of boardFields) this.$(name).value = addressed.board[name];
+    }
+    if (addressed.letters !== null || this.pending) await this.find();
+    else await this.chooseList(this.choices().list);
+  }
+
+  #customBoxes() {
+    return [...this.$("custom-values").querySelectorAll("input")];
   }
 
   #makeCustomGrid() {
@@ -419,6 +108,7 @@ class Page {
       const label = this.doc.createElement("label");
       const box = this.doc.createElement("input");
       Object.assign(box, { type: "text", id: `custom-${letter}`, autocomplete: "off", spellcheck: false, inputMode: "decimal" });
+      box.setAttribute("aria-label", `${letter} points`);
       box.setAttribute("aria-describedby", "custom-message");
       label.append(`${letter} =`, box);
       grid.append(label);
@@ -437,8 +127,12 @@ class Page {
     this.$("custom").hidden = this.form.elements.scheme.value !== "custom";
   }
 
+  #showAllSchemes() {
+    this.$("words").classList.toggle("all-schemes", this.$("all-schemes").checked);
+  }
+
   setStatus(text) {
-    this.$("status").textContent = text;
+    this.$("status").textContent = shown(text);
   }
 
   keep() {
@@ -448,90 +142,134 @@ class Page {
   // The list's word count, once it is loaded into the module.
   loadList(list) {
     if (!this.lists[list]) {
-      this.setStatus(this.engine.text(list === "standard" ? Text.loadingStandardStatus : Text.loadingExtendedStatus));
+      this.setStatus(this.engine.text(list === "standard" ? TextKind.loading_standard_status : TextKind.loading_extended_status));
       this.lists[list] = fetch(this.doc.body.dataset[list])
         .then(listBytes)
-        .then((bytes) => this.engine.loadList(List[list], bytes));
+        .then((bytes) => this.engine.loadList(DictionaryKind[list], bytes));
       this.lists[list].catch(() => delete this.lists[list]);
     }
     return this.lists[list];
   }
 
-  // Loads a list as choosing it in the window does; the status then says so.
+  // Loads a list as choosing it in the window does; the status then says so,
+  // unless a search has been asked for meanwhile.
   async chooseList(list) {
+    const searches = this.searches;
+    let status = TextKind.ready_status;
     try {
       await this.loadList(list);
-      this.setStatus(this.engine.text(Text.readyStatus));
     } catch {
-      this.setStatus("No word list is loaded");
+      status = TextKind.no_list_status;
     }
+    if (searches === this.searches) this.setStatus(this.engine.text(status));
   }
 
   #clearMessages() {
     for (const element of this.doc.querySelectorAll(".message")) element.textContent = "";
     for (const element of this.doc.querySelectorAll("[aria-invalid]")) element.removeAttribute("aria-invalid");
+    this.$("action-note").textContent = "";
   }
 
   #refuse(field, message) {
     const names = ["letters", "minimum", "maximum", ...boardFields];
-    const box = field < Field.customA ? this.$(names[field]) : this.$(`custom-${String.fromCharCode(65 + field - Field.customA)}`);
-    const messageBox = field < Field.customA ? this.$(`${names[field]}-message`) : this.$("custom-message");
+    const custom = field >= TextField.custom_a;
+    const name = names.find((n) => TextField[n] === field);
+    const box = custom ? this.$(`custom-${String.fromCharCode(65 + field - TextField.custom_a)}`) : this.$(name);
+    const messageBox = custom ? this.$("custom-message") : this.$(`${name}-message`);
     messageBox.textContent = message;
     box.setAttribute("aria-invalid", "true");
     box.focus();
   }
 
+  // Find Words: the search as typed, refused beside its box or run and shown.
   async find() {
-    const c = this.choices();
-    this.keep();
-    const letters = this.$("letters").value;
-    const board = Object.fromEntries(boardFields.map((name) => [name, this.$(name).value]));
-    const e = this.engine;
-    this.#clearMessages();
-    giveRequest(e, { ...c, letters, board });
-    const refused = e.check();
-    if (letters === "") {
-      // As the window does: the list is emptied, then the search stops.
-      this.shown = false;
-      this.rows.show(0);
-      this.setStatus(e.text(Text.searchingStatus));
+    const searches = ++this.searches;
+    if (!this.engine) {
+      this.pending = true;
+      return;
     }
+    const request = { ...this.choices(), letters: this.$("letters").value,
+      board: Object.fromEntries(boardFields.map((name) => [name, this.$(name).value])) };
+    this.keep();
+    this.#clearMessages();
+    const e = this.engine;
+    giveRequest(e, request);
+    const refused = e.check();
     if (refused >= 0) {
-      this.#refuse(refused, e.text(Text.message));
+      this.#refuse(refused, e.text(TextKind.message));
       return;
     }
     try {
-      await this.loadList(c.list);
+      await this.loadList(request.list);
     } catch {
-      this.setStatus("No word list is loaded");
+      this.setStatus(e.text(TextKind.no_list_status));
       return;
     }
-    this.setStatus(e.text(Text.searchingStatus));
+    if (searches !== this.searches) return; // a later Find Words runs instead
+    this.setStatus(e.text(TextKind.searching_status));
     await nextFrame();
+    if (searches !== this.searches) return;
+    giveRequest(e, request); // as asked, whatever another search gave meanwhile
     e.search();
-    this.shown = true;
+    this.search = request;
     this.rows.show(e.count());
-    this.$("caption").textContent = e.text(Text.caption);
-    this.setStatus(e.text(Text.status));
-    history.replaceState(null, "", addressOf(c, letters, board));
+    this.$("caption").textContent = shown(e.text(TextKind.caption));
+    this.setStatus(e.text(TextKind.status));
+    this.#showFilters();
+    this.#address();
+  }
+
+  // The address names the search on show, as it is now ordered.
+  #address() {
+    const { letters, board } = this.search;
+    history.replaceState(null, "", addressOf(this.search, letters, board));
+  }
+
+  // The board letters of the search on show, each a button that removes it
+  // and searches again.
+  #showFilters() {
+    const box = this.$("filters");
+    box.replaceChildren();
+    for (const name of boardFields) {
+      const letters = this.search.board[name];
+      if (!letters) continue;
+      const caption = this.doc.querySelector(`label[for="${name}"]`).textContent.trim();
+      const button = this.doc.createElement("button");
+      button.type = "button";
+      button.className = "filter";
+      button.dataset.field = name;
+      button.setAttribute("aria-label", pageTexts.removeFilter(`${caption} ${letters}`));
+      const cross = this.doc.createElement("span");
+      cross.setAttribute("aria-hidden", "true");
+      cross.textContent = "\u00d7";
+      button.append(`${caption} ${letters} `, cross);
+      box.append(button);
+    }
+    box.hidden = box.childElementCount === 0;
+  }
+
+  async #removeFilter(name) {
+    this.$(name).value = "";
+    this.$("words").focus();
+    await this.find();
   }
 
   resort() {
     this.keep();
-    if (!this.shown) return;
-    this.engine.resort(Order[this.choices().sort]);
+    if (!this.search) return;
+    this.search.sort = this.choices().sort;
+    this.engine.resort(SortMode[this.search.sort]);
     const selected = this.rows.selected;
     this.rows.show(this.engine.count());
     if (selected >= 0) this.#selected(-1);
+    this.#address();
   }
 
   #fillRow(row, element) {
     const e = this.engine;
-    const item = e.text(Text.item, row);
-    const space = item.indexOf(" ");
-    const word = item.slice(0, space);
-    const squares = e.text(Text.blankSquares, row);
-    const blanks = e.text(Text.blankLetters, row);
+    const item = e.text(TextKind.item, row);
+    const word = e.text(TextKind.word, row);
+    const squares = e.text(TextKind.blank_squares, row);
     const text = this.doc.createElement("span");
     text.className = "item";
     for (let k = 0; k < word.length; k++) {
@@ -543,29 +281,22 @@ class Page {
         text.append(letter);
       } else text.append(word[k]);
     }
-    text.append(item.slice(space));
+    text.append(item.slice(word.length));
     element.append(text);
-    element.dataset.item = item;
-    const note = e.text(Text.blankNote, row);
-    element.title = note;
-    if (blanks) {
-      const spoken = this.doc.createElement("span");
-      spoken.className = "visually-hidden";
-      spoken.textContent = `, ${note}`;
-      element.append(spoken);
-    }
+    // Read once, as the row's description; its name is the item.
+    element.title = e.text(TextKind.blank_note, row);
     if (this.$("all-schemes").checked) {
       const schemes = this.doc.createElement("span");
       schemes.className = "schemes";
-      const scores = [["Scrabble", Scheme.scrabble], ["Literati", Scheme.literati], ["Wordmojo", Scheme.wordmojo]];
-      if (this.choices().scheme === "custom") scores.push(["custom", Scheme.custom]);
+      const scores = [["Scrabble", PointScheme.scrabble], ["Literati", PointScheme.literati], ["Wordmojo", PointScheme.wordmojo]];
+      if (this.search?.scheme === "custom") scores.push(["custom", PointScheme.custom]);
       schemes.textContent = scores.map(([name, scheme]) => `${name} ${e.schemeScore(row, scheme)}`).join(" · ");
       element.append(schemes);
     }
   }
 
   #selected(row) {
-    const links = [["dictionary", Text.dictionaryLink], ["thesaurus", Text.thesaurusLink]];
+    const links = [["dictionary", TextKind.dictionary_link], ["thesaurus", TextKind.thesaurus_link]];
     for (const [id, kind] of links) {
       const link = this.$(id);
       const address = row >= 0 ? this.engine.text(kind, row) : "";
@@ -577,7 +308,8 @@ class Page {
         link.setAttribute("aria-disabled", "true");
       }
     }
-    this.$("detail").textContent = row >= 0 ? this.engine.text(Text.blankNote, row) : "";
+    this.$("copy-word").disabled = row < 0;
+    this.$("detail").textContent = row >= 0 ? this.engine.text(TextKind.blank_note, row) : "";
   }
 
   #open(row, kind) {
@@ -585,14 +317,24 @@ class Page {
     if (address) globalThis.open(address, "_blank", "noopener");
   }
 
-  async copy() {
+  async #copy(text, done) {
     const note = this.$("action-note");
     try {
-      await navigator.clipboard.writeText(this.engine.text(Text.listedWords));
-      note.textContent = `Copied ${this.rows.count} words.`;
+      await navigator.clipboard.writeText(text);
+      note.textContent = done;
     } catch {
-      note.textContent = "The words could not be copied.";
+      note.textContent = pageTexts.notCopied;
     }
+  }
+
+  copyAll() {
+    return this.#copy(this.engine.text(TextKind.listed_words), pageTexts.copiedWords(this.rows.count));
+  }
+
+  copyWord() {
+    if (this.rows.selected < 0) return undefined;
+    const word = this.engine.text(TextKind.word, this.rows.selected);
+    return this.#copy(word, pageTexts.copiedWord(word));
   }
 
   save(kind, name, type) {
@@ -603,35 +345,42 @@ class Page {
     setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
   }
 
+  // The controls that need the module wait for it; Find Words does not.
   listen() {
     const on = (id, type, handler) => this.$(id).addEventListener(type, handler);
+    const started = (handler) => (...args) => this.engine && handler(...args);
     this.form.addEventListener("submit", (event) => {
       event.preventDefault();
       this.find();
     });
     on("clear", "click", () => {
-      this.$("letters").value = "";
+      for (const id of ["letters", ...boardFields]) this.$(id).value = "";
       this.$("letters").focus();
     });
-    for (const box of this.form.elements.sort) box.addEventListener("change", () => this.resort());
+    on("filters", "click", started((event) => {
+      const button = event.target.closest("button.filter");
+      if (button) this.#removeFilter(button.dataset.field);
+    }));
+    for (const box of this.form.elements.sort) box.addEventListener("change", started(() => this.resort()));
     for (const box of this.form.elements.list)
-      box.addEventListener("change", () => {
+      box.addEventListener("change", started(() => {
         this.keep();
-        this.chooseList(box.value);
-      });
+        if (this.search) this.find();
+        else this.chooseList(box.value);
+      }));
     for (const id of ["nomax", "anagram"])
       on(id, "change", () => {
         this.#enable();
         this.keep();
       });
-    on("points", "change", () => {
+    on("points", "change", started(() => {
       const score = this.form.querySelector('input[name="sort"][value="score"]');
       const resort = !this.$("points").checked && score.checked;
       if (resort) this.form.elements.sort.value = "alpha";
       this.#enable();
       if (resort) this.resort();
       else this.keep();
-    });
+    }));
     for (const box of this.form.elements.scheme)
       box.addEventListener("change", () => {
         this.#enable();
@@ -640,7 +389,8 @@ class Page {
     for (const id of ["minimum", "maximum", "custom-values"]) on(id, "change", () => this.keep());
     on("all-schemes", "change", () => {
       this.keep();
-      this.rows.refresh();
+      this.#showAllSchemes();
+      if (this.engine) this.rows.refresh();
     });
     for (const button of this.doc.querySelectorAll("button.help"))
       button.addEventListener("click", () => {
@@ -648,9 +398,10 @@ class Page {
         button.setAttribute("aria-expanded", String(open));
         this.$(button.getAttribute("aria-controls")).hidden = !open;
       });
-    on("copy", "click", () => this.copy());
-    on("save-text", "click", () => this.save(Text.listedItems, "words.txt", "text/plain;charset=utf-8"));
-    on("save-csv", "click", () => this.save(Text.listedCsv, "words.csv", "text/csv;charset=utf-8"));
+    on("copy", "click", started(() => this.copyAll()));
+    on("copy-word", "click", started(() => this.copyWord()));
+    on("save-text", "click", started(() => this.save(TextKind.listed_items, "words.txt", "text/plain;charset=utf-8")));
+    on("save-csv", "click", started(() => this.save(TextKind.listed_csv, "words.csv", "text/csv;charset=utf-8")));
     for (const id of ["dictionary", "thesaurus"])
       on(id, "click", (event) => {
         if (!this.$(id).href) event.preventDefault();
@@ -659,22 +410,15 @@ class Page {
 }
 
 async function startPage(doc) {
-  const body = doc.body;
-  const engineReady = Engine.create(fetch(body.dataset.module));
-  const stored = storage.read();
-  const { choices, letters, board } = choicesFromAddress(location.search, stored);
-  const page = new Page(await engineReady, doc);
-  page.apply(choices);
+  const engineReady = Engine.create(fetch(doc.body.dataset.module), ids);
+  const addressed = choicesFromAddress(location.search, storage.read());
+  const page = new Page(doc);
+  page.apply(addressed.choices);
   page.listen();
-  if (letters !== null) {
-    doc.getElementById("letters").value = letters;
-    for (const name of boardFields) doc.getElementById(name).value = board[name];
-    await page.find();
-  } else {
-    await page.chooseList(choices.list);
-  }
-  performance.mark("anagrove-ready"); // the first search is possible from here on
+  page.setStatus(pageTexts.starting);
+  await page.start(await engineReady, addressed);
   globalThis.anagrove = page; // for the tests and the curious
+  performance.mark("anagrove-ready"); // the first search is possible from here on
   if ("serviceWorker" in navigator)
     navigator.serviceWorker.register("sw.js").catch(() => {
       // no offline copy (a private window, or a host without HTTPS)
@@ -684,5 +428,5 @@ async function startPage(doc) {
 if (typeof document !== "undefined")
   startPage(document).catch((error) => {
     const status = document.getElementById("status");
-    if (status) status.textContent = `Anagrove could not start: ${error.message}`;
+    if (status) status.textContent = pageTexts.notStarted(error.message);
   });

@@ -1,11 +1,16 @@
 // The module's interface to the page: plain C functions over one Session, which
 // the page creates and passes back to every call. Texts go out as UTF-8 that
 // the session keeps until its next text: the call gives where it starts, and
-// anagrove_text_size its length in bytes.
+// anagrove_text_size its length in bytes. Every number the page passes is an
+// enumerator of web_session.h or of the core (SortMode, PointScheme,
+// DictionaryKind); the page's build writes the same numbers out for the page.
 
 #include "web/web_session.h"
 
+#include "points/letter_points.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace {
@@ -16,6 +21,14 @@ using anagrove::SortMode;
 using anagrove::web::Choice;
 using anagrove::web::Session;
 using anagrove::web::TextKind;
+
+// A scheme the page named, or nothing for a number that names none.
+std::optional<PointScheme> SchemeOf(std::int32_t scheme) {
+    if (scheme < static_cast<std::int32_t>(PointScheme::scrabble) ||
+        scheme > static_cast<std::int32_t>(PointScheme::custom))
+        return std::nullopt;
+    return static_cast<PointScheme>(scheme);
+}
 
 // A session and the last text it gave out.
 struct Handle {
@@ -40,9 +53,11 @@ EXPORT(anagrove_input) char* anagrove_input(Handle* h, std::uint32_t size) {
     return h->session.Input(size);
 }
 
-// list: 0 standard, 1 extended. Gives the list's word count.
+// list: a DictionaryKind. Gives the list's word count.
 EXPORT(anagrove_load_list) std::int32_t anagrove_load_list(Handle* h, std::int32_t list) {
-    return h->session.LoadList(list == 1 ? DictionaryKind::extended : DictionaryKind::standard);
+    return h->session.LoadList(list == static_cast<std::int32_t>(DictionaryKind::extended)
+                                   ? DictionaryKind::extended
+                                   : DictionaryKind::standard);
 }
 
 // field: a TextField.
@@ -50,11 +65,10 @@ EXPORT(anagrove_set_text) void anagrove_set_text(Handle* h, std::int32_t field) 
     h->session.SetText(field);
 }
 
-// choice: a Choice; value: 0 or 1 for the switches, the list as above, the
-// scheme 0 Scrabble to 3 custom, the order 1 alphabetical, 2 score, 3 length.
+// choice: a Choice (one the session does not know changes nothing); value: 0
+// or 1 for the switches, a DictionaryKind, a PointScheme or a SortMode.
 EXPORT(anagrove_choose) void anagrove_choose(Handle* h, std::int32_t choice, std::int32_t value) {
-    if (choice >= 0 && choice <= static_cast<std::int32_t>(Choice::order))
-        h->session.Choose(static_cast<Choice>(choice), value);
+    h->session.Choose(static_cast<Choice>(choice), value);
 }
 
 // -1 when the search ran; otherwise the field that refused it.
@@ -67,22 +81,21 @@ EXPORT(anagrove_check) std::int32_t anagrove_check(Handle* h) {
     return h->session.Check().value_or(-1);
 }
 
+// order: a SortMode; another number sorts alphabetically.
 EXPORT(anagrove_resort) void anagrove_resort(Handle* h, std::int32_t order) {
-    h->session.Resort(order == 2   ? SortMode::score
-                      : order == 3 ? SortMode::length
-                                   : SortMode::alpha);
+    const bool known = order >= static_cast<std::int32_t>(SortMode::alpha) &&
+                       order <= static_cast<std::int32_t>(SortMode::length);
+    h->session.Resort(known ? static_cast<SortMode>(order) : SortMode::alpha);
 }
 
 EXPORT(anagrove_count) std::int32_t anagrove_count(Handle* h) {
     return h->session.ListedCount();
 }
 
-// kind: a TextKind; row: for the texts of one listed row.
+// kind: a TextKind (one the session does not know gives an empty text); row:
+// for the texts of one listed row.
 EXPORT(anagrove_text) const char* anagrove_text(Handle* h, std::int32_t kind, std::int32_t row) {
-    if (kind < 0 || kind > static_cast<std::int32_t>(TextKind::listed_words))
-        h->text.clear();
-    else
-        h->text = h->session.Text(static_cast<TextKind>(kind), row);
+    h->text = h->session.Text(static_cast<TextKind>(kind), row);
     return h->text.data();
 }
 
@@ -90,12 +103,21 @@ EXPORT(anagrove_text_size) std::uint32_t anagrove_text_size(Handle* h) {
     return static_cast<std::uint32_t>(h->text.size());
 }
 
-// scheme: 0 Scrabble to 3 custom.
+// scheme: a PointScheme.
 EXPORT(anagrove_scheme_score)
 double anagrove_scheme_score(Handle* h, std::int32_t row, std::int32_t scheme) {
-    return scheme >= 0 && scheme <= 3
-               ? h->session.SchemeScore(row, static_cast<PointScheme>(scheme))
-               : 0;
+    const auto known = SchemeOf(scheme);
+    return known ? h->session.SchemeScore(row, *known) : 0;
+}
+
+// The value of letter (0 for A to 25 for Z) in a preset scheme, which the page's
+// custom values start from; 0 for custom or a number that names nothing.
+EXPORT(anagrove_letter_value)
+std::int32_t anagrove_letter_value(std::int32_t scheme, std::int32_t letter) {
+    const auto known = SchemeOf(scheme);
+    if (!known || *known == PointScheme::custom || letter < 0 || letter >= 26)
+        return 0;
+    return PresetTable(*known)[static_cast<std::size_t>(letter)];
 }
 
 EXPORT(anagrove_blank_zero_score) double anagrove_blank_zero_score(Handle* h, std::int32_t row) {

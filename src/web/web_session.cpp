@@ -241,6 +241,12 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
     case TextKind::searching_status:
         text = kSearchingStatusText;
         break;
+    case TextKind::word:
+        text = found.word;
+        break;
+    case TextKind::no_list_status:
+        text = kNoListStatusText;
+        break;
     }
     return Utf8FromLatin1(text);
 }

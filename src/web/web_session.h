@@ -48,7 +48,9 @@ enum class TextKind : int {
     loading_standard_status,
     loading_extended_status,
     searching_status,
-    listed_words, // every listed word, one a line
+    listed_words,   // every listed word, one a line
+    word,           // the row's word alone
+    no_list_status, // the status when a list could not be loaded
 };
 
 class Session {

@@ -9,18 +9,20 @@
 
 import assert from "node:assert/strict";
 import { execFile } from "node:child_process";
-import { readFileSync } from "node:fs";
+import { readdirSync, readFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import test from "node:test";
 import { promisify } from "node:util";
 
-import { Engine, giveRequest, List, Order, Scheme, Text } from "../../web/anagrove.js";
+import { moduleIds } from "../../tools/web-page.mjs";
+import { Engine, giveRequest } from "../../web/engine.js";
 
 const run = promisify(execFile);
 const find = process.env.ANAGROVE_FIND;
 const seed = Number(process.env.ANAGROVE_SEED ?? Date.now() % 1e9);
 const requests = Number(process.env.REQUESTS ?? 320);
 const listFile = (list) => join(dirname(find), `${list}.txt`);
+const { DictionaryKind, PointScheme, SortMode, TextKind } = moduleIds();
 
 // A small generator, so that a seed repeats a failing run.
 function randomSource(state) {
@@ -65,7 +67,8 @@ function randomRequest(rand, words) {
     if (rand() < 0.5) r.board.ends = word.slice(-cut);
     if (rand() < 0.4 || (!r.board.starts && !r.board.ends)) r.board.contains = word.slice(1, 1 + cut);
   }
-  r.letters = rack.map((c) => (rand() < 0.1 ? c.toUpperCase() : c)).join("");
+  // The page takes "?" for a blank too; anagrove-find gets "*".
+  r.letters = rack.map((c) => (rand() < 0.1 ? c.toUpperCase() : c === "*" && rand() < 0.3 ? "?" : c)).join("");
   // Now and then one refusal: a limit or a custom value that is not a number.
   const fault = rand();
   if (fault < 0.03) r.minimum = pick(["x", "", "2,5"]);
@@ -97,7 +100,7 @@ function findArguments(r, format) {
   for (const order of r.then) args.push("--then", order);
   for (const [name, text] of Object.entries(r.board)) args.push(`--${name}`, text);
   if (format) args.push("--format", "tsv", "--all-schemes");
-  return [...args, "--", r.letters];
+  return [...args, "--", r.letters.replaceAll("?", "*")];
 }
 
 async function runFind(args) {
@@ -112,31 +115,31 @@ async function runFind(args) {
 function searchInModule(engine, r) {
   giveRequest(engine, { ...r, sort: r.order, points: r.usePoints });
   const refused = engine.search();
-  if (refused >= 0) return { refused: engine.text(Text.message) };
-  for (const order of r.then) engine.resort(Order[order]);
-  const items = Array.from({ length: engine.count() }, (_, row) => engine.text(Text.item, row));
-  return { items, status: engine.text(Text.status) };
+  if (refused >= 0) return { refused: engine.text(TextKind.message) };
+  for (const order of r.then) engine.resort(SortMode[order]);
+  const items = Array.from({ length: engine.count() }, (_, row) => engine.text(TextKind.item, row));
+  return { items, status: engine.text(TextKind.status) };
 }
 
 // anagrove-find's tsv row of each listed word beside the module's figures.
 function moduleRows(engine, r) {
   return Array.from({ length: engine.count() }, (_, row) => {
     const points = (n) => (r.usePoints ? String(n) : "");
-    const columns = [engine.text(Text.item, row).split(" ")[0], "", "", engine.text(Text.blankLetters, row),
+    const columns = [engine.text(TextKind.word, row), "", "", engine.text(TextKind.blank_letters, row),
       points(engine.blankZeroScore(row))];
-    for (const scheme of [Scheme.scrabble, Scheme.literati, Scheme.wordmojo]) columns.push(String(engine.schemeScore(row, scheme)));
-    if (r.scheme === "custom") columns.push(String(engine.schemeScore(row, Scheme.custom)));
+    for (const scheme of [PointScheme.scrabble, PointScheme.literati, PointScheme.wordmojo]) columns.push(String(engine.schemeScore(row, scheme)));
+    if (r.scheme === "custom") columns.push(String(engine.schemeScore(row, PointScheme.custom)));
     return columns;
   });
 }
 
 test("the module lists what anagrove-find lists, for random requests", { timeout: 600_000 }, async (t) => {
   assert.ok(find, "ANAGROVE_FIND names the native anagrove-find");
-  const engine = await Engine.create(readFileSync(process.env.ANAGROVE_WASM));
+  const engine = await Engine.create(readFileSync(process.env.ANAGROVE_WASM), moduleIds());
   const words = {};
   for (const list of ["standard", "extended"]) {
     const bytes = readFileSync(listFile(list));
-    engine.loadList(List[list], bytes);
+    engine.loadList(DictionaryKind[list], bytes);
     words[list] = bytes.toString("latin1").split(/\r?\n/).filter((w) => w.length >= 2);
   }
   const rand = randomSource(seed);
@@ -173,4 +176,45 @@ test("the module lists what anagrove-find lists, for random requests", { timeout
   }
   t.diagnostic(`${all.length} requests (seed ${seed}): ${refusals} refused, ${withBoard} with board letters`);
   assert.ok(refusals > 0 && withBoard > all.length / 10, "the requests cover refusals and board letters");
+});
+
+// The page's numbering is written from the module's headers; here the page's
+// names and calls are held against it and against the module itself.
+test("the page and the module name the same fields, choices, texts and functions", async () => {
+  const ids = moduleIds();
+  const web = new URL("../../web/", import.meta.url).pathname;
+  const scripts = readdirSync(web).filter((name) => name.endsWith(".js"))
+    .map((name) => [name, readFileSync(join(web, name), "utf8")]);
+  // Nothing named by the page that the module lacks.
+  for (const [name, source] of scripts)
+    for (const [, kind, id] of source.matchAll(/\b(TextField|Choice|TextKind|SortMode|PointScheme|DictionaryKind)\.(\w+)/g))
+      assert.ok(kind in ids && id in ids[kind], `web/${name} names ${kind}.${id}, which the module lacks`);
+  const engine = await Engine.create(readFileSync(process.env.ANAGROVE_WASM), ids);
+  const module = await WebAssembly.compile(readFileSync(process.env.ANAGROVE_WASM));
+  const exported = new Set(WebAssembly.Module.exports(module).map(({ name }) => name));
+  const called = [...readFileSync(join(web, "engine.js"), "utf8").matchAll(/#x\.(anagrove_\w+)/g)].map((m) => m[1]);
+  assert.deepEqual(called.filter((name) => !exported.has(name)), [], "calls the module does not export");
+
+  // Every choice and every field of the module is given by a whole request.
+  const given = { choices: new Set(), fields: new Set() };
+  giveRequest({ ids, choose: (c) => given.choices.add(c), setText: (f) => given.fields.add(f) }, {
+    list: "standard", sort: "alpha", nomax: false, anagram: false, points: true, scheme: "scrabble",
+    letters: "", minimum: "2", maximum: "8", custom: Array(26).fill("1"), board: {},
+  });
+  assert.deepEqual([...given.choices].sort(), Object.values(ids.Choice).sort(), "choices the page does not give");
+  const fields = Array.from({ length: ids.TextField.custom_a + 26 }, (_, k) => k);
+  assert.deepEqual([...given.fields].sort((a, b) => a - b), fields, "fields the page does not give");
+
+  // Every text kind the page can name gives a text, and the one past the last
+  // gives none (else the module has a kind the page cannot name).
+  engine.loadList(ids.DictionaryKind.standard, readFileSync(listFile("standard")));
+  giveRequest(engine, { ...fixedRequests[4], sort: "alpha", points: true });
+  assert.equal(engine.search(), -1);
+  const kinds = Object.entries(ids.TextKind).filter(([name]) => name !== "message");
+  assert.deepEqual(kinds.filter(([, kind]) => engine.text(kind, 0) === "").map(([name]) => name), []);
+  assert.equal(engine.text(Math.max(...Object.values(ids.TextKind)) + 1, 0), "");
+  engine.setText(ids.TextField.letters, "");
+  assert.equal(engine.check(), ids.TextField.letters);
+  assert.equal(engine.text(ids.TextKind.message), "Please enter some letters to begin");
+  assert.deepEqual(engine.letterValues(ids.PointScheme.scrabble).slice(0, 4), [1, 3, 3, 2]);
 });

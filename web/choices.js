@@ -1,0 +1,87 @@
+// The player's choices: kept in the browser's storage for the next visit, and
+// with the letters and board letters in the page's address, which names the
+// whole search as shown so that opening it shows the same list.
+
+import { boardFields } from "./engine.js";
+import { DictionaryKind, PointScheme, SortMode } from "./module_ids.js";
+
+// The choices the desktop program keeps in its settings file, as a first
+// visit finds them; custom values of null start from the Scrabble values.
+export const firstChoices = Object.freeze({
+  sort: "alpha", minimum: "2", maximum: "8", nomax: false, anagram: false, list: "standard",
+  points: true, scheme: "scrabble", custom: null, allSchemes: false,
+});
+const storageKey = "anagrove.choices";
+
+// Each stored or addressed choice is taken only when it is one the page
+// offers; anything else gives the fallback's (the first-visit choices, or
+// for an address the stored ones).
+export function cleanChoices(raw, fallback = firstChoices) {
+  const given = raw && typeof raw === "object" ? raw : {};
+  const text = (name) => (typeof given[name] === "string" && given[name].length <= 100 ? given[name] : fallback[name]);
+  const flag = (name) => (typeof given[name] === "boolean" ? given[name] : fallback[name]);
+  const oneOf = (name, words) => (Object.hasOwn(words, given[name]) ? given[name] : fallback[name]);
+  const custom = given.custom;
+  const customOk = Array.isArray(custom) && custom.length === 26 &&
+    custom.every((v) => typeof v === "string" && v.length <= 100) && custom.some((v) => v !== "");
+  return {
+    sort: oneOf("sort", SortMode),
+    minimum: text("minimum"),
+    maximum: text("maximum"),
+    nomax: flag("nomax"),
+    anagram: flag("anagram"),
+    list: oneOf("list", DictionaryKind),
+    points: flag("points"),
+    scheme: oneOf("scheme", PointScheme),
+    custom: customOk ? [...custom] : fallback.custom,
+    allSchemes: flag("allSchemes"),
+  };
+}
+
+// localStorage, where there is one: private modes and blocked storage throw,
+// and then the choices are simply not kept.
+export const storage = {
+  read() {
+    try {
+      return cleanChoices(JSON.parse(globalThis.localStorage.getItem(storageKey)));
+    } catch {
+      return cleanChoices(null);
+    }
+  },
+  write(choices) {
+    try {
+      globalThis.localStorage.setItem(storageKey, JSON.stringify(choices));
+    } catch {
+      // not kept
+    }
+  },
+};
+
+// The request in the page's address (?letters=garden*&sort=score&...); what
+// it leaves out comes from the stored choices.
+export function choicesFromAddress(search, stored) {
+  const p = new URLSearchParams(search);
+  const bool = (name) => (p.has(name) ? p.get(name) === "1" : undefined);
+  const addressed = {
+    sort: p.get("sort"), minimum: p.get("min"), maximum: p.get("max"), nomax: bool("nomax"), anagram: bool("anagram"),
+    list: p.get("list"), points: bool("points"), scheme: p.get("scheme"), custom: p.get("custom")?.split(","),
+  };
+  const board = Object.fromEntries(boardFields.map((name) => [name, p.get(name) ?? ""]));
+  return { choices: cleanChoices(addressed, stored), letters: p.get("letters"), board };
+}
+
+// The address of a search: everything that decides its list and order.
+export function addressOf(choices, letters, board) {
+  const p = new URLSearchParams({ letters, sort: choices.sort, list: choices.list });
+  p.set("anagram", choices.anagram ? "1" : "0");
+  if (!choices.anagram) {
+    p.set("min", choices.minimum);
+    p.set("nomax", choices.nomax ? "1" : "0");
+    if (!choices.nomax) p.set("max", choices.maximum);
+  }
+  p.set("points", choices.points ? "1" : "0");
+  p.set("scheme", choices.scheme);
+  if (choices.scheme === "custom") p.set("custom", choices.custom.join(","));
+  for (const name of boardFields) if (board[name]) p.set(name, board[name]);
+  return `?${p.toString().replaceAll("%2A", "*").replaceAll("%2C", ",").replaceAll("%3F", "?")}`;
+}
