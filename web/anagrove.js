@@ -33,7 +33,7 @@ class Page {
     this.$ = (id) => doc.getElementById(id);
     this.form = this.$("search");
     this.lists = {}; // list word -> promise of its word count
-    this.search = null; // the search on show: { choices, letters, board }
+    this.search = null; // the search on show: its choices, letters, board and re-sorts (then)
     this.searches = 0; // Find Words pressed so far
     this.pending = false; // Find Words pressed before the module started
     this.#makeCustomGrid();
@@ -93,7 +93,7 @@ class Page {
       this.$("letters").value = addressed.letters;
       for (const name of boardFields) this.$(name).value = addressed.board[name];
     }
-    if (addressed.letters !== null || this.pending) await this.find();
+    if (addressed.letters !== null || this.pending) await this.find(this.pending ? [] : addressed.then);
     else await this.chooseList(this.choices().list);
   }
 
@@ -181,8 +181,9 @@ class Page {
     box.focus();
   }
 
-  // Find Words: the search as typed, refused beside its box or run and shown.
-  async find() {
+  // Find Words: the search as typed, refused beside its box or run and shown;
+  // then re-sorted in each order of then.
+  async find(then = []) {
     const searches = ++this.searches;
     if (!this.engine) {
       this.pending = true;
@@ -211,7 +212,9 @@ class Page {
     if (searches !== this.searches) return;
     giveRequest(e, request); // as asked, whatever another search gave meanwhile
     e.search();
-    this.search = request;
+    for (const order of then) e.resort(SortMode[order]);
+    if (then.length > 0) this.form.elements.sort.value = then.at(-1);
+    this.search = { ...request, then: [...then] };
     this.rows.show(e.count());
     this.$("caption").textContent = shown(e.text(TextKind.caption));
     this.setStatus(e.text(TextKind.status));
@@ -221,8 +224,8 @@ class Page {
 
   // The address names the search on show, as it is now ordered.
   #address() {
-    const { letters, board } = this.search;
-    history.replaceState(null, "", addressOf(this.search, letters, board));
+    const { letters, board, then } = this.search;
+    history.replaceState(null, "", addressOf(this.search, letters, board, then));
   }
 
   // The board letters of the search on show, each a button that removes it
@@ -257,8 +260,9 @@ class Page {
   resort() {
     this.keep();
     if (!this.search) return;
-    this.search.sort = this.choices().sort;
-    this.engine.resort(SortMode[this.search.sort]);
+    const order = this.choices().sort;
+    this.search.then.push(order);
+    this.engine.resort(SortMode[order]);
     const selected = this.rows.selected;
     this.rows.show(this.engine.count());
     if (selected >= 0) this.#selected(-1);
@@ -290,7 +294,11 @@ class Page {
       schemes.className = "schemes";
       const scores = [["Scrabble", PointScheme.scrabble], ["Literati", PointScheme.literati], ["Wordmojo", PointScheme.wordmojo]];
       if (this.search?.scheme === "custom") scores.push(["custom", PointScheme.custom]);
-      schemes.textContent = scores.map(([name, scheme]) => `${name} ${e.schemeScore(row, scheme)}`).join(" · ");
+      scores.forEach(([name, scheme], k) => {
+        const score = this.doc.createElement("span");
+        score.textContent = `${name} ${e.schemeScore(row, scheme)}`;
+        schemes.append(k > 0 ? " · " : "", score);
+      });
       element.append(schemes);
     }
   }

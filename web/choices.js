@@ -58,7 +58,9 @@ export const storage = {
 };
 
 // The request in the page's address (?letters=garden*&sort=score&...); what
-// it leaves out comes from the stored choices.
+// it leaves out comes from the stored choices. Each "then" is a re-sort after
+// the search, in the order they were chosen: a re-sort keeps the order of
+// equal items, so the list's order depends on them all.
 export function choicesFromAddress(search, stored) {
   const p = new URLSearchParams(search);
   const bool = (name) => (p.has(name) ? p.get(name) === "1" : undefined);
@@ -67,12 +69,14 @@ export function choicesFromAddress(search, stored) {
     list: p.get("list"), points: bool("points"), scheme: p.get("scheme"), custom: p.get("custom")?.split(","),
   };
   const board = Object.fromEntries(boardFields.map((name) => [name, p.get(name) ?? ""]));
-  return { choices: cleanChoices(addressed, stored), letters: p.get("letters"), board };
+  const then = p.getAll("then").filter((order) => Object.hasOwn(SortMode, order));
+  return { choices: cleanChoices(addressed, stored), letters: p.get("letters"), board, then };
 }
 
 // The address of a search: everything that decides its list and order.
-export function addressOf(choices, letters, board) {
+export function addressOf(choices, letters, board, then = []) {
   const p = new URLSearchParams({ letters, sort: choices.sort, list: choices.list });
+  for (const order of then) p.append("then", order);
   p.set("anagram", choices.anagram ? "1" : "0");
   if (!choices.anagram) {
     p.set("min", choices.minimum);

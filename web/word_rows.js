@@ -18,8 +18,9 @@ export class WordRows {
     box.addEventListener("dblclick", (event) => {
       if (this.#rowOf(event) >= 0) this.onOpen(this.selected);
     });
+    // Focus shows the selected row (the first when none is), in view.
     box.addEventListener("focus", () => {
-      if (this.selected < 0 && this.count > 0) this.select(0);
+      if (this.count > 0) this.select(Math.max(0, this.selected));
     });
     new ResizeObserver(() => this.#schedule()).observe(box);
   }
@@ -37,8 +38,7 @@ export class WordRows {
   // may change the rows' height).
   refresh() {
     const top = this.box.scrollTop / this.rowHeight;
-    this.rowHeight = parseFloat(getComputedStyle(this.box).getPropertyValue("--row")) *
-      parseFloat(getComputedStyle(document.documentElement).fontSize) || 32;
+    this.rowHeight = this.#measure();
     this.spacer.style.height = `${this.count * this.rowHeight}px`;
     this.box.scrollTop = top * this.rowHeight;
     for (const element of this.shown.values()) element.remove();
@@ -46,11 +46,18 @@ export class WordRows {
     this.render();
   }
 
+  // A row's height in px, which the page's width may change.
+  #measure() {
+    return parseFloat(getComputedStyle(this.box).getPropertyValue("--row")) *
+      parseFloat(getComputedStyle(document.documentElement).fontSize) || 32;
+  }
+
   #schedule() {
     if (this.pending) return;
     this.pending = requestAnimationFrame(() => {
       this.pending = 0;
-      this.render();
+      if (this.#measure() !== this.rowHeight) this.refresh();
+      else this.render();
     });
   }
 
@@ -95,9 +102,18 @@ export class WordRows {
     element.setAttribute("aria-selected", "true");
     element.classList.add("active");
     this.box.setAttribute("aria-activedescendant", element.id);
-    // The page scrolls too when the row lies under the status bar.
-    element.scrollIntoView({ block: "nearest" });
+    this.#bringIntoView(element);
     this.onSelect(row);
+  }
+
+  // Scrolls the page as far as the row needs to stand clear of the page's
+  // scroll padding (the status bar at the bottom of the screen).
+  #bringIntoView(element) {
+    const padding = parseFloat(getComputedStyle(document.documentElement).scrollPaddingBottom) || 0;
+    const { top, bottom } = element.getBoundingClientRect();
+    const below = bottom - (innerHeight - padding);
+    if (top < 0) scrollBy(0, top);
+    else if (below > 0) scrollBy(0, below);
   }
 
   #rowOf(event) {
