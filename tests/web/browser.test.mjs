@@ -1,14 +1,16 @@
 // The built page (build/web/) in Debian's Chromium, headless, driven by
-// puppeteer-core: a search against anagrove-find, re-sorting, kept choices,
-// the page without its server, a new deployment, lists that arrive unpacked,
-// blocked and foreign storage, the window's refusals, 200,001 rows, axe-core's
-// checks, and screenshots at 360x740 and 1280x800 into build/web/.
+// puppeteer-core: every control pressed and its effect held against
+// anagrove-find, the address after each change, kept choices, the page without
+// its server, a new deployment, lists that arrive unpacked or slowly, blocked
+// and foreign storage, the window's refusals, 200,001 rows, a phone's screen
+// and 200% zoom, axe-core's checks, and screenshots at 360x740 and 1280x800
+// into build/web/.
 //   ANAGROVE_FIND   the native anagrove-find (built beside the word lists)
 //   CHROMIUM        the browser (default /usr/bin/chromium)
 
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -27,8 +29,10 @@ const ready = "Please enter letters to begin search";
 function find(...args) {
   const run = spawnSync(process.env.ANAGROVE_FIND, args, { encoding: "utf8", maxBuffer: 1 << 28 });
   assert.equal(run.status, 0, run.stderr);
-  return { items: run.stdout.split("\n").slice(0, -1), status: run.stderr };
+  return { items: run.stdout.split("\n").slice(0, -1), status: run.stderr, stdout: run.stdout };
 }
+const wordOf = (item) => item.split(" ")[0];
+const scrabble = [1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10];
 
 let browser;
 let profile;
@@ -113,13 +117,35 @@ function readWords(page) {
   });
 }
 
+// Searches and waits for its status; the status shown before is wiped first,
+// for a search may well end with the same one.
 async function searched(page, letters) {
-  const before = await text(page, "#status");
+  await page.$eval("#status", (status) => (status.textContent = ""));
   await search(page, letters);
-  await page.waitForFunction((old) => {
-    const now = document.getElementById("status").textContent;
-    return now !== old && now.includes("words found");
-  }, {}, before);
+  await waitForStatus(page, /words found/);
+}
+
+// The scores under every scheme shown in the list's first row.
+async function firstSchemes(page) {
+  await page.$eval('[aria-label="Words found"]', (box) => (box.scrollTop = 0));
+  return (await page.waitForSelector("#word-0 .schemes")).evaluate((element) => element.textContent);
+}
+
+// Presses the control of that accessible name with the mouse.
+async function press(page, name) {
+  const control = await page.waitForSelector(`::-p-aria(${name})`, { visible: true });
+  await control.click();
+}
+
+// Opens the page's address afresh (no stored choices) and expects the same
+// list in the same order, and the same status.
+async function sameByAddress(page, what) {
+  const context = await browser.createBrowserContext();
+  const copy = await openPage(context, page.url());
+  await copy.waitForFunction(() => /words found/.test(document.getElementById("status").textContent));
+  assert.deepEqual(await readWords(copy), await readWords(page), `${what}: ${page.url()}`);
+  assert.equal(await text(copy, "#status"), await text(page, "#status"), what);
+  await context.close();
 }
 
 async function noAxeViolations(page, what) {
@@ -149,10 +175,14 @@ test("a search, its order, kept choices, then the page without its server and af
   await noAxeViolations(page, "after a search, 1280x800");
   await page.screenshot({ path: join(pageDir, "screenshot-1280x800.png") });
 
-  await (await page.$("::-p-aria(Sort found words by score)")).click();
+  await press(page, "Sort found words by score");
   assert.deepEqual(await readWords(page), find("--then", "score", "garden*").items);
-  await (await page.$("::-p-aria(Extended English)")).click();
-  await waitForStatus(page, /words found out of 254182/);
+  await sameByAddress(page, "re-sorted by score");
+  // Another list lists the search again.
+  await press(page, "Extended English");
+  await page.waitForFunction(() => /words found out of 254182/.test(document.getElementById("status").textContent));
+  assert.deepEqual(await readWords(page), find("--dictionary", "extended", "--sort", "score", "garden*").items);
+  await sameByAddress(page, "the other list");
   await search(page, "9", "Maximum letters:");
   await page.waitForFunction(() => /words found out of 254182/.test(document.getElementById("status").textContent));
 
@@ -189,11 +219,56 @@ test("a search, its order, kept choices, then the page without its server and af
   await page.close();
 });
 
+// Whether the page fits its width (no sideways scroll, no row cut), and the
+// controls a finger presses that are smaller than 44x44 CSS px.
+function layoutFaults(page) {
+  return page.evaluate(() => {
+    const faults = [];
+    const root = document.documentElement;
+    if (root.scrollWidth > innerWidth) faults.push(`page ${root.scrollWidth} px wide in ${innerWidth}`);
+    for (const element of document.querySelectorAll(".words, .word-row, .word-row > *"))
+      if (element.scrollWidth > element.clientWidth + 1) faults.push(`${element.className} cut: ${element.textContent}`);
+    const targets = 'button, a.button, label:has(> input[type="radio"]), label:has(> input[type="checkbox"])';
+    for (const element of document.querySelectorAll(targets)) {
+      const box = element.getBoundingClientRect();
+      if (element.offsetParent && (box.width < 44 || box.height < 44))
+        faults.push(`${element.textContent.trim()}: ${box.width}x${box.height}`);
+    }
+    return faults;
+  });
+}
+
+// Tabbing through the page, each control comes into view clear of the status
+// bar that stays at the bottom of the screen; so does the list's last item.
+async function hiddenUnderStatusBar(page) {
+  const under = [];
+  const covered = () => page.evaluate(() => {
+    const bar = document.querySelector(".statusbar").getBoundingClientRect();
+    const active = document.activeElement;
+    const shown = active.getAttribute("aria-activedescendant");
+    const control = (shown ? document.getElementById(shown) : active).getBoundingClientRect();
+    const what = (shown ? document.getElementById(shown) : active).outerHTML.slice(0, 60);
+    return control.bottom > bar.top + 0.5 ? `${what}: ${control.bottom} > ${bar.top}` : "";
+  });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await (await page.$("::-p-aria(Letters)")).focus();
+  for (let k = 0; k < 150; k++) {
+    await page.keyboard.press("Tab");
+    if (await page.evaluate(() => document.activeElement === document.body)) break; // past the last control
+    under.push(await covered());
+  }
+  await page.focus('[aria-label="Words found"]');
+  await page.keyboard.press("End");
+  under.push(await covered());
+  return under.filter(Boolean);
+}
+
 test("the window's refusals beside their fields, and a phone's screen", async () => {
   const server = await serve(pageDir, { port: 0 });
   const context = await browser.createBrowserContext();
   const page = await openPage(context, `http://127.0.0.1:${server.address().port}/`, { width: 360, height: 740 });
   await waitForStatus(page, new RegExp(ready));
+  await noAxeViolations(page, "before a search, 360x740");
   // The message beside the box (what its description adds to the note), and the box marked and focused.
   const refusal = async (box, typed, message) => {
     await search(page, typed, box);
@@ -207,8 +282,13 @@ test("the window's refusals beside their fields, and a phone's screen", async ()
     }));
     assert.deepEqual(shown, { message, invalid: "true", focused: true }, `${box}: ${typed}`);
   };
+  // An empty box is refused as every other refusal is: the list, its count and the status stay.
   await refusal("Letters", "", "Please enter some letters to begin");
   assert.equal(await text(page, "#status"), ready);
+  await searched(page, "qu**");
+  const shown = [await text(page, "#caption"), await text(page, "#status"), await readWords(page)];
+  await refusal("Letters", "", "Please enter some letters to begin");
+  assert.deepEqual([await text(page, "#caption"), await text(page, "#status"), await readWords(page)], shown);
   await refusal("Letters", "ab1", 'Please enter letters a-z, and * for blank tiles, in the box "Letters".');
   await fill(page, "Letters", "tea*");
   await refusal("Minimum letters:", "two", 'Please enter a number in the box "Minimum letters:".');
@@ -219,35 +299,37 @@ test("the window's refusals beside their fields, and a phone's screen", async ()
   await fill(page, "Starts with:", "");
   await refusal("Pattern:", "r.3", 'Please enter letters a-z and dots in the box "Pattern:".');
   await fill(page, "Pattern:", "");
-  await (await page.$("::-p-aria(Use custom point associations)")).click();
-  for (let k = 0; k < 26; k++) await fill(page, `${String.fromCharCode(65 + k)} points`, "1");
+  // Custom values start from the Scrabble values, so a search with them runs at once.
+  await press(page, "Use custom point associations");
+  await searched(page, "tea*");
+  assert.equal(await text(page, "#status"), find("--custom", scrabble.join(","), "tea*").status.trim());
   await refusal("C points", "x", "Please enter a number from -2147483648 to 2147483647 for C.");
   await refusal("C points", "3e12", "Please enter a number from -2147483648 to 2147483647 for C.");
-  await fill(page, "C points", "3");
+  await fill(page, "C points", "7");
   assert.equal(await page.$$eval("[aria-invalid]", (boxes) => boxes.length), 1, "one box marked at a time");
   await searched(page, "tea*");
   assert.equal(await page.$$eval("[aria-invalid]", (boxes) => boxes.length), 0);
-  assert.equal(await text(page, "#status"), find("--custom", `1,1,3${",1".repeat(23)}`, "tea*").status.trim());
-  await noAxeViolations(page, "at 360x740");
+  const custom = scrabble.with(2, 7).join(",");
+  assert.equal(await text(page, "#status"), find("--custom", custom, "tea*").status.trim());
+
+  // Every scheme's score, with the custom values open.
+  await press(page, "Show every scheme's score");
+  assert.deepEqual(await layoutFaults(page), [], "at 360x740");
+  const tsv = find("--custom", custom, "--format", "tsv", "--all-schemes", "tea*").stdout.split("\n")[1].split("\t");
+  assert.equal(await firstSchemes(page),
+    `Scrabble ${tsv[5]} · Literati ${tsv[6]} · Wordmojo ${tsv[7]} · custom ${tsv[8]}`);
+  await noAxeViolations(page, "every scheme, custom values open, 360x740");
   await page.screenshot({ path: join(pageDir, "screenshot-360x740.png") });
-  // Tabbing through the page, each control comes into view clear of the status
-  // bar that stays at the bottom of the screen.
-  await page.evaluate(() => window.scrollTo(0, 0));
-  await (await page.$("::-p-aria(Letters)")).focus();
-  const under = [];
-  for (let k = 0; k < 80; k++) {
-    await page.keyboard.press("Tab");
-    const hidden = await page.evaluate(() => {
-      if (document.activeElement === document.body) return ""; // past the last control
-      const control = document.activeElement.getBoundingClientRect();
-      const bar = document.querySelector(".statusbar").getBoundingClientRect();
-      return control.bottom > bar.top + 0.5 ? document.activeElement.outerHTML.slice(0, 60) : "";
-    });
-    if (hidden) under.push(hidden);
-  }
-  assert.deepEqual(under, [], "controls under the status bar when focused");
+  assert.deepEqual(await hiddenUnderStatusBar(page), [], "under the status bar at 360x740");
   await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);
   await noAxeViolations(page, "dark, at 360x740");
+  await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "light" }]);
+  // 1280x800 at 200% zoom.
+  await page.setViewport({ width: 640, height: 400 });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  assert.deepEqual(await layoutFaults(page), [], "at 640x400");
+  assert.deepEqual(await hiddenUnderStatusBar(page), [], "under the status bar at 640x400");
+  await page.screenshot({ path: join(pageDir, "screenshot-640x400.png") });
   assert.deepEqual(page.problems, []);
   await context.close();
   server.close();
@@ -291,6 +373,169 @@ test("blocked or foreign storage, unpacked lists, a shared address, and 200,001 
   assert.deepEqual(last, ["200001", many.items.at(-1)]);
   assert.ok(await page.$$eval(".word-row", (rows) => rows.length) < 100, "only the rows in view are in the page");
   assert.deepEqual(page.problems, []);
+  await context.close();
+  server.close();
+});
+
+test("every button and option against anagrove-find, and the address after each change", async () => {
+  const server = await serve(pageDir, { port: 0 });
+  const home = `http://127.0.0.1:${server.address().port}/`;
+  const downloads = mkdtempSync(join(tmpdir(), "anagrove-downloads-"));
+  const context = await browser.createBrowserContext({ downloadBehavior: { policy: "allow", downloadPath: downloads } });
+  await context.overridePermissions(home.slice(0, -1), ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
+  const page = await openPage(context, home);
+  await waitForStatus(page, new RegExp(ready));
+  const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+  const findWords = async () => {
+    await page.$eval("#status", (status) => (status.textContent = ""));
+    await press(page, "Find Words");
+    await waitForStatus(page, /words found/);
+  };
+
+  // The list and status on show are anagrove-find's for these options.
+  const listed = async (what, ...args) => {
+    const expected = find(...args);
+    assert.deepEqual(await readWords(page), expected.items, what);
+    assert.equal(await text(page, "#status"), expected.status.trim(), what);
+    return expected.items;
+  };
+
+  await searched(page, "qu**");
+  assert.deepEqual(await hiddenUnderStatusBar(page), [], "under the status bar at 1280x800");
+  await press(page, "Sort found words by score");
+  let items = await listed("by score", "--then", "score", "qu**");
+  await sameByAddress(page, "by score");
+  await press(page, "Copy All Words");
+  await page.waitForFunction(() => document.getElementById("action-note").textContent !== "");
+  assert.equal(await clipboard(), `${items.map(wordOf).join("\n")}\n`);
+  assert.equal(await text(page, "#action-note"), `Copied ${items.length} words.`);
+  await page.$eval('[aria-label="Words found"]', (box) => (box.scrollTop = 0));
+  await (await page.waitForSelector("#word-2", { visible: true })).click();
+  await press(page, "Copy Word");
+  await page.waitForFunction(() => /^Copied [a-z]+\.$/.test(document.getElementById("action-note").textContent));
+  assert.equal(await clipboard(), wordOf(items[2]));
+  assert.equal(await page.$eval("#dictionary", (link) => link.href), `https://www.dictionary.com/search?q=${wordOf(items[2])}`);
+  assert.equal(await page.$eval("#thesaurus", (link) => link.href), `https://www.thesaurus.com/search?q=${wordOf(items[2])}`);
+  await press(page, "Sort found words by length");
+  items = await listed("score, then length", "--then", "score", "--then", "length", "qu**");
+  await sameByAddress(page, "score, then length");
+  await press(page, "Sort found words alphabetically");
+  items = await listed("then alphabetically", "--then", "score", "--then", "length", "--then", "alpha", "qu**");
+  await press(page, "Plain text (*.txt)");
+  await press(page, "CSV, comma-separated values (*.csv)");
+  const saved = async (name) => {
+    for (let k = 0; k < 100 && !existsSync(join(downloads, name)); k++) await new Promise((done) => setTimeout(done, 100));
+    return readFileSync(join(downloads, name), "utf8");
+  };
+  assert.equal(await saved("words.txt"), `${items.join("\n")}\n`);
+  const tsv = find("--then", "score", "--then", "length", "--then", "alpha", "--format", "tsv", "qu**").stdout.trimEnd().split("\n").slice(1);
+  assert.deepEqual((await saved("words.csv")).trimEnd().split("\r\n").slice(1), tsv.map((row) => row.replaceAll("\t", ",")));
+
+  // The next search clears the note; "?" is a blank as "*" is.
+  await searched(page, "qu??");
+  assert.equal(await text(page, "#action-note"), "");
+  await listed("? for blanks", "qu**");
+  for (const [option, word] of [["Literati", "literati"], ["Wordmojo", "wordmojo"], ["Scrabble", "scrabble"]]) {
+    await press(page, `Use ${option}® point associations`);
+    await findWords();
+    await listed(option, "--points", word, "qu**");
+  }
+  await press(page, "Use custom point associations");
+  await fill(page, "Q points", "1");
+  await findWords();
+  await listed("custom values", "--custom", scrabble.with(16, 1).join(","), "qu**");
+  await press(page, "Show every scheme's score");
+  const first = find("--custom", scrabble.with(16, 1).join(","), "--format", "tsv", "--all-schemes", "qu**")
+    .stdout.split("\n")[1].split("\t");
+  assert.equal(await firstSchemes(page),
+    `Scrabble ${first[5]} · Literati ${first[6]} · Wordmojo ${first[7]} · custom ${first[8]}`);
+  await press(page, "Show every scheme's score");
+  await press(page, "Use Scrabble® point associations");
+  await press(page, "Calculate points when displaying words");
+  await findWords();
+  await listed("without points", "--no-points", "qu**");
+  await sameByAddress(page, "without points");
+  await press(page, "Calculate points when displaying words");
+
+  // The limits, no maximum and exact anagrams.
+  await fill(page, "Minimum letters:", "3");
+  await fill(page, "Maximum letters:", "5");
+  await findWords();
+  await listed("3 to 5 letters", "--min", "3", "--max", "5", "qu**");
+  await press(page, "(no maximum limit)");
+  await search(page, "retains**");
+  await page.waitForFunction(() => /retains/.test(location.search) && /words found/.test(document.getElementById("status").textContent));
+  await listed("no maximum", "--min", "3", "--no-max", "retains**");
+  await sameByAddress(page, "no maximum");
+  await press(page, "Find only exact anagrams");
+  await findWords();
+  await listed("anagrams", "--anagram", "retains**");
+  await sameByAddress(page, "anagrams");
+  await press(page, "Find only exact anagrams");
+  await press(page, "(no maximum limit)");
+  await fill(page, "Minimum letters:", "2");
+  await fill(page, "Maximum letters:", "8");
+
+  // Each board box, shown beside the results and removable there.
+  await fill(page, "Letters", "tains*");
+  for (const [box, option, letters] of [["Starts with:", "--starts", "re"], ["Ends with:", "--ends", "s"],
+    ["Contains:", "--contains", "ai"], ["Pattern:", "--pattern", "r.t..n."]]) {
+    await fill(page, box, letters);
+    await findWords();
+    await listed(box, option, letters, "tains*");
+    assert.deepEqual(await page.$$eval("#filters button", (buttons) => buttons.map((b) => b.getAttribute("aria-label"))),
+      [`Remove ${box} ${letters}`]);
+    await sameByAddress(page, box);
+    await press(page, `Remove ${box} ${letters}`);
+    await page.waitForFunction(() => document.querySelectorAll("#filters button").length === 0);
+    await listed(`${box} removed`, "tains*");
+    assert.equal(await page.$eval(`::-p-aria(${box})`, (input) => input.value), "");
+  }
+  // Clear empties the letters and the board boxes alike.
+  for (const box of ["Starts with:", "Ends with:", "Contains:"]) await fill(page, box, "z");
+  await press(page, "Clear");
+  assert.deepEqual(await page.$$eval("#letters, #starts, #ends, #contains, #pattern", (boxes) => boxes.map((b) => b.value)),
+    ["", "", "", "", ""]);
+  await searched(page, "retains");
+  await listed("after Clear", "retains");
+
+  // The other list lists the search again; the help opens and closes.
+  await press(page, "Extended English");
+  await page.waitForFunction(() => /words found out of 254182/.test(document.getElementById("status").textContent));
+  await listed("extended", "--dictionary", "extended", "retains");
+  await sameByAddress(page, "extended");
+  await press(page, "Standard English");
+  await page.waitForFunction(() => /words found out of 173597/.test(document.getElementById("status").textContent));
+  for (const help of ["About the word lists", "About letter points"]) {
+    await press(page, help);
+    assert.equal(await page.$eval(`::-p-aria(${help})`, (b) => [b.getAttribute("aria-expanded"),
+      document.getElementById(b.getAttribute("aria-controls")).hidden].join()), "true,false");
+    await press(page, help);
+  }
+  assert.deepEqual(page.problems, []);
+  rmSync(downloads, { recursive: true, force: true });
+  await context.close();
+  server.close();
+});
+
+test("Find Words pressed while the page loads searches once the list is there", async () => {
+  const server = await serve(pageDir, { port: 0 });
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  const cdp = await page.createCDPSession();
+  await cdp.send("Network.enable");
+  // About 100 kB a second: the list takes seconds.
+  await cdp.send("Network.emulateNetworkConditions",
+    { offline: false, latency: 150, downloadThroughput: 100_000, uploadThroughput: 50_000 });
+  await page.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: "domcontentloaded" });
+  await page.waitForFunction(() => document.getElementById("status").textContent !== "");
+  await fill(page, "Letters", "garden*");
+  await press(page, "Find Words");
+  assert.equal(await page.evaluate(() => globalThis.anagrove), undefined, "pressed before the page was ready");
+  await waitForStatus(page, /please wait/);
+  await page.waitForFunction(() => globalThis.anagrove, { timeout: 60_000 });
+  assert.match(await text(page, "#status"), /words found/);
+  assert.deepEqual(await readWords(page), find("garden*").items);
   await context.close();
   server.close();
 });
