@@ -11,8 +11,7 @@ import { mkdtempSync, rmSync, statSync, readdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 
-import { servePage } from "../tools/web-page.mjs";
-import { Choice, Field, List } from "../web/anagrove.js";
+import { moduleIds, servePage } from "../tools/web-page.mjs";
 
 const puppeteer = createRequire(new URL("../tests/web/package.json", import.meta.url))("puppeteer-core");
 const root = new URL("../", import.meta.url).pathname;
@@ -70,7 +69,8 @@ const devtools = await page.createCDPSession();
 await devtools.send("Performance.enable", { timeDomain: "threadTicks" });
 const threadTime = async () =>
   (await devtools.send("Performance.getMetrics")).metrics.find((m) => m.name === "ThreadTime").value * 1000;
-const fields = { list: Choice.list, extended: List.extended, nomax: Choice.nomax, letters: Field.letters };
+const { Choice, DictionaryKind, TextField } = moduleIds();
+const fields = { list: Choice.list, extended: DictionaryKind.extended, nomax: Choice.nomax, letters: TextField.letters };
 for (let k = 0; k < runs; k++)
   for (const [letters, times] of Object.entries(searches)) {
     await page.evaluate(() => localStorage.setItem("anagrove.choices", JSON.stringify({ list: "extended" })));
