@@ -292,11 +292,11 @@ class Page {
     if (this.$("all-schemes").checked) {
       const schemes = this.doc.createElement("span");
       schemes.className = "schemes";
-      const scores = [["Scrabble", PointScheme.scrabble], ["Literati", PointScheme.literati], ["Wordmojo", PointScheme.wordmojo]];
-      if (this.search?.scheme === "custom") scores.push(["custom", PointScheme.custom]);
-      scores.forEach(([name, scheme], k) => {
+      const scores = ["scrabble", "literati", "wordmojo"];
+      if (this.search?.scheme === "custom") scores.push("custom");
+      scores.forEach((scheme, k) => {
         const score = this.doc.createElement("span");
-        score.textContent = `${name} ${e.schemeScore(row, scheme)}`;
+        score.textContent = `${pageTexts.schemeNames[scheme]} ${e.schemeScore(row, PointScheme[scheme])}`;
         schemes.append(k > 0 ? " · " : "", score);
       });
       element.append(schemes);

@@ -7,5 +7,7 @@ export const pageTexts = Object.freeze({
   copiedWord: (word) => `Copied ${word}.`,
   notCopied: "The words could not be copied.",
   removeFilter: (filter) => `Remove ${filter}`,
+  // The schemes' names before their scores in a row.
+  schemeNames: Object.freeze({ scrabble: "Scrabble", literati: "Literati", wordmojo: "Wordmojo", custom: "custom" }),
   notStarted: (reason) => `Anagrove could not start: ${reason}`,
 });

@@ -170,6 +170,9 @@ test("a search, its order, kept choices, then the page without its server and af
   await page.focus('[aria-label="Words found"]');
   await page.keyboard.press("Home");
   assert.equal(await text(page, "#detail"), "Blank tile: a \u00b7 1 point with blanks at zero"); // "aa (2)"
+  // A screen reader reads the row's item, then its note once.
+  const row = await page.accessibility.snapshot({ root: await page.$("#word-0"), interestingOnly: false });
+  assert.deepEqual([row.name, row.description], ["aa (2)", "Blank tile: a \u00b7 1 point with blanks at zero"]);
   await page.keyboard.press("ArrowDown");
   assert.equal(await page.$eval("#dictionary", (link) => link.href), "https://www.dictionary.com/search?q=ab");
   await noAxeViolations(page, "after a search, 1280x800");
@@ -312,6 +315,9 @@ test("the window's refusals beside their fields, and a phone's screen", async ()
   const custom = scrabble.with(2, 7).join(",");
   assert.equal(await text(page, "#status"), find("--custom", custom, "tea*").status.trim());
 
+  // The order is chosen above the list it sorts.
+  const [orders, list] = await page.$$eval(".orders, .words", (boxes) => boxes.map((b) => b.getBoundingClientRect().top));
+  assert.ok(orders < list, "the sort options above the list");
   // Every scheme's score, with the custom values open.
   await press(page, "Show every scheme's score");
   assert.deepEqual(await layoutFaults(page), [], "at 360x740");
