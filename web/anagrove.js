@@ -373,7 +373,9 @@ class Page {
     for (const box of this.form.elements.list)
       box.addEventListener("change", started(() => {
         this.keep();
-        if (this.search) this.find();
+        // The list on show is searched again in the other list, unless the
+        // letters box has been emptied since.
+        if (this.search && this.$("letters").value !== "") this.find();
         else this.chooseList(box.value);
       }));
     for (const id of ["nomax", "anagram"])
