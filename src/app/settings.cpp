@@ -49,14 +49,14 @@ constexpr OptionField kChoice{ReadChoice<choice, fromWord>, WriteChoice<choice, 
 
 // The eight option fields in file order; the custom values follow them.
 constexpr std::array<OptionField, 8> kOptionFields{
-    kChoice<&Settings::sort, SortModeFromWord, SortModeWord>,
+    kChoice<&Settings::sort, ValueOf<SortMode>, WordOf<SortMode>>,
     kText<&Settings::minimumText>,
     kText<&Settings::maximumText>,
     kCheckBox<&Settings::noMaximum>,
     kCheckBox<&Settings::anagram>,
-    kChoice<&Settings::dictionary, DictionaryFromWord, DictionaryWord>,
+    kChoice<&Settings::dictionary, ValueOf<DictionaryKind>, WordOf<DictionaryKind>>,
     kUsePoints,
-    kChoice<&Settings::scheme, PointSchemeFromWord, PointSchemeWord>,
+    kChoice<&Settings::scheme, ValueOf<PointScheme>, WordOf<PointScheme>>,
 };
 
 bool IsLineEnd(char c) {

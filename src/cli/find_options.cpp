@@ -22,8 +22,8 @@ Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption)
     if (!b.pattern.empty() && (!b.starts.empty() || !b.ends.empty() || !b.contains.empty()))
         return "--pattern cannot go with --starts, --ends or --contains";
     if (o.allSchemes && o.format == OutputFormat::text) {
-        std::vector<std::string_view> tables = WordsOf(OutputFormatWords());
-        std::erase(tables, OutputFormatWord(OutputFormat::text));
+        std::vector<std::string_view> tables = WordsOf<OutputFormat>();
+        std::erase(tables, WordOf(OutputFormat::text));
         return "--all-schemes needs --format " + OneOf(tables);
     }
     if (o.check && !searchOption.empty())
@@ -90,8 +90,7 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
     o.letters = Latin1FromUtf8(*letters);
     if (o.customEntries) {
         if (read.pointsGiven && o.points != PointScheme::custom)
-            return Error("--custom goes with --points " +
-                         std::string(PointSchemeWord(PointScheme::custom)));
+            return Error("--custom goes with --points " + std::string(WordOf(PointScheme::custom)));
         o.points = PointScheme::custom;
     }
     if (!o.usePoints) {

@@ -10,11 +10,6 @@ namespace anagrove::cli {
 
 namespace {
 
-// The words of a word table, as a row's allowed values.
-template <auto table> std::vector<std::string_view> Values() {
-    return WordsOf(table());
-}
-
 std::vector<std::string> SplitCommas(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -81,9 +76,9 @@ using O = FindOptions;
 using B = BoardLetters;
 
 const FindOption kOptions[] = {
-    {"--dictionary", text, Values<DictionaryWords>, any, "",
+    {"--dictionary", text, WordsOf<DictionaryKind>, any, "",
      "which shipped word list (default standard)",
-     "Options:", SetWord<&O::dictionary, DictionaryFromWord>},
+     "Options:", SetWord<&O::dictionary, ValueOf<DictionaryKind>>},
     {"--word-list", file, nullptr, any, "FILE",
      "search any word-list file of the same format\n(one word per line) instead;\n"
      "--word-list - reads standard input",
@@ -102,12 +97,12 @@ const FindOption kOptions[] = {
      "\"Find only exact anagrams\": words exactly as\nlong as LETTERS (the limits do not apply);\n"
      "with board letters, the part of the word\nlaid from LETTERS uses every tile",
      nullptr, Set<&O::anagram, true>},
-    {"--sort", text, Values<SortModeWords>, search, "", "the order of the search (default alpha)",
-     nullptr, SetWord<&O::sort, SortModeFromWord>},
-    {"--points", text, Values<PointSchemeWords>, search, "", "the letter values (default scrabble)",
+    {"--sort", text, WordsOf<SortMode>, search, "", "the order of the search (default alpha)",
+     nullptr, SetWord<&O::sort, ValueOf<SortMode>>},
+    {"--points", text, WordsOf<PointScheme>, search, "", "the letter values (default scrabble)",
      nullptr,
      [](Read& r, Name, Value v) {
-         r.parsed.options.points = *PointSchemeFromWord(v);
+         r.parsed.options.points = *ValueOf<PointScheme>(v);
          r.pointsGiven = true;
          return kNoComplaint;
      }},
@@ -125,10 +120,10 @@ const FindOption kOptions[] = {
     {"--no-points", none, nullptr, search, "",
      "items without points, as with \"Calculate\npoints when displaying words\" unchecked", nullptr,
      Set<&O::usePoints, false>},
-    {"--then", text, Values<SortModeWords>, search, "",
+    {"--then", text, WordsOf<SortMode>, search, "",
      "afterwards choose that sort option, re-sorting\nthe shown results; may be repeated", nullptr,
      [](Read& r, Name, Value v) {
-         r.parsed.options.thenSorts.push_back(*SortModeFromWord(v));
+         r.parsed.options.thenSorts.push_back(*ValueOf<SortMode>(v));
          return kNoComplaint;
      }},
     {"--starts", text, nullptr, search, "TEXT", "the word begins with TEXT", kBoardHeading,
@@ -142,13 +137,13 @@ const FindOption kOptions[] = {
      "letters and dots, as long as the word: a\nletter is a board letter in that place, a\n"
      "dot a square filled from LETTERS (not with\n--starts, --ends or --contains)",
      nullptr, SetBoard<&B::pattern, true>},
-    {"--format", text, Values<OutputFormatWords>, any, "",
+    {"--format", text, WordsOf<OutputFormat>, any, "",
      "text: the list's items (default); tsv: a\nheader line and a row per word; json: an\n"
      "array of objects. Columns: word, length,\nscore (empty or null with --no-points),\n"
      "blanks (the letters the blanks stand for),\nscore_blanks_zero (the score with those\n"
      "letters counted as zero). In tsv, \\, tab,\nline feed and carriage return in a word are\n"
      "written \\\\, \\t, \\n and \\r",
-     "Output:", SetWord<&O::format, OutputFormatFromWord>},
+     "Output:", SetWord<&O::format, ValueOf<OutputFormat>>},
     {"--all-schemes", none, nullptr, search, "",
      "with tsv or json: add the columns scrabble,\nliterati and wordmojo, and custom when\n"
      "--custom is given",

@@ -133,7 +133,7 @@ void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& foun
             for (PointScheme scheme :
                  {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo})
                 row.push_back(
-                    Number(PointSchemeWord(scheme), WordScore(word, PresetTable(scheme))));
+                    Number(WordOf(scheme), WordScore(word, PresetTable(scheme))));
             if (columns.custom)
                 row.push_back(Number("custom", WordScore(word, *columns.custom)));
         }

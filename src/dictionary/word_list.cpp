@@ -1,6 +1,5 @@
 #include "dictionary/word_list.h"
 
-#include "base/word_table.h"
 #include "dictionary/line_cutter.h"
 #include "platform/whole_file.h"
 
@@ -12,23 +11,6 @@
 #include <numeric>
 
 namespace anagrove {
-
-namespace {
-constexpr WordTable<DictionaryKind, 2> kDictionaryWords{
-    {{DictionaryKind::standard, "standard"}, {DictionaryKind::extended, "extended"}}};
-} // namespace
-
-const char* DictionaryWord(DictionaryKind kind) {
-    return WordOf(kDictionaryWords, kind);
-}
-
-std::optional<DictionaryKind> DictionaryFromWord(std::string_view word) {
-    return ValueOf(kDictionaryWords, word);
-}
-
-std::span<const NamedValue<DictionaryKind>> DictionaryWords() {
-    return kDictionaryWords;
-}
 
 const char* WordListFileName(DictionaryKind kind) {
     return kind == DictionaryKind::standard ? "standard.txt" : "extended.txt";

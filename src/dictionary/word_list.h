@@ -24,13 +24,11 @@ inline constexpr std::int32_t kWordListCapacity = 265062;
 
 enum class DictionaryKind { standard, extended };
 
-// The word of a list in the settings file and on the command line ("standard",
-// "extended").
-[[nodiscard]] const char* DictionaryWord(DictionaryKind kind);
-// The list of a word; nothing for any other word (exact, case-sensitive).
-[[nodiscard]] std::optional<DictionaryKind> DictionaryFromWord(std::string_view word);
-// Every list with its word.
-[[nodiscard]] std::span<const NamedValue<DictionaryKind>> DictionaryWords();
+// The word of a list in the settings file and on the command line.
+template <> struct EnumWords<DictionaryKind> {
+    static constexpr WordTable<DictionaryKind, 2> table{
+        {{DictionaryKind::standard, "standard"}, {DictionaryKind::extended, "extended"}}};
+};
 
 // "standard.txt" or "extended.txt".
 [[nodiscard]] const char* WordListFileName(DictionaryKind kind);
