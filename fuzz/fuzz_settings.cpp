@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Settings again = ParseSettings(line);
 
     Settings expected = read;
-    Clean(expected.sort, ValueOf<SortMode>);
-    Clean(expected.dictionary, ValueOf<DictionaryKind>);
+    Clean(expected.order, ValueOf<SortOrder>);
+    Clean(expected.wordList, ValueOf<WordListKind>);
     Clean(expected.scheme, ValueOf<PointScheme>);
     for (std::string* text : {&expected.minimumText, &expected.maximumText})
         *text = WithoutQuotesAndBreaks(*text);

@@ -2,11 +2,11 @@
 // "Find Words": from the typed letters and options to the listed results.
 
 #include "base/expected.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/result_text.h"
 #include "search/find_words.h"
 #include "sort/sort_found.h"
+#include "word_list/word_list.h"
 
 #include <memory>
 #include <string>
@@ -18,9 +18,9 @@ struct SearchRequest {
     std::string letters;     // the letters box, unchanged
     std::string minimumText; // the "Minimum letters:" box
     std::string maximumText; // the "Maximum letters:" box
-    bool nomax = false;
+    bool noMaximum = false;
     bool anagram = false;
-    SortMode mode = SortMode::alpha;
+    SortOrder order = SortOrder::alpha;
     bool usePoints = true;
 };
 
@@ -46,6 +46,6 @@ struct SearchOutcome {
 [[nodiscard]] SearchOutcome ListFound(const SearchRequest& request, FoundWords found);
 
 // Re-sorts the shown results when the user picks another order.
-[[nodiscard]] ResultListing Resort(FoundWords& found, SortMode mode);
+[[nodiscard]] ResultListing Resort(FoundWords& found, SortOrder order);
 
 } // namespace anagrove

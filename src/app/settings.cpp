@@ -49,12 +49,12 @@ constexpr OptionField kChoice{ReadChoice<choice, fromWord>, WriteChoice<choice, 
 
 // The eight option fields in file order; the custom values follow them.
 constexpr std::array<OptionField, 8> kOptionFields{
-    kChoice<&Settings::sort, ValueOf<SortMode>, WordOf<SortMode>>,
+    kChoice<&Settings::order, ValueOf<SortOrder>, WordOf<SortOrder>>,
     kText<&Settings::minimumText>,
     kText<&Settings::maximumText>,
     kCheckBox<&Settings::noMaximum>,
     kCheckBox<&Settings::anagram>,
-    kChoice<&Settings::dictionary, ValueOf<DictionaryKind>, WordOf<DictionaryKind>>,
+    kChoice<&Settings::wordList, ValueOf<WordListKind>, WordOf<WordListKind>>,
     kUsePoints,
     kChoice<&Settings::scheme, ValueOf<PointScheme>, WordOf<PointScheme>>,
 };

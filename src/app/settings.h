@@ -2,9 +2,9 @@
 // The settings file data.dat: one line of 34 double-quoted, comma-separated fields.
 
 #include "base/expected.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
+#include "word_list/word_list.h"
 
 #include <cstddef>
 #include <optional>
@@ -33,12 +33,12 @@ template <class Value> [[nodiscard]] std::optional<Value> Known(const StoredChoi
 // written), points are shown unless the field says "false" ("true" and "false"
 // are written); the limits and the custom values are the texts as typed.
 struct Settings {
-    StoredChoice<SortMode> sort = SortMode::alpha;
+    StoredChoice<SortOrder> order = SortOrder::alpha;
     std::string minimumText = "2";
     std::string maximumText = "8";
     bool noMaximum = false;
     bool anagram = false;
-    StoredChoice<DictionaryKind> dictionary = DictionaryKind::standard;
+    StoredChoice<WordListKind> wordList = WordListKind::standard;
     bool usePoints = true;
     StoredChoice<PointScheme> scheme = PointScheme::scrabble;
     CustomPoints customPoints; // fields 9 to 34, A to Z

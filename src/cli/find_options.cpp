@@ -89,14 +89,14 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
         return Error("no LETTERS given (see --help)");
     o.letters = Latin1FromUtf8(*letters);
     if (o.customEntries) {
-        if (read.pointsGiven && o.points != PointScheme::custom)
+        if (read.pointsGiven && o.scheme != PointScheme::custom)
             return Error("--custom goes with --points " + std::string(WordOf(PointScheme::custom)));
-        o.points = PointScheme::custom;
+        o.scheme = PointScheme::custom;
     }
     if (!o.usePoints) {
-        bool scoreOrder = o.sort == SortMode::score;
-        for (SortMode mode : o.thenSorts)
-            scoreOrder = scoreOrder || mode == SortMode::score;
+        bool scoreOrder = o.order == SortOrder::score;
+        for (SortOrder order : o.thenOrders)
+            scoreOrder = scoreOrder || order == SortOrder::score;
         if (scoreOrder)
             return Error("sorting by score needs points; it cannot go with --no-points");
     }

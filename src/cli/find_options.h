@@ -3,10 +3,10 @@
 
 #include "base/expected.h"
 #include "cli/output_format.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
 #include "search/board_letters.h"
+#include "word_list/word_list.h"
 
 #include <optional>
 #include <string>
@@ -16,17 +16,17 @@ namespace anagrove::cli {
 
 struct FindOptions {
     std::string letters; // as typed into the letters box (Latin-1)
-    DictionaryKind dictionary = DictionaryKind::standard;
+    WordListKind wordList = WordListKind::standard;
     std::optional<std::string> wordListFile;
     std::string minimumText = "2";
     std::string maximumText = "8";
-    bool nomax = false;
+    bool noMaximum = false;
     bool anagram = false;
-    SortMode sort = SortMode::alpha;
-    PointScheme points = PointScheme::scrabble;
+    SortOrder order = SortOrder::alpha;
+    PointScheme scheme = PointScheme::scrabble;
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
     bool usePoints = true;
-    std::vector<SortMode> thenSorts;
+    std::vector<SortOrder> thenOrders;
     BoardLetters board;
     OutputFormat format = OutputFormat::text;
     bool allSchemes = false;

@@ -76,9 +76,9 @@ using O = FindOptions;
 using B = BoardLetters;
 
 const FindOption kOptions[] = {
-    {"--dictionary", text, WordsOf<DictionaryKind>, any, "",
+    {"--dictionary", text, WordsOf<WordListKind>, any, "",
      "which shipped word list (default standard)",
-     "Options:", SetWord<&O::dictionary, ValueOf<DictionaryKind>>},
+     "Options:", SetWord<&O::wordList, ValueOf<WordListKind>>},
     {"--word-list", file, nullptr, any, "FILE",
      "search any word-list file of the same format\n(one word per line) instead;\n"
      "--word-list - reads standard input",
@@ -92,17 +92,17 @@ const FindOption kOptions[] = {
      "the length limits as typed into their boxes\n(default 2 and 8; fractions allowed)", nullptr,
      SetText<&O::maximumText>},
     {"--no-max", none, nullptr, search, "", "\"(no maximum limit)\": no upper length limit",
-     nullptr, Set<&O::nomax, true>},
+     nullptr, Set<&O::noMaximum, true>},
     {"--anagram", none, nullptr, search, "",
      "\"Find only exact anagrams\": words exactly as\nlong as LETTERS (the limits do not apply);\n"
      "with board letters, the part of the word\nlaid from LETTERS uses every tile",
      nullptr, Set<&O::anagram, true>},
-    {"--sort", text, WordsOf<SortMode>, search, "", "the order of the search (default alpha)",
-     nullptr, SetWord<&O::sort, ValueOf<SortMode>>},
+    {"--sort", text, WordsOf<SortOrder>, search, "", "the order of the search (default alpha)",
+     nullptr, SetWord<&O::order, ValueOf<SortOrder>>},
     {"--points", text, WordsOf<PointScheme>, search, "", "the letter values (default scrabble)",
      nullptr,
      [](Read& r, Name, Value v) {
-         r.parsed.options.points = *ValueOf<PointScheme>(v);
+         r.parsed.options.scheme = *ValueOf<PointScheme>(v);
          r.pointsGiven = true;
          return kNoComplaint;
      }},
@@ -120,10 +120,10 @@ const FindOption kOptions[] = {
     {"--no-points", none, nullptr, search, "",
      "items without points, as with \"Calculate\npoints when displaying words\" unchecked", nullptr,
      Set<&O::usePoints, false>},
-    {"--then", text, WordsOf<SortMode>, search, "",
+    {"--then", text, WordsOf<SortOrder>, search, "",
      "afterwards choose that sort option, re-sorting\nthe shown results; may be repeated", nullptr,
      [](Read& r, Name, Value v) {
-         r.parsed.options.thenSorts.push_back(*ValueOf<SortMode>(v));
+         r.parsed.options.thenOrders.push_back(*ValueOf<SortOrder>(v));
          return kNoComplaint;
      }},
     {"--starts", text, nullptr, search, "TEXT", "the word begins with TEXT", kBoardHeading,

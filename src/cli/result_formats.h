@@ -2,11 +2,11 @@
 // anagrove-find's machine-readable output: tab-separated values and JSON.
 
 #include "cli/output_format.h"
-#include "dictionary/word_check.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
 #include "results/result_text.h"
 #include "search/board_letters.h"
+#include "word_list/word_check.h"
 
 #include <optional>
 #include <ostream>

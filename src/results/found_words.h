@@ -1,7 +1,7 @@
 #pragma once
 // The result table of a search.
 
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
 #include <cstdint>
 #include <memory>

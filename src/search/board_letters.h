@@ -2,9 +2,9 @@
 // Letters already on the board: the word must hold them in their place, and
 // only the rest of the word is laid from the rack.
 
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "search/find_words.h"
+#include "word_list/word_list.h"
 
 #include <memory>
 #include <optional>

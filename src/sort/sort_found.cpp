@@ -151,18 +151,18 @@ void SortByLength(std::vector<FoundRow>& rows, std::int32_t lastRow, bool descen
     SortByKey(rows, lastRow, descending, [](const FoundRow& row) { return row.length; });
 }
 
-void SortFound(FoundWords& found, SortMode mode) {
+void SortFound(FoundWords& found, SortOrder order) {
     const std::int32_t lastRow = found.FoundCount() - 1;
-    switch (mode) {
-    case SortMode::alpha:
+    switch (order) {
+    case SortOrder::alpha:
         // Only a table that was never searched has no list, and it has no rows.
         if (found.source)
             SortByRank(found.rows, *found.source);
         break;
-    case SortMode::score:
+    case SortOrder::score:
         SortByScore(found.rows, lastRow, true);
         break;
-    case SortMode::length:
+    case SortOrder::length:
         SortByLength(found.rows, lastRow, true);
         break;
     }

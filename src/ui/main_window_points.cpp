@@ -21,7 +21,7 @@ void MainWindow::openPointsEditor() {
     if (!state_.startupDone)
         return;
     if (!pointsEditor_)
-        pointsEditor_ = std::make_unique<CustomPointsEditor>(state_, platform_, this);
+        pointsEditor_ = std::make_unique<CustomPointsEditor>(state_, desktop_, this);
     pointsEditor_->move(pos());
     pointsEditor_->show();
     hide();

@@ -10,9 +10,9 @@
 
 namespace {
 
-using anagrove::DictionaryKind;
 using anagrove::PointScheme;
-using anagrove::SortMode;
+using anagrove::SortOrder;
+using anagrove::WordListKind;
 using anagrove::web::Choice;
 using anagrove::web::Session;
 using anagrove::web::TextKind;
@@ -42,7 +42,7 @@ EXPORT(anagrove_input) char* anagrove_input(Handle* h, std::uint32_t size) {
 
 // list: 0 standard, 1 extended. Gives the list's word count.
 EXPORT(anagrove_load_list) std::int32_t anagrove_load_list(Handle* h, std::int32_t list) {
-    return h->session.LoadList(list == 1 ? DictionaryKind::extended : DictionaryKind::standard);
+    return h->session.LoadList(list == 1 ? WordListKind::extended : WordListKind::standard);
 }
 
 // field: a TextField.
@@ -68,9 +68,9 @@ EXPORT(anagrove_check) std::int32_t anagrove_check(Handle* h) {
 }
 
 EXPORT(anagrove_resort) void anagrove_resort(Handle* h, std::int32_t order) {
-    h->session.Resort(order == 2   ? SortMode::score
-                      : order == 3 ? SortMode::length
-                                   : SortMode::alpha);
+    h->session.Resort(order == 2   ? SortOrder::score
+                      : order == 3 ? SortOrder::length
+                                   : SortOrder::alpha);
 }
 
 EXPORT(anagrove_count) std::int32_t anagrove_count(Handle* h) {

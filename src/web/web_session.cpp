@@ -5,11 +5,11 @@
 #include "base/latin1.h"
 #include "base/letters.h"
 #include "base/number_text.h"
-#include "dictionary/texts.h"
 #include "lookup/lookup_address.h"
 #include "points/custom_points.h"
 #include "search/letter_score.h"
 #include "web/texts.h"
+#include "word_list/texts.h"
 
 #include <algorithm>
 
@@ -47,8 +47,8 @@ char* Session::Input(std::size_t size) {
     return input_.data();
 }
 
-std::int32_t Session::LoadList(DictionaryKind kind) {
-    auto& list = lists_[kind == DictionaryKind::standard ? 0 : 1];
+std::int32_t Session::LoadList(WordListKind kind) {
+    auto& list = lists_[kind == WordListKind::standard ? 0 : 1];
     list = std::make_shared<const WordList>(TakeWordList(std::move(input_)));
     input_.clear();
     return list->WordCount();
@@ -61,8 +61,8 @@ void Session::SetText(int field) {
 
 void Session::Choose(Choice choice, int value) {
     switch (choice) {
-    case Choice::nomax:
-        request_.nomax = value != 0;
+    case Choice::no_maximum:
+        request_.noMaximum = value != 0;
         break;
     case Choice::anagram:
         request_.anagram = value != 0;
@@ -71,16 +71,16 @@ void Session::Choose(Choice choice, int value) {
         request_.usePoints = value != 0;
         break;
     case Choice::list:
-        list_ = value == 1 ? DictionaryKind::extended : DictionaryKind::standard;
+        list_ = value == 1 ? WordListKind::extended : WordListKind::standard;
         break;
     case Choice::scheme:
         scheme_ =
             value >= 0 && value <= 3 ? static_cast<PointScheme>(value) : PointScheme::scrabble;
         break;
     case Choice::order:
-        request_.mode = value == 2   ? SortMode::score
-                        : value == 3 ? SortMode::length
-                                     : SortMode::alpha;
+        request_.order = value == 2   ? SortOrder::score
+                         : value == 3 ? SortOrder::length
+                                      : SortOrder::alpha;
         break;
     }
 }
@@ -155,7 +155,7 @@ std::optional<int> Session::Search() {
     if (!checked)
         return checked.error();
     const auto& [request, limits, points, custom, board] = *checked;
-    const auto& list = lists_[list_ == DictionaryKind::standard ? 0 : 1];
+    const auto& list = lists_[list_ == WordListKind::standard ? 0 : 1];
     rack_ = {request.letters, points, board};
     custom_ = custom;
     outcome_ = board.Any()
@@ -165,8 +165,8 @@ std::optional<int> Session::Search() {
     return std::nullopt;
 }
 
-void Session::Resort(SortMode mode) {
-    listing_ = anagrove::Resort(outcome_.found, mode);
+void Session::Resort(SortOrder order) {
+    listing_ = anagrove::Resort(outcome_.found, order);
 }
 
 const FoundRow& Session::Row(std::int32_t row) const {
@@ -233,10 +233,10 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
         text = kReadyStatusText;
         break;
     case TextKind::loading_standard_status:
-        text = LoadingStatusText(DictionaryKind::standard);
+        text = LoadingStatusText(WordListKind::standard);
         break;
     case TextKind::loading_extended_status:
-        text = LoadingStatusText(DictionaryKind::extended);
+        text = LoadingStatusText(WordListKind::extended);
         break;
     case TextKind::searching_status:
         text = kSearchingStatusText;

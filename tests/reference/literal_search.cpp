@@ -89,7 +89,7 @@ Found findwords(std::string_view letters, const Limits& limits,
         std::int32_t BlankCount = CharCount(letters, "*");
         const auto L = static_cast<double>(w.size());
         if ((!limits.anagram && limits.minimum > L) ||
-            (!limits.nomax && !limits.anagram && limits.maximum < L) ||
+            (!limits.noMaximum && !limits.anagram && limits.maximum < L) ||
             (limits.anagram && w.size() != letters.size()))
             continue; // steps 2 to 4
         const bool withBlanks = BlankCount >= 1;
@@ -127,7 +127,7 @@ BoardFound findwordsOnBoard(std::string_view letters, const Limits& limits, cons
         const std::size_t n = w.size();
         const auto L = static_cast<double>(n);
         if ((!limits.anagram && limits.minimum > L) ||
-            (!limits.nomax && !limits.anagram && limits.maximum < L) ||
+            (!limits.noMaximum && !limits.anagram && limits.maximum < L) ||
             (noBoard && limits.anagram && n != letters.size()))
             continue;
         // Every placement: a start for each text given (the contains text

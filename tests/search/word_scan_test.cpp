@@ -69,14 +69,15 @@ TEST(FirstUse, FirstSearchAndLaterSearchesAgree) {
             const SearchLimits limits{PickOf(rng, {-1.0, 0.0, 2.0, 2.5, 4.0, 61.0, 63.0, 70.0}),
                                       PickOf(rng, {0.0, 3.0, 4.5, 8.0, 62.0, 64.0}), rng() % 4 == 0,
                                       rng() % 4 == 0};
-            const auto mode = static_cast<SortMode>(1 + rng() % 3);
-            const SearchRequest request{rack, "", "", limits.nomax, limits.anagram, mode};
+            const auto order = static_cast<SortOrder>(1 + rng() % 3);
+            const SearchRequest request{rack, "", "", limits.noMaximum, limits.anagram, order};
             const auto fresh = std::make_shared<const WordList>(LoadWordList(file));
             const SearchOutcome first = RunSearch(request, limits, fresh, points);
             const SearchOutcome later = RunSearch(request, limits, indexed, points);
             SCOPED_TRACE("list " + std::to_string(n) + " rack \"" + rack + "\" limits " +
                          std::to_string(limits.minimum) + " " + std::to_string(limits.maximum) +
-                         (limits.nomax ? " nomax" : "") + (limits.anagram ? " anagram" : ""));
+                         (limits.noMaximum ? " noMaximum" : "") +
+                         (limits.anagram ? " anagram" : ""));
             ASSERT_FALSE(fresh->Indexed());
             ASSERT_EQ(Table(first.found), Table(later.found));
             ASSERT_EQ(first.found.matched, later.found.matched);

@@ -90,7 +90,7 @@ void CustomPointsEditorTest::refusesBadValues() {
 
     const QByteArray before = p.read("data.dat"); // closing the editor ends without saving
     editor.close();
-    QVERIFY(p.platform.ends == 1 && p.read("data.dat") == before);
+    QVERIFY(p.desktop.ends == 1 && p.read("data.dat") == before);
 }
 
 void CustomPointsEditorTest::opensAfterStartupAndCancelKeepsTypedValues() {

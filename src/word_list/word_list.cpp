@@ -1,7 +1,7 @@
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
-#include "dictionary/line_cutter.h"
 #include "platform/whole_file.h"
+#include "word_list/line_cutter.h"
 
 #include <algorithm>
 #include <array>
@@ -12,8 +12,8 @@
 
 namespace anagrove {
 
-const char* WordListFileName(DictionaryKind kind) {
-    return kind == DictionaryKind::standard ? "standard.txt" : "extended.txt";
+const char* WordListFileName(WordListKind kind) {
+    return kind == WordListKind::standard ? "standard.txt" : "extended.txt";
 }
 
 namespace {

@@ -2,7 +2,7 @@
 // Building the letter profiles of words and the per-letter word sets of a list.
 
 #include "base/letters.h"
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,9 +3,9 @@
 
 #include "base/bit_set.h"
 #include "base/word_table.h"
-#include "dictionary/build_lock.h"
-#include "dictionary/line_cutter.h"
-#include "dictionary/word_index.h"
+#include "word_list/build_lock.h"
+#include "word_list/line_cutter.h"
+#include "word_list/word_index.h"
 
 #include <array>
 #include <atomic>
@@ -22,16 +22,16 @@ namespace anagrove {
 // The most words a list holds; the rest of a longer file is left out.
 inline constexpr std::int32_t kWordListCapacity = 265062;
 
-enum class DictionaryKind { standard, extended };
+enum class WordListKind { standard, extended };
 
 // The word of a list in the settings file and on the command line.
-template <> struct EnumWords<DictionaryKind> {
-    static constexpr WordTable<DictionaryKind, 2> table{
-        {{DictionaryKind::standard, "standard"}, {DictionaryKind::extended, "extended"}}};
+template <> struct EnumWords<WordListKind> {
+    static constexpr WordTable<WordListKind, 2> table{
+        {{WordListKind::standard, "standard"}, {WordListKind::extended, "extended"}}};
 };
 
 // "standard.txt" or "extended.txt".
-[[nodiscard]] const char* WordListFileName(DictionaryKind kind);
+[[nodiscard]] const char* WordListFileName(WordListKind kind);
 
 // What a search needs to know of a word's letters, without reading the word.
 // Letter x (a-z, either case) is bit x of each mask.

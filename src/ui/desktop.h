@@ -17,9 +17,9 @@ using anagrove::OpenResult;
 
 enum class MessageIcon { none, warning };
 
-class Platform {
+class Desktop {
   public:
-    virtual ~Platform() = default;
+    virtual ~Desktop() = default;
 
     // The directory that holds the program and its word lists.
     [[nodiscard]] virtual QString programDirectory() const = 0;
