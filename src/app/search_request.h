@@ -4,6 +4,7 @@
 #include "base/expected.h"
 #include "points/letter_points.h"
 #include "results/result_text.h"
+#include "search/board_letters.h"
 #include "search/find_words.h"
 #include "sort/sort_found.h"
 #include "word_list/word_list.h"
@@ -22,6 +23,14 @@ struct SearchRequest {
     bool anagram = false;
     SortOrder order = SortOrder::alpha;
     bool usePoints = true;
+};
+
+// The typed letters and the letter values that a search ran with: what its
+// rows' blank letters and scores were worked out from.
+struct SearchRack {
+    std::string letters; // the letters box as it was, blanks as '*'
+    LetterPoints points{};
+    BoardLetters board{}; // the letters already on the board, which take no tile
 };
 
 // The limits of the request, or the message that refuses it: the limits in

@@ -4,6 +4,7 @@
 // the indexed searches ask these same questions, each in its own loop.
 
 #include "search/find_words.h"
+#include "word_list/letter_profile.h"
 #include "word_list/word_list.h"
 
 #include <array>

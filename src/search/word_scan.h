@@ -3,6 +3,7 @@
 // been built: what a single search costs least.
 
 #include "search/find_words.h"
+#include "word_list/letter_profile.h"
 #include "word_list/word_list.h"
 
 #include <cstdint>

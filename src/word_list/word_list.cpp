@@ -12,10 +12,6 @@
 
 namespace anagrove {
 
-const char* WordListFileName(WordListKind kind) {
-    return kind == WordListKind::standard ? "standard.txt" : "extended.txt";
-}
-
 namespace {
 
 // Whether a sorts before b in byte order. Words of a sorted list share long
