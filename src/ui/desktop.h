@@ -3,7 +3,7 @@
 // boxes, the shell's "open" operation and the end of the program. Tests put a
 // recorder in its place.
 
-#include "lookup/open_result.h"
+#include "platform/open_result.h"
 
 #include <QString>
 

@@ -69,7 +69,7 @@ void SystemDesktop::openDocument(const QString& address, std::function<void(Open
     // the event loop of the thread that asked.
     auto* receiver = new QObject;
     QThread* worker = QThread::create([document = address.toStdString(), receiver, done] {
-        const OpenResult result = ShellExecuteOutcome(ShellOpen(document));
+        const OpenResult result = ShellOpen(document);
         QMetaObject::invokeMethod(
             receiver,
             [receiver, done, result] {
