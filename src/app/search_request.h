@@ -1,6 +1,7 @@
 #pragma once
 // "Find Words": from the typed letters and options to the listed results.
 
+#include "app/setting_fields.h"
 #include "base/expected.h"
 #include "points/letter_points.h"
 #include "results/result_text.h"
@@ -16,13 +17,13 @@ namespace anagrove {
 
 // What the main window holds when "Find Words" is pressed.
 struct SearchRequest {
-    std::string letters;     // the letters box, unchanged
-    std::string minimumText; // the "Minimum letters:" box
-    std::string maximumText; // the "Maximum letters:" box
-    bool noMaximum = false;
-    bool anagram = false;
-    SortOrder order = SortOrder::alpha;
-    bool usePoints = true;
+    std::string letters;                                        // the letters box, unchanged
+    std::string minimumText = InitialWord(SettingKey::minimum); // the "Minimum letters:" box
+    std::string maximumText = InitialWord(SettingKey::maximum); // the "Maximum letters:" box
+    bool noMaximum = InitiallyOn(SettingKey::no_maximum);
+    bool anagram = InitiallyOn(SettingKey::anagram);
+    SortOrder order = InitialChoice<SortOrder>(SettingKey::order);
+    bool usePoints = InitiallyOn(SettingKey::use_points);
 };
 
 // The typed letters and the letter values that a search ran with: what its

@@ -8,6 +8,8 @@
 #include "search/board_letters.h"
 #include "word_list/word_list.h"
 
+#include "app/setting_fields.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,16 +18,16 @@ namespace anagrove::cli {
 
 struct FindOptions {
     std::string letters; // as typed into the letters box (Latin-1)
-    WordListKind wordList = WordListKind::standard;
+    WordListKind wordList = InitialChoice<WordListKind>(SettingKey::word_list);
     std::optional<std::string> wordListFile;
-    std::string minimumText = "2";
-    std::string maximumText = "8";
-    bool noMaximum = false;
-    bool anagram = false;
-    SortOrder order = SortOrder::alpha;
-    PointScheme scheme = PointScheme::scrabble;
+    std::string minimumText = InitialWord(SettingKey::minimum);
+    std::string maximumText = InitialWord(SettingKey::maximum);
+    bool noMaximum = InitiallyOn(SettingKey::no_maximum);
+    bool anagram = InitiallyOn(SettingKey::anagram);
+    SortOrder order = InitialChoice<SortOrder>(SettingKey::order);
+    PointScheme scheme = InitialChoice<PointScheme>(SettingKey::scheme);
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
-    bool usePoints = true;
+    bool usePoints = InitiallyOn(SettingKey::use_points);
     std::vector<SortOrder> thenOrders;
     BoardLetters board;
     OutputFormat format = OutputFormat::text;

@@ -77,7 +77,7 @@ using B = BoardLetters;
 
 const FindOption kOptions[] = {
     {"--dictionary", text, WordsOf<WordListKind>, any, "",
-     "which shipped word list (default standard)",
+     "which shipped word list (default {word_list})",
      "Options:", SetWord<&O::wordList, ValueOf<WordListKind>>},
     {"--word-list", file, nullptr, any, "FILE",
      "search any word-list file of the same format\n(one word per line) instead;\n"
@@ -89,17 +89,18 @@ const FindOption kOptions[] = {
      }},
     {"--min", text, nullptr, search, "TEXT", "", nullptr, SetText<&O::minimumText>},
     {"--max", text, nullptr, search, "TEXT",
-     "the length limits as typed into their boxes\n(default 2 and 8; fractions allowed)", nullptr,
-     SetText<&O::maximumText>},
+     "the length limits as typed into their boxes\n(default {minimum} and {maximum}; fractions "
+     "allowed)",
+     nullptr, SetText<&O::maximumText>},
     {"--no-max", none, nullptr, search, "", "\"(no maximum limit)\": no upper length limit",
      nullptr, Set<&O::noMaximum, true>},
     {"--anagram", none, nullptr, search, "",
      "\"Find only exact anagrams\": words exactly as\nlong as LETTERS (the limits do not apply);\n"
      "with board letters, the part of the word\nlaid from LETTERS uses every tile",
      nullptr, Set<&O::anagram, true>},
-    {"--sort", text, WordsOf<SortOrder>, search, "", "the order of the search (default alpha)",
+    {"--sort", text, WordsOf<SortOrder>, search, "", "the order of the search (default {order})",
      nullptr, SetWord<&O::order, ValueOf<SortOrder>>},
-    {"--points", text, WordsOf<PointScheme>, search, "", "the letter values (default scrabble)",
+    {"--points", text, WordsOf<PointScheme>, search, "", "the letter values (default {scheme})",
      nullptr,
      [](Read& r, Name, Value v) {
          r.parsed.options.scheme = *ValueOf<PointScheme>(v);

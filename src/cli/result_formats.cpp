@@ -132,8 +132,7 @@ void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& foun
         if (columns.allSchemes) {
             for (PointScheme scheme :
                  {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo})
-                row.push_back(
-                    Number(WordOf(scheme), WordScore(word, PresetTable(scheme))));
+                row.push_back(Number(WordOf(scheme), WordScore(word, PresetTable(scheme))));
             if (columns.custom)
                 row.push_back(Number("custom", WordScore(word, *columns.custom)));
         }

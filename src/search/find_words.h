@@ -17,8 +17,8 @@ namespace anagrove {
 
 // The limits of one search, already converted from their boxes.
 struct SearchLimits {
-    double minimum = 2;
-    double maximum = 8;
+    double minimum = 0;
+    double maximum = 0;
     bool noMaximum = false; // "(no maximum limit)"
     bool anagram = false;   // "Find only exact anagrams": replaces both limits
 };

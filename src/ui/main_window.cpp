@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "accessible_texts.h"
+#include "app/setting_fields.h"
 #include "app/texts.h"
 #include "custom_points_editor.h"
 #include "loading_window.h"
@@ -121,10 +122,12 @@ void MainWindow::createLengthFrame() {
                                    "Specify word length to search for:", this);
     minimumLabel_ =
         MakeLabel("lblMinletters", tw, {180, 360, 1620, 270}, "Minimum letters:", lengthFrame_);
-    minimumBox_ = Make<QLineEdit>("txtMinletters", tw, {1860, 330, 600, 330}, "2", lengthFrame_);
+    minimumBox_ = Make<QLineEdit>("txtMinletters", tw, {1860, 330, 600, 330},
+                                  InitialWord(SettingKey::minimum), lengthFrame_);
     maximumLabel_ =
         MakeLabel("lblMaxletters", tw, {180, 750, 1620, 270}, "Maximum letters:", lengthFrame_);
-    maximumBox_ = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330}, "8", lengthFrame_);
+    maximumBox_ = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330},
+                                  InitialWord(SettingKey::maximum), lengthFrame_);
     RefuseQuotes(*minimumBox_);
     RefuseQuotes(*maximumBox_);
     // Each box is read out by its own label, not by the frame's caption.

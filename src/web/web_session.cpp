@@ -36,8 +36,8 @@ int FieldNumber(TextField field) {
 } // namespace
 
 Session::Session() {
-    texts_[FieldNumber(TextField::minimum)] = request_.minimumText = "2";
-    texts_[FieldNumber(TextField::maximum)] = request_.maximumText = "8";
+    texts_[FieldNumber(TextField::minimum)] = request_.minimumText;
+    texts_[FieldNumber(TextField::maximum)] = request_.maximumText;
     outcome_.found.source = lists_[0] = std::make_shared<const WordList>();
     lists_[1] = lists_[0];
 }

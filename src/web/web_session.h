@@ -96,8 +96,8 @@ class Session {
     std::array<std::shared_ptr<const WordList>, 2> lists_;
     std::array<std::string, kTextFieldCount> texts_;
     SearchRequest request_;
-    WordListKind list_ = WordListKind::standard;
-    PointScheme scheme_ = PointScheme::scrabble;
+    WordListKind list_ = InitialChoice<WordListKind>(SettingKey::word_list);
+    PointScheme scheme_ = InitialChoice<PointScheme>(SettingKey::scheme);
     std::string message_;
 
     // The last search.
