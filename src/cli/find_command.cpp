@@ -123,10 +123,10 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
     if (o.format == OutputFormat::text) {
         PrintListing(out, outcome.found, listing);
     } else {
-        const ResultColumns columns{
-            o.letters,    o.board,
-            letterPoints, o.usePoints,
-            o.allSchemes, o.customEntries ? std::optional(letterPoints) : std::nullopt};
+        const ResultColumns columns{{o.letters, letterPoints, o.board},
+                                    o.usePoints,
+                                    o.allSchemes,
+                                    o.customEntries ? std::optional(letterPoints) : std::nullopt};
         WriteResults(out, o.format, outcome.found, listing, columns);
     }
     out.flush();

@@ -19,7 +19,8 @@ Failure<std::string> Error(std::string message) {
 // searchOption names the first option given that only a search uses, if any.
 Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption) {
     const BoardLetters& b = o.board;
-    if (!b.pattern.empty() && (!b.starts.empty() || !b.ends.empty() || !b.contains.empty()))
+    // Each text was read as it was given; what is left is the rule between them.
+    if (!ReadBoardLetters({b.starts, b.ends, b.contains, b.pattern}))
         return "--pattern cannot go with --starts, --ends or --contains";
     if (o.allSchemes && o.format == OutputFormat::text) {
         std::vector<std::string_view> tables = WordsOf<OutputFormat>();

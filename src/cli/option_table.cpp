@@ -22,18 +22,17 @@ std::vector<std::string> SplitCommas(const std::string& text) {
     }
 }
 
-// Sets a board text, given once, in lower case: letters a-z (either case)
-// and, in a pattern, dots.
+// Sets a board text, given once and not empty, as the search reads it.
 Complaint TakeBoard(std::string& text, std::string_view name, const std::string& value,
-                    bool dots = false) {
+                    BoardBox box) {
     const std::string option(name);
     if (!text.empty())
         return option + " may be given only once";
-    if (value.empty() ||
-        !std::ranges::all_of(value, [dots](char c) { return IsLetter(c) || (dots && c == '.'); }))
-        return option + " must be letters a-z" + (dots ? " and dots" : "") + ", not \"" + value +
-               "\"";
-    std::ranges::transform(value, std::back_inserter(text), LowerLetter);
+    auto read = ReadBoardText(value, box);
+    if (value.empty() || !read)
+        return option + " must be letters a-z" + (box == BoardBox::pattern ? " and dots" : "") +
+               ", not \"" + value + "\"";
+    text = std::move(*read);
     return std::nullopt;
 }
 
@@ -58,8 +57,8 @@ template <auto field> Complaint SetText(Read& r, Name, Value v) {
     r.parsed.options.*field = Latin1FromUtf8(v);
     return kNoComplaint;
 }
-template <auto board, bool dots = false> Complaint SetBoard(Read& r, Name name, Value v) {
-    return TakeBoard(r.parsed.options.board.*board, name, v, dots);
+template <auto board, BoardBox box> Complaint SetBoard(Read& r, Name name, Value v) {
+    return TakeBoard(r.parsed.options.board.*board, name, v, box);
 }
 template <Action action> Complaint Answer(Read& r, Name, Value) {
     r.parsed.action = action;
@@ -128,16 +127,16 @@ const FindOption kOptions[] = {
          return kNoComplaint;
      }},
     {"--starts", text, nullptr, search, "TEXT", "the word begins with TEXT", kBoardHeading,
-     SetBoard<&B::starts>},
+     SetBoard<&B::starts, BoardBox::starts>},
     {"--ends", text, nullptr, search, "TEXT", "the word ends with TEXT", nullptr,
-     SetBoard<&B::ends>},
+     SetBoard<&B::ends, BoardBox::ends>},
     {"--contains", text, nullptr, search, "TEXT",
      "the word holds TEXT as one run of letters;\nstarts, ends and contains may not overlap",
-     nullptr, SetBoard<&B::contains>},
+     nullptr, SetBoard<&B::contains, BoardBox::contains>},
     {"--pattern", text, nullptr, search, "PAT",
      "letters and dots, as long as the word: a\nletter is a board letter in that place, a\n"
      "dot a square filled from LETTERS (not with\n--starts, --ends or --contains)",
-     nullptr, SetBoard<&B::pattern, true>},
+     nullptr, SetBoard<&B::pattern, BoardBox::pattern>},
     {"--format", text, WordsOf<OutputFormat>, any, "",
      "text: the list's items (default); tsv: a\nheader line and a row per word; json: an\n"
      "array of objects. Columns: word, length,\nscore (empty or null with --no-points),\n"

@@ -17,18 +17,6 @@ namespace anagrove::web {
 
 namespace {
 
-// The board letters of a box in lower case, or nothing when the box holds
-// anything but letters a-z (either case) and, in the pattern, dots.
-std::optional<std::string> BoardText(const std::string& text, bool dots) {
-    std::string lower;
-    for (char c : text) {
-        if (!IsLetter(c) && !(dots && c == '.'))
-            return std::nullopt;
-        lower += LowerLetter(c);
-    }
-    return lower;
-}
-
 int FieldNumber(TextField field) {
     return static_cast<int>(field);
 }
@@ -85,24 +73,6 @@ void Session::Choose(Choice choice, int value) {
     }
 }
 
-std::optional<std::string> Session::RefusedBoard(int& field, BoardLetters& board) const {
-    std::string* texts[] = {&board.starts, &board.ends, &board.contains, &board.pattern};
-    for (std::size_t k = 0; k < 4; ++k) {
-        field = FieldNumber(TextField::starts) + static_cast<int>(k);
-        const bool pattern = k == 3;
-        const auto text = BoardText(texts_[static_cast<std::size_t>(field)], pattern);
-        if (!text)
-            return BoardLettersMessage(kBoardBoxes[k], pattern);
-        *texts[k] = *text;
-    }
-    if (!board.pattern.empty() &&
-        (!board.starts.empty() || !board.ends.empty() || !board.contains.empty())) {
-        field = FieldNumber(TextField::pattern);
-        return kPatternAloneMessage;
-    }
-    return std::nullopt;
-}
-
 Expected<Session::CheckedRequest, int> Session::Checked() {
     CheckedRequest c;
     c.request = request_;
@@ -136,11 +106,21 @@ Expected<Session::CheckedRequest, int> Session::Checked() {
                 active.error().message);
         c.custom = c.points = *active;
     }
-    int boardField = 0;
-    if (auto refusal = RefusedBoard(boardField, c.board)) {
-        message_ = std::move(*refusal);
-        return Failure{boardField};
+    const auto text = [this](TextField field) -> std::string_view {
+        return texts_[static_cast<std::size_t>(FieldNumber(field))];
+    };
+    auto board = ReadBoardLetters({text(TextField::starts), text(TextField::ends),
+                                   text(TextField::contains), text(TextField::pattern)});
+    if (!board) {
+        const BoardFault fault = board.error();
+        const auto box = static_cast<std::size_t>(fault.box);
+        if (fault.kind == BoardFault::Kind::pattern_with_others)
+            return refuse(TextField::pattern, kPatternAloneMessage);
+        return refuse(
+            static_cast<TextField>(FieldNumber(TextField::starts) + static_cast<int>(box)),
+            BoardLettersMessage(kBoardBoxes[box], fault.box == BoardBox::pattern));
     }
+    c.board = std::move(*board);
     message_.clear();
     return c;
 }

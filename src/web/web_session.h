@@ -90,7 +90,6 @@ class Session {
     };
     [[nodiscard]] Expected<CheckedRequest, int> Checked();
     [[nodiscard]] const FoundRow& Row(std::int32_t row) const;
-    [[nodiscard]] std::optional<std::string> RefusedBoard(int& field, BoardLetters& board) const;
 
     std::string input_;
     std::array<std::shared_ptr<const WordList>, 2> lists_;
