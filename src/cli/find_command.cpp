@@ -88,7 +88,7 @@ int Check(const FindOptions& o, const std::string& programDirectory, std::istrea
     }
     WriteChecks(out, o.format, checked);
     out.flush();
-    return !out ? kExitNoWordList : allInList ? kExitFound : kExitNotInList;
+    return !out ? kExitNotWritten : allInList ? kExitFound : kExitNotInList;
 }
 
 int Run(const FindOptions& o, const std::string& programDirectory, std::istream& in,
@@ -131,7 +131,7 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
     }
     out.flush();
     err << Utf8FromLatin1(outcome.status) << '\n';
-    return out ? kExitFound : kExitNoWordList;
+    return out ? kExitFound : kExitNotWritten;
 }
 
 } // namespace
@@ -161,7 +161,7 @@ int RunFindCommand(const std::vector<std::string>& args, const std::string& prog
         return Run(parsed->options, programDirectory, in, out, err);
     } catch (const std::exception& e) {
         err << "anagrove-find: " << e.what() << '\n';
-        return kExitNoWordList;
+        return kExitNotWritten;
     }
 }
 

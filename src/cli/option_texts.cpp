@@ -108,7 +108,8 @@ Examples:
 
 Exit status: 0 after a search, and after --check when every WORD is in the
 list; 1 when the word list cannot be read; 2 for bad input; 3 after --check
-when some WORD is not in the list.
+when some WORD is not in the list; 4 when the results could not be written
+(a full disk, a closed pipe) or on an internal fault.
 )usage";
 }
 
