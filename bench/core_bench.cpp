@@ -37,7 +37,7 @@ struct ExtendedList {
             throw std::runtime_error("extended.txt not found beside the benchmark: " +
                                      file.error());
         text = std::move(*file);
-        list = std::make_shared<const WordList>(LoadWordList(text));
+        list = std::make_shared<const WordList>(TakeWordList(std::string(text)));
         literalList = literal::CutLines(text);
     }
 };
@@ -90,7 +90,7 @@ void FirstMatch(benchmark::State& state, const char* letters, SearchLimits limit
     std::int64_t found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto list = std::make_shared<const WordList>(LoadWordList(data.text));
+        auto list = std::make_shared<const WordList>(TakeWordList(std::string(data.text)));
         state.ResumeTiming();
         FoundWords result = FindWords(letters, limits, list, Scrabble());
         found = result.matched;

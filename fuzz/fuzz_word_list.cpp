@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view letters = nul == std::string_view::npos ? "" : text.substr(0, nul);
     const std::string_view file = nul == std::string_view::npos ? text : text.substr(nul + 1);
 
-    auto list = std::make_shared<const WordList>(LoadWordList(file));
+    auto list = std::make_shared<const WordList>(TakeWordList(std::string(file)));
     const std::vector<std::string> lines = literal::CutLines(file);
     if (static_cast<std::size_t>(list->WordCount()) > lines.size())
         std::abort();

@@ -115,7 +115,7 @@ void CustomPointsEditor::showStoredValues() {
 }
 
 void CustomPointsEditor::setValues() {
-    state_.keepLoaderOnTop = "no";
+    state_.keepLoaderOnTop = false;
     std::array<std::string, 26> entries;
     for (std::size_t i = 0; i < 26; ++i)
         entries[i] = ToLatin1(letterBoxes_[i]->text());
@@ -133,7 +133,7 @@ void CustomPointsEditor::setValues() {
 }
 
 void CustomPointsEditor::cancel() {
-    state_.keepLoaderOnTop = "no";
+    state_.keepLoaderOnTop = false;
     returnToMainWindow();
 }
 

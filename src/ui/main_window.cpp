@@ -33,6 +33,8 @@ namespace anagrove::ui {
 
 namespace {
 
+// The start-up load comes just after the window is first shown; the interval
+// is the one the timer has always had.
 constexpr int kStartupLoadIntervalMs = 101;
 constexpr int kListClickIntervalMs = 100;
 

@@ -32,7 +32,7 @@ void MendUnknownWords(Settings& settings) {
 
 void MainWindow::startUp() {
     state_.startupDone = false;
-    if (state_.keepLoaderOnTop != "no") {
+    if (state_.keepLoaderOnTop) {
         state_.settings = ReadSettings(desktop_.settingsPath().toStdString());
         MendUnknownWords(state_.settings);
     }
@@ -55,13 +55,13 @@ void MainWindow::applyStartupSettings() {
         state_.letterPoints = PresetTable(scheme);
     else if (!s.customPoints[0].empty())
         // Values that do not convert leave the scores as they were.
-        if (auto points = LetterPointsFromCustom(s.customPoints))
+        if (auto points = ActiveCustomValues(s.customPoints))
             state_.letterPoints = *points;
 }
 
 void MainWindow::showLoadingWindow() {
     if (!loadingWindow_)
-        loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop != "no"; });
+        loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop; });
     const Twips tw(*this);
     loadingWindow_->move(x() + tw.px(130), y() + (height() - loadingWindow_->height()) / 2);
     loadingWindow_->setCaption(*Known(state_.settings.wordList) == WordListKind::standard

@@ -22,7 +22,7 @@ struct ProgramState {
     FoundWords found;            // the last search's rows
     SearchRack rack;             // the letters and values that found was found with
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
-    std::string keepLoaderOnTop; // "no" once the custom point editor has been used
+    bool keepLoaderOnTop = true; // false once the custom point editor has been used
 };
 
 } // namespace anagrove::ui

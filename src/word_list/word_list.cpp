@@ -89,8 +89,4 @@ void WordList::RankWords() const {
     lazy_->ranked.store(true, std::memory_order_release);
 }
 
-WordList LoadWordList(std::string_view fileText) {
-    return TakeWordList(std::string(fileText));
-}
-
 } // namespace anagrove

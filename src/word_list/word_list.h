@@ -19,7 +19,8 @@
 
 namespace anagrove {
 
-// The most words a list holds; the rest of a longer file is left out.
+// The most words a list holds; the rest of a longer file is left out. The
+// word arrays have always held this many, and the shipped lists fit.
 inline constexpr std::int32_t kWordListCapacity = 265062;
 
 // The words are slices of the file's text, exactly as they stood in the file
@@ -110,6 +111,5 @@ class WordList {
 // kept; the number left out is DroppedWords(). TakeWordList keeps the text it
 // is given instead of copying it.
 [[nodiscard]] WordList TakeWordList(std::string&& fileText);
-[[nodiscard]] WordList LoadWordList(std::string_view fileText);
 
 } // namespace anagrove

@@ -212,7 +212,7 @@ TEST(Differential, AdversarialAndShippedLists) {
                                      ? RandomList()
                                      : testing_support::Shipped(n == 200 ? "standard" : "extended");
         const std::vector<std::string> words = literal::CutLines(file);
-        const auto list = std::make_shared<const WordList>(LoadWordList(file));
+        const auto list = std::make_shared<const WordList>(TakeWordList(std::string(file)));
         ASSERT_EQ(list->WordCount(), static_cast<std::int32_t>(words.size()));
         for (std::int32_t i = 0; i < list->WordCount(); ++i)
             ASSERT_EQ((*list)[i], words[static_cast<std::size_t>(i)]);
