@@ -7,6 +7,7 @@
 #include "reference/literal_search.h"
 
 #include "app/data_files.h"
+#include "app/texts.h"
 #include "platform/program_directory.h"
 #include "platform/whole_file.h"
 #include "points/letter_points.h"

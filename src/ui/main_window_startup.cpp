@@ -8,6 +8,7 @@
 #include "loading_window.h"
 #include "points/custom_points.h"
 #include "result_list_model.h"
+#include "texts.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -64,9 +65,7 @@ void MainWindow::showLoadingWindow() {
         loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop; });
     const Twips tw(*this);
     loadingWindow_->move(x() + tw.px(130), y() + (height() - loadingWindow_->height()) / 2);
-    loadingWindow_->setCaption(*Known(state_.settings.wordList) == WordListKind::standard
-                                   ? "Loading Standard Dictionary"
-                                   : "Loading Extended Dictionary");
+    loadingWindow_->setCaption(LoadingCaption(*Known(state_.settings.wordList)));
     loadingWindow_->show();
 }
 
@@ -93,7 +92,7 @@ void MainWindow::shutDown() {
 
     const QString path = desktop_.settingsPath();
     if (const auto written = WriteSettings(path.toStdString(), s); !written)
-        showMessage(QString("The settings could not be saved to %1: %2")
+        showMessage(QString(kSettingsNotSavedText)
                         .arg(path, QString::fromLocal8Bit(written.error().c_str())));
     desktop_.endProgram();
 }

@@ -3,17 +3,17 @@
 #include "main_window.h"
 
 #include "app/data_files.h"
+#include "app/texts.h"
 #include "desktop.h"
 #include "platform/whole_file.h"
+#include "texts.h"
 #include "word_list/texts.h"
 
 #include <QStatusBar>
 
 namespace anagrove::ui {
 
-namespace {
-constexpr const char* kNoWordListStatusText = "No word list is loaded";
-} // namespace
+namespace {} // namespace
 
 // The standard list loads at once, as at start-up; the extended list only once
 // a list has loaded, and it counts as the user's choice.
@@ -40,7 +40,7 @@ std::optional<QString> MainWindow::loadWordList(WordListKind kind, bool chosenBy
         state_.wordList = std::make_shared<const WordList>();
         state_.wordListReady = true;
         setStatusText(kNoWordListStatusText);
-        return QString("The word list %1 could not be read: %2")
+        return QString(kWordListUnreadableText)
             .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error().c_str()));
     }
     state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(*file)));
@@ -52,8 +52,7 @@ std::optional<QString> MainWindow::loadWordList(WordListKind kind, bool chosenBy
 }
 
 void MainWindow::explainWordLists() {
-    showMessage("If words in the extended dictionary are found to be ineligible in your game, you "
-                "will have to use the standard dictionary.");
+    showMessage(kAboutWordListsText);
 }
 
 } // namespace anagrove::ui

@@ -11,7 +11,6 @@ namespace anagrove {
 
 // The status text shown while a list loads.
 [[nodiscard]] const char* LoadingStatusText(WordListKind kind);
-inline constexpr const char* kReadyStatusText = "Please enter letters to begin search";
 // Says that the words of a list beyond the capacity were left out.
 [[nodiscard]] std::string LeftOutWordsText(const std::string& path, std::int64_t dropped);
 
