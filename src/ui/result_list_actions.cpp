@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "platform/line_end.h"
 #include "result_list_model.h"
+#include "texts.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -160,10 +161,10 @@ void ResultListActions::save(const QString& path, bool csv) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return;
-    desktop_.showMessage(&window_, kProgramTitle,
-                         QString("The list could not be saved to %1: %2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()),
-                         MessageIcon::none);
+    desktop_.showMessage(
+        &window_, kProgramTitle,
+        QString(kListNotSavedText).arg(QDir::toNativeSeparators(path), file.errorString()),
+        MessageIcon::none);
 }
 
 } // namespace anagrove::ui

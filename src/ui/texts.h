@@ -9,6 +9,8 @@ namespace anagrove::ui {
 inline constexpr const char* kNoWordListStatusText = "No word list is loaded";
 // %1 the word list's path, %2 the system's reason.
 inline constexpr const char* kWordListUnreadableText = "The word list %1 could not be read: %2";
+// %1 the chosen file, %2 the system's reason.
+inline constexpr const char* kListNotSavedText = "The list could not be saved to %1: %2";
 // %1 the settings file's path, %2 the system's reason.
 inline constexpr const char* kSettingsNotSavedText = "The settings could not be saved to %1: %2";
 
