@@ -4,8 +4,6 @@
 //                      --benchmark_report_aggregates_only=true
 
 #include "app/data_files.h"
-#include "dictionary/word_check.h"
-#include "dictionary/word_list.h"
 #include "platform/program_directory.h"
 #include "platform/whole_file.h"
 #include "points/letter_points.h"
@@ -13,6 +11,8 @@
 #include "search/board_letters.h"
 #include "search/find_words.h"
 #include "sort/sort_found.h"
+#include "word_list/word_check.h"
+#include "word_list/word_list.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,13 +32,12 @@ struct ExtendedList {
     std::vector<std::string> literalList;
 
     ExtendedList() {
-        FileText file =
-            ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
+        FileText file = ReadWholeFile(WordListPath(ExecutableDirectory(), WordListKind::extended));
         if (!file)
             throw std::runtime_error("extended.txt not found beside the benchmark: " +
                                      file.error());
         text = std::move(*file);
-        list = std::make_shared<const WordList>(LoadWordList(text));
+        list = std::make_shared<const WordList>(TakeWordList(std::string(text)));
         literalList = literal::CutLines(text);
     }
 };
@@ -52,12 +51,12 @@ const LetterPoints& Scrabble() {
     return PresetTable(PointScheme::scrabble);
 }
 
-SearchLimits Limits(double minimum, double maximum, bool nomax) {
-    return SearchLimits{minimum, maximum, nomax, false};
+SearchLimits Limits(double minimum, double maximum, bool noMaximum) {
+    return SearchLimits{minimum, maximum, noMaximum, false};
 }
 
 literal::Limits LiteralLimits(const SearchLimits& l) {
-    return literal::Limits{l.minimum, l.maximum, l.nomax, l.anagram};
+    return literal::Limits{l.minimum, l.maximum, l.noMaximum, l.anagram};
 }
 
 // ---- matching --------------------------------------------------------------
@@ -91,7 +90,7 @@ void FirstMatch(benchmark::State& state, const char* letters, SearchLimits limit
     std::int64_t found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto list = std::make_shared<const WordList>(LoadWordList(data.text));
+        auto list = std::make_shared<const WordList>(TakeWordList(std::string(data.text)));
         state.ResumeTiming();
         FoundWords result = FindWords(letters, limits, list, Scrabble());
         found = result.matched;
@@ -189,26 +188,26 @@ literal::TextTable LiteralRows(const FoundWords& found, std::size_t rows) {
     return table;
 }
 
-// Sorts a copy of the full table in mode, starting from list order or, with
-// fromOwnOrder, from the order that mode itself gives.
-void Sort(benchmark::State& state, SortMode mode, bool fromOwnOrder) {
+// Sorts a copy of the full table in an order, starting from list order or, with
+// fromOwnOrder, from the order it gives itself.
+void Sort(benchmark::State& state, SortOrder order, bool fromOwnOrder) {
     FoundWords start = FullTable();
     if (fromOwnOrder)
-        SortFound(start, mode);
+        SortFound(start, order);
     for (auto _ : state) {
         state.PauseTiming();
         FoundWords rows = start;
         state.ResumeTiming();
-        SortFound(rows, mode);
+        SortFound(rows, order);
         benchmark::DoNotOptimize(rows);
     }
     state.counters["rows"] = static_cast<double>(start.rows.size());
 }
 
 // The literal sort on the first state.range(0) rows of the same input.
-void SortLiteral(benchmark::State& state, SortMode mode, bool fromOwnOrder) {
+void SortLiteral(benchmark::State& state, SortOrder order, bool fromOwnOrder) {
     literal::TextTable start = LiteralRows(FullTable(), static_cast<std::size_t>(state.range(0)));
-    const int option = static_cast<int>(mode);
+    const int option = static_cast<int>(order);
     if (fromOwnOrder)
         literal::SortByOption(start, option);
     for (auto _ : state) {
@@ -222,32 +221,33 @@ void SortLiteral(benchmark::State& state, SortMode mode, bool fromOwnOrder) {
     state.SetComplexityN(state.range(0));
 }
 
-BENCHMARK_CAPTURE(Sort, alpha_in_order, SortMode::alpha, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SortLiteral, alpha_in_order, SortMode::alpha, true)
+BENCHMARK_CAPTURE(Sort, alpha_in_order, SortOrder::alpha, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, alpha_in_order, SortOrder::alpha, true)
     ->RangeMultiplier(2)
     ->Range(1000, 8000)
     ->Complexity()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sort, score_from_list_order, SortMode::score, false)
+BENCHMARK_CAPTURE(Sort, score_from_list_order, SortOrder::score, false)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SortLiteral, score_from_list_order, SortMode::score, false)
+BENCHMARK_CAPTURE(SortLiteral, score_from_list_order, SortOrder::score, false)
     ->Arg(200001)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sort, score_from_own_order, SortMode::score, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SortLiteral, score_from_own_order, SortMode::score, true)
+BENCHMARK_CAPTURE(Sort, score_from_own_order, SortOrder::score, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortLiteral, score_from_own_order, SortOrder::score, true)
     ->Arg(200001)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sort, length_from_list_order, SortMode::length, false)
+BENCHMARK_CAPTURE(Sort, length_from_list_order, SortOrder::length, false)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SortLiteral, length_from_list_order, SortMode::length, false)
+BENCHMARK_CAPTURE(SortLiteral, length_from_list_order, SortOrder::length, false)
     ->Arg(200001)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sort, length_from_own_order, SortMode::length, true)
+BENCHMARK_CAPTURE(Sort, length_from_own_order, SortOrder::length, true)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SortLiteral, length_from_own_order, SortMode::length, true)
+BENCHMARK_CAPTURE(SortLiteral, length_from_own_order, SortOrder::length, true)
     ->Arg(200001)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
@@ -269,7 +269,7 @@ void ResortDistinctScores(benchmark::State& state) {
         state.PauseTiming();
         FoundWords rows = start;
         state.ResumeTiming();
-        SortFound(rows, SortMode::score);
+        SortFound(rows, SortOrder::score);
         benchmark::DoNotOptimize(rows);
     }
 }
@@ -297,7 +297,7 @@ BENCHMARK(ResortDistinctScoresLiteral)
 // ---- loading ---------------------------------------------------------------
 
 void Load(benchmark::State& state) {
-    const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
+    const std::string path = WordListPath(ExecutableDirectory(), WordListKind::extended);
     for (auto _ : state) {
         FileText file = ReadWholeFile(path);
         WordList list = TakeWordList(std::move(*file));
@@ -306,7 +306,7 @@ void Load(benchmark::State& state) {
 }
 
 void LoadLiteral(benchmark::State& state) {
-    const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
+    const std::string path = WordListPath(ExecutableDirectory(), WordListKind::extended);
     for (auto _ : state) {
         FileText file = ReadWholeFile(path);
         auto words = literal::CutLines(*file);
@@ -317,7 +317,7 @@ void LoadLiteral(benchmark::State& state) {
 // Loading, then what the first search of a list builds: the index, and the
 // byte order that the alphabetical order asks for.
 void LoadAndIndex(benchmark::State& state) {
-    const std::string path = WordListPath(ExecutableDirectory(), DictionaryKind::extended);
+    const std::string path = WordListPath(ExecutableDirectory(), WordListKind::extended);
     for (auto _ : state) {
         FileText file = ReadWholeFile(path);
         WordList list = TakeWordList(std::move(*file));

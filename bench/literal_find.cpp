@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         else if (arg == "--max" && hasValue)
             limits.maximum = std::stod(argv[++a]);
         else if (arg == "--no-max")
-            limits.nomax = true;
+            limits.noMaximum = true;
         else if (arg == "--anagram")
             limits.anagram = true;
         else if (arg == "--sort" && hasValue)

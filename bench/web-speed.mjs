@@ -69,8 +69,8 @@ const devtools = await page.createCDPSession();
 await devtools.send("Performance.enable", { timeDomain: "threadTicks" });
 const threadTime = async () =>
   (await devtools.send("Performance.getMetrics")).metrics.find((m) => m.name === "ThreadTime").value * 1000;
-const { Choice, DictionaryKind, TextField } = moduleIds();
-const fields = { list: Choice.list, extended: DictionaryKind.extended, nomax: Choice.nomax, letters: TextField.letters };
+const { Choice, WordListKind, TextField } = moduleIds();
+const fields = { list: Choice.list, extended: WordListKind.extended, nomax: Choice.no_maximum, letters: TextField.letters };
 for (let k = 0; k < runs; k++)
   for (const [letters, times] of Object.entries(searches)) {
     await page.evaluate(() => localStorage.setItem("anagrove.choices", JSON.stringify({ list: "extended" })));

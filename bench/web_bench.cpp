@@ -24,8 +24,7 @@ using web::TextField;
 
 const std::string& ExtendedText() {
     static const std::string text = [] {
-        FileText file =
-            ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
+        FileText file = ReadWholeFile(WordListPath(ExecutableDirectory(), WordListKind::extended));
         if (!file)
             throw std::runtime_error("extended.txt not found beside the benchmark");
         return std::move(*file);
@@ -35,23 +34,23 @@ const std::string& ExtendedText() {
 
 // A session with the extended list loaded and the request typed, as the page
 // has it before "Find Words".
-std::unique_ptr<Session> Typed(const char* letters, bool nomax) {
+std::unique_ptr<Session> Typed(const char* letters, bool noMaximum) {
     auto session = std::make_unique<Session>();
     const std::string& list = ExtendedText();
     std::memcpy(session->Input(list.size()), list.data(), list.size());
-    session->LoadList(DictionaryKind::extended);
+    session->LoadList(WordListKind::extended);
     session->Choose(Choice::list, 1);
-    session->Choose(Choice::nomax, nomax ? 1 : 0);
+    session->Choose(Choice::no_maximum, noMaximum ? 1 : 0);
     std::memcpy(session->Input(std::strlen(letters)), letters, std::strlen(letters));
     session->SetText(static_cast<int>(TextField::letters));
     return session;
 }
 
 // The first search of a freshly loaded list (it scans the words).
-void FirstSearch(benchmark::State& state, const char* letters, bool nomax) {
+void FirstSearch(benchmark::State& state, const char* letters, bool noMaximum) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto session = Typed(letters, nomax);
+        auto session = Typed(letters, noMaximum);
         state.ResumeTiming();
         benchmark::DoNotOptimize(session->Search());
         state.PauseTiming();
@@ -61,8 +60,8 @@ void FirstSearch(benchmark::State& state, const char* letters, bool nomax) {
 }
 
 // Later searches, once the second one has built the index.
-void LaterSearch(benchmark::State& state, const char* letters, bool nomax) {
-    auto session = Typed(letters, nomax);
+void LaterSearch(benchmark::State& state, const char* letters, bool noMaximum) {
+    auto session = Typed(letters, noMaximum);
     (void)session->Search();
     (void)session->Search();
     for (auto _ : state)

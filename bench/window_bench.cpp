@@ -2,16 +2,17 @@
 // the filled, painted result list. Run from the build's bin directory, where
 // the word lists lie:  anagrove-window-bench --benchmark_repetitions=5
 
+#include "desktop.h"
 #include "main_window.h"
-#include "platform.h"
 #include "reference/literal_search.h"
 
 #include "app/data_files.h"
-#include "dictionary/texts.h"
-#include "dictionary/word_list.h"
+#include "app/texts.h"
 #include "platform/program_directory.h"
 #include "platform/whole_file.h"
 #include "points/letter_points.h"
+#include "word_list/texts.h"
+#include "word_list/word_list.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,9 +35,9 @@ using namespace anagrove;
 
 // The desktop, without message boxes or a browser; the settings go to a
 // temporary folder and name the extended list.
-class BenchPlatform final : public ui::Platform {
+class BenchDesktop final : public ui::Desktop {
   public:
-    BenchPlatform() {
+    BenchDesktop() {
         std::ofstream(settingsPath().toStdString(), std::ios::binary)
             << R"("alpha","2","8","1","1","extended","true","scrabble")"
             << "\r\n";
@@ -55,8 +56,8 @@ class BenchPlatform final : public ui::Platform {
 
 // The main window after its start-up load.
 struct Window {
-    BenchPlatform platform;
-    ui::MainWindow form{platform};
+    BenchDesktop desktop;
+    ui::MainWindow form{desktop};
 
     Window() {
         form.show();
@@ -77,10 +78,10 @@ Window& TheWindow() {
 
 // Types the letters, sets the options as a user would, then measures the
 // click of "Find Words" up to the painted list.
-void FindWords(benchmark::State& state, const char* letters, bool nomax, const char* order) {
+void FindWords(benchmark::State& state, const char* letters, bool noMaximum, const char* order) {
     Window& w = TheWindow();
     w.control<QLineEdit>("txtWord")->setText(letters);
-    w.control<QCheckBox>("chkNomax")->setChecked(nomax);
+    w.control<QCheckBox>("chkNomax")->setChecked(noMaximum);
     w.control<QRadioButton>(order)->setChecked(true);
     QListView* list = w.control<QListView>("lstWords");
     QAbstractButton* findWords = w.control<QAbstractButton>("cmdStart");
@@ -96,8 +97,7 @@ void FindWords(benchmark::State& state, const char* letters, bool nomax, const c
 // for every row, as a list that holds one text per item would need them.
 void FindWordsLiteral(benchmark::State& state, const char* letters, int order) {
     static const std::vector<std::string> words = [] {
-        FileText file =
-            ReadWholeFile(WordListPath(ExecutableDirectory(), DictionaryKind::extended));
+        FileText file = ReadWholeFile(WordListPath(ExecutableDirectory(), WordListKind::extended));
         return literal::CutLines(*file);
     }();
     for (auto _ : state) {
@@ -140,7 +140,7 @@ void SwitchDictionary(benchmark::State& state, const char* to, const char* away)
     }
 }
 
-void LoadInCore(benchmark::State& state, DictionaryKind kind) {
+void LoadInCore(benchmark::State& state, WordListKind kind) {
     const std::string path = WordListPath(ExecutableDirectory(), kind);
     for (auto _ : state) {
         FileText file = ReadWholeFile(path);
@@ -152,10 +152,10 @@ void LoadInCore(benchmark::State& state, DictionaryKind kind) {
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK_CAPTURE(SwitchDictionary, to_extended, "optExtended", "optStandard")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(LoadInCore, extended, DictionaryKind::extended)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadInCore, extended, WordListKind::extended)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SwitchDictionary, to_standard, "optStandard", "optExtended")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(LoadInCore, standard, DictionaryKind::standard)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadInCore, standard, WordListKind::standard)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FindWords, retains_alpha, "retains*", false, "optAlpha")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FindWords, retains_score, "retains*", false, "optScore")

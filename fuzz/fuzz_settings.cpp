@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Settings again = ParseSettings(line);
 
     Settings expected = read;
-    Clean(expected.sort, SortModeFromWord);
-    Clean(expected.dictionary, DictionaryFromWord);
-    Clean(expected.scheme, PointSchemeFromWord);
+    Clean(expected.order, ValueOf<SortOrder>);
+    Clean(expected.wordList, ValueOf<WordListKind>);
+    Clean(expected.scheme, ValueOf<PointScheme>);
     for (std::string* text : {&expected.minimumText, &expected.maximumText})
         *text = WithoutQuotesAndBreaks(*text);
     for (std::string& value : expected.customPoints)

@@ -2,10 +2,10 @@
 // at most the capacity, and a search over them finds exactly the words that
 // pass the plain test.
 
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "reference/literal_search.h"
 #include "search/find_words.h"
+#include "word_list/word_list.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view letters = nul == std::string_view::npos ? "" : text.substr(0, nul);
     const std::string_view file = nul == std::string_view::npos ? text : text.substr(nul + 1);
 
-    auto list = std::make_shared<const WordList>(LoadWordList(file));
+    auto list = std::make_shared<const WordList>(TakeWordList(std::string(file)));
     const std::vector<std::string> lines = literal::CutLines(file);
     if (static_cast<std::size_t>(list->WordCount()) > lines.size())
         std::abort();
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LetterPoints& points = PresetTable(PointScheme::wordmojo);
     const FoundWords found = FindWords(letters, limits, list, points);
     const literal::Found expected = literal::findwords(
-        letters, literal::Limits{limits.minimum, limits.maximum, limits.nomax, limits.anagram},
+        letters, literal::Limits{limits.minimum, limits.maximum, limits.noMaximum, limits.anagram},
         lines, points);
     if (found.matched != expected.matched || found.rows.size() != expected.rows.size())
         std::abort();

@@ -26,8 +26,8 @@ const hashedName = (name, bytes) => {
 };
 
 // The headers whose enumerations number what the page passes to the module.
-const idHeaders = ["src/web/web_session.h", "src/results/sort_mode.h", "src/points/letter_points.h",
-  "src/dictionary/word_list.h"];
+const idHeaders = ["src/web/web_session.h", "src/results/sort_order.h", "src/points/letter_points.h",
+  "src/word_list/word_list_kind.h"];
 
 // Every `enum class Name [: type] { a, b = 3, c }` of those headers, as
 // { Name: { a: 0, b: 3, c: 4 } }.

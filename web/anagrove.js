@@ -7,7 +7,7 @@ import * as ids from "./module_ids.js";
 import { pageTexts } from "./page_texts.js";
 import { WordRows } from "./word_rows.js";
 
-const { DictionaryKind, PointScheme, SortMode, TextField, TextKind } = ids;
+const { WordListKind, PointScheme, SortOrder, TextField, TextKind } = ids;
 
 // A word-list file's bytes from its response: gzip as shipped, unpacked in the
 // page, unless the host sent it unpacked (Content-Encoding), which its first
@@ -145,7 +145,7 @@ class Page {
       this.setStatus(this.engine.text(list === "standard" ? TextKind.loading_standard_status : TextKind.loading_extended_status));
       this.lists[list] = fetch(this.doc.body.dataset[list])
         .then(listBytes)
-        .then((bytes) => this.engine.loadList(DictionaryKind[list], bytes));
+        .then((bytes) => this.engine.loadList(WordListKind[list], bytes));
       this.lists[list].catch(() => delete this.lists[list]);
     }
     return this.lists[list];
@@ -212,7 +212,7 @@ class Page {
     if (searches !== this.searches) return;
     giveRequest(e, request); // as asked, whatever another search gave meanwhile
     e.search();
-    for (const order of then) e.resort(SortMode[order]);
+    for (const order of then) e.resort(SortOrder[order]);
     if (then.length > 0) this.form.elements.sort.value = then.at(-1);
     this.search = { ...request, then: [...then] };
     this.rows.show(e.count());
@@ -262,7 +262,7 @@ class Page {
     if (!this.search) return;
     const order = this.choices().sort;
     this.search.then.push(order);
-    this.engine.resort(SortMode[order]);
+    this.engine.resort(SortOrder[order]);
     const selected = this.rows.selected;
     this.rows.show(this.engine.count());
     if (selected >= 0) this.#selected(-1);

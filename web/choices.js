@@ -3,7 +3,7 @@
 // whole search as shown so that opening it shows the same list.
 
 import { boardFields } from "./engine.js";
-import { DictionaryKind, PointScheme, SortMode } from "./module_ids.js";
+import { WordListKind, PointScheme, SortOrder } from "./module_ids.js";
 
 // The choices the desktop program keeps in its settings file, as a first
 // visit finds them; custom values of null start from the Scrabble values.
@@ -25,12 +25,12 @@ export function cleanChoices(raw, fallback = firstChoices) {
   const customOk = Array.isArray(custom) && custom.length === 26 &&
     custom.every((v) => typeof v === "string" && v.length <= 100) && custom.some((v) => v !== "");
   return {
-    sort: oneOf("sort", SortMode),
+    sort: oneOf("sort", SortOrder),
     minimum: text("minimum"),
     maximum: text("maximum"),
     nomax: flag("nomax"),
     anagram: flag("anagram"),
-    list: oneOf("list", DictionaryKind),
+    list: oneOf("list", WordListKind),
     points: flag("points"),
     scheme: oneOf("scheme", PointScheme),
     custom: customOk ? [...custom] : fallback.custom,
@@ -69,7 +69,7 @@ export function choicesFromAddress(search, stored) {
     list: p.get("list"), points: bool("points"), scheme: p.get("scheme"), custom: p.get("custom")?.split(","),
   };
   const board = Object.fromEntries(boardFields.map((name) => [name, p.get(name) ?? ""]));
-  const then = p.getAll("then").filter((order) => Object.hasOwn(SortMode, order));
+  const then = p.getAll("then").filter((order) => Object.hasOwn(SortOrder, order));
   return { choices: cleanChoices(addressed, stored), letters: p.get("letters"), board, then };
 }
 

@@ -128,10 +128,10 @@ export const moduleLetters = (letters) => letters.replaceAll("?", "*");
 // Gives the engine a whole search: the choices (as the page's choices() has
 // them), the letters, and the board letters by field name (a missing one is empty).
 export function giveRequest(engine, request) {
-  const { TextField, Choice, DictionaryKind, SortMode, PointScheme } = engine.ids;
-  engine.choose(Choice.list, DictionaryKind[request.list]);
-  engine.choose(Choice.order, SortMode[request.sort]);
-  engine.choose(Choice.nomax, request.nomax);
+  const { TextField, Choice, WordListKind, SortOrder, PointScheme } = engine.ids;
+  engine.choose(Choice.list, WordListKind[request.list]);
+  engine.choose(Choice.order, SortOrder[request.sort]);
+  engine.choose(Choice.no_maximum, request.nomax);
   engine.choose(Choice.anagram, request.anagram);
   engine.choose(Choice.use_points, request.points);
   engine.choose(Choice.scheme, PointScheme[request.scheme]);

@@ -2,22 +2,14 @@
 // The note on a found word that tells which letters the blank tiles stand for
 // in it, and what it scores with those letters counted as zero.
 
+#include "app/search_request.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
 #include "search/blank_letters.h"
-#include "search/board_letters.h"
 
 #include <string>
 
 namespace anagrove {
-
-// The typed letters and the letter values that a search ran with: what its
-// rows' blank letters and scores were worked out from.
-struct SearchRack {
-    std::string letters; // the letters box as it was, blanks as '*'
-    LetterPoints points{};
-    BoardLetters board{}; // the letters already on the board, which take no tile
-};
 
 // The letters the blanks stand for in a row's word, and its score with them at zero.
 [[nodiscard]] BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack);

@@ -34,12 +34,12 @@ std::string DataFilePath(const std::string& programDirectory, const std::string&
     return Utf8FromPath(beside);
 }
 
-std::string WordListPath(const std::string& programDirectory, DictionaryKind kind) {
+std::string WordListPath(const std::string& programDirectory, WordListKind kind) {
     return DataFilePath(programDirectory, WordListFileName(kind));
 }
 
 bool IsInstalledCopy(const std::string& programDirectory) {
-    const std::string list = WordListFileName(DictionaryKind::standard);
+    const std::string list = WordListFileName(WordListKind::standard);
     return DataFilePath(programDirectory, list) !=
            Utf8FromPath(PathFromUtf8(programDirectory) / PathFromUtf8(list));
 }

@@ -2,7 +2,7 @@
 // Where the program finds its data files (the word lists and the help page)
 // and where it keeps its settings.
 
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
 #include <string>
 
@@ -13,7 +13,7 @@ namespace anagrove {
 [[nodiscard]] std::string DataFilePath(const std::string& programDirectory,
                                        const std::string& fileName);
 // The path of a word list, found as DataFilePath finds any data file.
-[[nodiscard]] std::string WordListPath(const std::string& programDirectory, DictionaryKind kind);
+[[nodiscard]] std::string WordListPath(const std::string& programDirectory, WordListKind kind);
 // Whether the program is an installed copy: its data files are not beside it
 // but in ../share/anagrove.
 [[nodiscard]] bool IsInstalledCopy(const std::string& programDirectory);

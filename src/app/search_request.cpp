@@ -7,7 +7,7 @@ namespace anagrove {
 
 Expected<SearchLimits> ReadSearchLimits(const SearchRequest& request) {
     SearchLimits limits;
-    limits.nomax = request.nomax;
+    limits.noMaximum = request.noMaximum;
     limits.anagram = request.anagram;
     if (request.anagram)
         return limits;
@@ -15,7 +15,7 @@ Expected<SearchLimits> ReadSearchLimits(const SearchRequest& request) {
     if (!minimum)
         return FailureText(kMinimumNotNumberMessage);
     limits.minimum = *minimum;
-    if (!request.nomax) {
+    if (!request.noMaximum) {
         auto maximum = ParseDecimal(request.maximumText);
         if (!maximum)
             return FailureText(kMaximumNotNumberMessage);
@@ -33,15 +33,15 @@ SearchOutcome ListFound(const SearchRequest& request, FoundWords found) {
     SearchOutcome outcome;
     outcome.found = std::move(found);
     const std::shared_ptr<const WordList> list = outcome.found.source;
-    SortFound(outcome.found, request.mode);
-    outcome.listing = SearchListing(outcome.found, request.mode, request.usePoints);
+    SortFound(outcome.found, request.order);
+    outcome.listing = SearchListing(outcome.found, request.order, request.usePoints);
     outcome.caption = FoundCaptionText(outcome.found);
     outcome.status = FoundStatusText(outcome.found, list ? list->WordCount() : 0);
     return outcome;
 }
 
-ResultListing Resort(FoundWords& found, SortMode mode) {
-    SortFound(found, mode);
+ResultListing Resort(FoundWords& found, SortOrder order) {
+    SortFound(found, order);
     return ResortListing(found);
 }
 

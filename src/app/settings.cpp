@@ -22,12 +22,16 @@ constexpr OptionField kText{
 
 template <auto box>
 constexpr OptionField kCheckBox{
-    [](Settings& settings, std::string&& field) { settings.*box = field == "2"; },
-    [](const Settings& settings) { return std::string(settings.*box ? "2" : "1"); }};
+    [](Settings& settings, std::string&& field) { settings.*box = field == kCheckedWord; },
+    [](const Settings& settings) {
+        return std::string(settings.*box ? kCheckedWord : kUncheckedWord);
+    }};
 
 constexpr OptionField kUsePoints{
-    [](Settings& settings, std::string&& field) { settings.usePoints = field != "false"; },
-    [](const Settings& settings) { return std::string(settings.usePoints ? "true" : "false"); }};
+    [](Settings& settings, std::string&& field) { settings.usePoints = field != kFalseWord; },
+    [](const Settings& settings) {
+        return std::string(settings.usePoints ? kTrueWord : kFalseWord);
+    }};
 
 // A word that names no value is kept as read.
 template <auto choice, auto fromWord> void ReadChoice(Settings& settings, std::string&& field) {
@@ -47,16 +51,17 @@ template <auto choice, auto toWord> std::string WriteChoice(const Settings& sett
 template <auto choice, auto fromWord, auto toWord>
 constexpr OptionField kChoice{ReadChoice<choice, fromWord>, WriteChoice<choice, toWord>};
 
-// The eight option fields in file order; the custom values follow them.
-constexpr std::array<OptionField, 8> kOptionFields{
-    kChoice<&Settings::sort, SortModeFromWord, SortModeWord>,
+// How each of kSettingFields is read and written, in file order; the custom
+// values follow them.
+constexpr std::array<OptionField, kSettingFields.size()> kOptionFields{
+    kChoice<&Settings::order, ValueOf<SortOrder>, WordOf<SortOrder>>,
     kText<&Settings::minimumText>,
     kText<&Settings::maximumText>,
     kCheckBox<&Settings::noMaximum>,
     kCheckBox<&Settings::anagram>,
-    kChoice<&Settings::dictionary, DictionaryFromWord, DictionaryWord>,
+    kChoice<&Settings::wordList, ValueOf<WordListKind>, WordOf<WordListKind>>,
     kUsePoints,
-    kChoice<&Settings::scheme, PointSchemeFromWord, PointSchemeWord>,
+    kChoice<&Settings::scheme, ValueOf<PointScheme>, WordOf<PointScheme>>,
 };
 
 bool IsLineEnd(char c) {

@@ -1,10 +1,11 @@
 #pragma once
 // The settings file data.dat: one line of 34 double-quoted, comma-separated fields.
 
+#include "app/setting_fields.h"
 #include "base/expected.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
+#include "word_list/word_list.h"
 
 #include <cstddef>
 #include <optional>
@@ -28,19 +29,19 @@ template <class Value> [[nodiscard]] std::optional<Value> Known(const StoredChoi
     return std::nullopt;
 }
 
-// The fields of the file in their order, each at its initial choice until a
-// file says otherwise. A check box reads as checked from "2" ("2" and "1" are
-// written), points are shown unless the field says "false" ("true" and "false"
-// are written); the limits and the custom values are the texts as typed.
+// The fields of the file in their order (kSettingFields), each at its initial
+// value until a file says otherwise. A check box reads as checked from
+// kCheckedWord only, points are shown unless the field says kFalseWord; the
+// limits and the custom values are the texts as typed.
 struct Settings {
-    StoredChoice<SortMode> sort = SortMode::alpha;
-    std::string minimumText = "2";
-    std::string maximumText = "8";
-    bool noMaximum = false;
-    bool anagram = false;
-    StoredChoice<DictionaryKind> dictionary = DictionaryKind::standard;
-    bool usePoints = true;
-    StoredChoice<PointScheme> scheme = PointScheme::scrabble;
+    StoredChoice<SortOrder> order = InitialChoice<SortOrder>(SettingKey::order);
+    std::string minimumText = InitialWord(SettingKey::minimum);
+    std::string maximumText = InitialWord(SettingKey::maximum);
+    bool noMaximum = InitiallyOn(SettingKey::no_maximum);
+    bool anagram = InitiallyOn(SettingKey::anagram);
+    StoredChoice<WordListKind> wordList = InitialChoice<WordListKind>(SettingKey::word_list);
+    bool usePoints = InitiallyOn(SettingKey::use_points);
+    StoredChoice<PointScheme> scheme = InitialChoice<PointScheme>(SettingKey::scheme);
     CustomPoints customPoints; // fields 9 to 34, A to Z
 
     bool operator==(const Settings&) const = default;

@@ -12,6 +12,8 @@ namespace anagrove {
 
 inline constexpr const char* kProgramTitle = "Anagrove";
 
+// The status once a word list is loaded.
+inline constexpr const char* kReadyStatusText = "Please enter letters to begin search";
 inline constexpr const char* kSearchingStatusText = "Searching...";
 inline constexpr const char* kNoLettersMessage = "Please enter some letters to begin";
 inline constexpr const char* kMinimumNotNumberMessage =

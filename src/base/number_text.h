@@ -9,7 +9,8 @@
 namespace anagrove {
 
 // A count as the program shows it: one blank before a number that is not
-// negative, a minus sign before one that is (" 12", "-3").
+// negative, a minus sign before one that is (" 12", "-3"): the place of the
+// sign is kept, so captions and lengths read as they always have.
 [[nodiscard]] std::string CountText(std::int64_t n);
 
 // A score as the result table holds it: plain digits, a minus sign if negative ("12").

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace anagrove {
@@ -16,20 +17,26 @@ template <class Enum> struct NamedValue {
 
 template <class Enum, std::size_t N> using WordTable = std::array<NamedValue<Enum>, N>;
 
-// The word of a value; the table names every value.
-template <class Enum, std::size_t N>
-[[nodiscard]] constexpr const char* WordOf(const WordTable<Enum, N>& table, Enum value) {
-    for (const auto& entry : table)
+// Specialised once beside each enumeration that has words, in namespace
+// anagrove: `static constexpr WordTable<Enum, N> table{...};` naming every value.
+template <class Enum> struct EnumWords;
+
+// Every value of an enumeration with its word, in the table's order.
+template <class Enum> [[nodiscard]] constexpr std::span<const NamedValue<Enum>> NamedValues() {
+    return EnumWords<Enum>::table;
+}
+
+// The word of a value.
+template <class Enum> [[nodiscard]] constexpr const char* WordOf(Enum value) {
+    for (const auto& entry : EnumWords<Enum>::table)
         if (entry.value == value)
             return entry.word;
-    return table.back().word;
+    return EnumWords<Enum>::table.back().word;
 }
 
 // The value of a word; nothing for any other word (exact, case-sensitive).
-template <class Enum, std::size_t N>
-[[nodiscard]] constexpr std::optional<Enum> ValueOf(const WordTable<Enum, N>& table,
-                                                    std::string_view word) {
-    for (const auto& entry : table)
+template <class Enum> [[nodiscard]] constexpr std::optional<Enum> ValueOf(std::string_view word) {
+    for (const auto& entry : EnumWords<Enum>::table)
         if (word == entry.word)
             return entry.value;
     return std::nullopt;

@@ -9,11 +9,11 @@
 #include "cli/option_texts.h"
 #include "cli/result_formats.h"
 #include "cli/word_list_source.h"
-#include "dictionary/texts.h"
-#include "dictionary/word_check.h"
 #include "platform/whole_file.h"
 #include "points/custom_points.h"
 #include "search/board_letters.h"
+#include "word_list/texts.h"
+#include "word_list/word_check.h"
 
 #include <array>
 #include <exception>
@@ -30,8 +30,8 @@ int Refuse(std::ostream& err, const std::string& message) {
 }
 
 Expected<LetterPoints> ChooseLetterPoints(const FindOptions& o) {
-    if (o.points != PointScheme::custom)
-        return PresetTable(o.points);
+    if (o.scheme != PointScheme::custom)
+        return PresetTable(o.scheme);
     if (!o.customEntries)
         return LetterPoints{}; // custom values never set score nothing
     std::array<std::string, 26> entries;
@@ -60,7 +60,7 @@ std::shared_ptr<const WordList> LoadNamedList(const FindOptions& o,
                                               const std::string& programDirectory, std::istream& in,
                                               std::ostream& err) {
     const std::string path =
-        o.wordListFile ? *o.wordListFile : WordListPath(programDirectory, o.dictionary);
+        o.wordListFile ? *o.wordListFile : WordListPath(programDirectory, o.wordList);
     FileText file = ReadWordListSource(path, in);
     if (!file) {
         err << "anagrove-find: cannot read the word list "
@@ -88,7 +88,7 @@ int Check(const FindOptions& o, const std::string& programDirectory, std::istrea
     }
     WriteChecks(out, o.format, checked);
     out.flush();
-    return !out ? kExitNoWordList : allInList ? kExitFound : kExitNotInList;
+    return !out ? kExitNotWritten : allInList ? kExitFound : kExitNotInList;
 }
 
 int Run(const FindOptions& o, const std::string& programDirectory, std::istream& in,
@@ -99,8 +99,8 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
     if (!points)
         return Refuse(err, points.error());
 
-    SearchRequest request{o.letters, o.minimumText, o.maximumText, o.nomax,
-                          o.anagram, o.sort,        o.usePoints};
+    SearchRequest request{o.letters, o.minimumText, o.maximumText, o.noMaximum,
+                          o.anagram, o.order,       o.usePoints};
     if (request.letters.empty())
         return Refuse(err, kNoLettersMessage);
     const auto limits = ReadSearchLimits(request);
@@ -118,20 +118,20 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
                                                                    list, letterPoints))
                                 : RunSearch(request, searchLimits, list, letterPoints);
     ResultListing listing = outcome.listing;
-    for (SortMode mode : o.thenSorts)
-        listing = Resort(outcome.found, mode);
+    for (SortOrder order : o.thenOrders)
+        listing = Resort(outcome.found, order);
     if (o.format == OutputFormat::text) {
         PrintListing(out, outcome.found, listing);
     } else {
-        const ResultColumns columns{
-            o.letters,    o.board,
-            letterPoints, o.usePoints,
-            o.allSchemes, o.customEntries ? std::optional(letterPoints) : std::nullopt};
+        const ResultColumns columns{{o.letters, letterPoints, o.board},
+                                    o.usePoints,
+                                    o.allSchemes,
+                                    o.customEntries ? std::optional(letterPoints) : std::nullopt};
         WriteResults(out, o.format, outcome.found, listing, columns);
     }
     out.flush();
     err << Utf8FromLatin1(outcome.status) << '\n';
-    return out ? kExitFound : kExitNoWordList;
+    return out ? kExitFound : kExitNotWritten;
 }
 
 } // namespace
@@ -161,7 +161,7 @@ int RunFindCommand(const std::vector<std::string>& args, const std::string& prog
         return Run(parsed->options, programDirectory, in, out, err);
     } catch (const std::exception& e) {
         err << "anagrove-find: " << e.what() << '\n';
-        return kExitNoWordList;
+        return kExitNotWritten;
     }
 }
 

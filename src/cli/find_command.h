@@ -11,7 +11,8 @@ namespace anagrove::cli {
 inline constexpr int kExitFound = 0;
 inline constexpr int kExitNoWordList = 1;
 inline constexpr int kExitBadInput = 2;
-inline constexpr int kExitNotInList = 3; // --check: some word is not in the list
+inline constexpr int kExitNotInList = 3;  // --check: some word is not in the list
+inline constexpr int kExitNotWritten = 4; // the results could not be written, or an internal fault
 
 // Runs the command with the arguments after its name: the result list's items
 // go to out, the status text and every complaint to err. The shipped word

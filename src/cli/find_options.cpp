@@ -19,11 +19,12 @@ Failure<std::string> Error(std::string message) {
 // searchOption names the first option given that only a search uses, if any.
 Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption) {
     const BoardLetters& b = o.board;
-    if (!b.pattern.empty() && (!b.starts.empty() || !b.ends.empty() || !b.contains.empty()))
+    // Each text was read as it was given; what is left is the rule between them.
+    if (!ReadBoardLetters({b.starts, b.ends, b.contains, b.pattern}))
         return "--pattern cannot go with --starts, --ends or --contains";
     if (o.allSchemes && o.format == OutputFormat::text) {
-        std::vector<std::string_view> tables = WordsOf(OutputFormatWords());
-        std::erase(tables, OutputFormatWord(OutputFormat::text));
+        std::vector<std::string_view> tables = WordsOf<OutputFormat>();
+        std::erase(tables, WordOf(OutputFormat::text));
         return "--all-schemes needs --format " + OneOf(tables);
     }
     if (o.check && !searchOption.empty())
@@ -89,15 +90,14 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
         return Error("no LETTERS given (see --help)");
     o.letters = Latin1FromUtf8(*letters);
     if (o.customEntries) {
-        if (read.pointsGiven && o.points != PointScheme::custom)
-            return Error("--custom goes with --points " +
-                         std::string(PointSchemeWord(PointScheme::custom)));
-        o.points = PointScheme::custom;
+        if (read.pointsGiven && o.scheme != PointScheme::custom)
+            return Error("--custom goes with --points " + std::string(WordOf(PointScheme::custom)));
+        o.scheme = PointScheme::custom;
     }
     if (!o.usePoints) {
-        bool scoreOrder = o.sort == SortMode::score;
-        for (SortMode mode : o.thenSorts)
-            scoreOrder = scoreOrder || mode == SortMode::score;
+        bool scoreOrder = o.order == SortOrder::score;
+        for (SortOrder order : o.thenOrders)
+            scoreOrder = scoreOrder || order == SortOrder::score;
         if (scoreOrder)
             return Error("sorting by score needs points; it cannot go with --no-points");
     }

@@ -3,10 +3,12 @@
 
 #include "base/expected.h"
 #include "cli/output_format.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
 #include "search/board_letters.h"
+#include "word_list/word_list.h"
+
+#include "app/setting_fields.h"
 
 #include <optional>
 #include <string>
@@ -16,17 +18,17 @@ namespace anagrove::cli {
 
 struct FindOptions {
     std::string letters; // as typed into the letters box (Latin-1)
-    DictionaryKind dictionary = DictionaryKind::standard;
+    WordListKind wordList = InitialChoice<WordListKind>(SettingKey::word_list);
     std::optional<std::string> wordListFile;
-    std::string minimumText = "2";
-    std::string maximumText = "8";
-    bool nomax = false;
-    bool anagram = false;
-    SortMode sort = SortMode::alpha;
-    PointScheme points = PointScheme::scrabble;
+    std::string minimumText = InitialWord(SettingKey::minimum);
+    std::string maximumText = InitialWord(SettingKey::maximum);
+    bool noMaximum = InitiallyOn(SettingKey::no_maximum);
+    bool anagram = InitiallyOn(SettingKey::anagram);
+    SortOrder order = InitialChoice<SortOrder>(SettingKey::order);
+    PointScheme scheme = InitialChoice<PointScheme>(SettingKey::scheme);
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
-    bool usePoints = true;
-    std::vector<SortMode> thenSorts;
+    bool usePoints = InitiallyOn(SettingKey::use_points);
+    std::vector<SortOrder> thenOrders;
     BoardLetters board;
     OutputFormat format = OutputFormat::text;
     bool allSchemes = false;

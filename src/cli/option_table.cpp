@@ -10,11 +10,6 @@ namespace anagrove::cli {
 
 namespace {
 
-// The words of a word table, as a row's allowed values.
-template <auto table> std::vector<std::string_view> Values() {
-    return WordsOf(table());
-}
-
 std::vector<std::string> SplitCommas(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -27,18 +22,17 @@ std::vector<std::string> SplitCommas(const std::string& text) {
     }
 }
 
-// Sets a board text, given once, in lower case: letters a-z (either case)
-// and, in a pattern, dots.
+// Sets a board text, given once and not empty, as the search reads it.
 Complaint TakeBoard(std::string& text, std::string_view name, const std::string& value,
-                    bool dots = false) {
+                    BoardBox box) {
     const std::string option(name);
     if (!text.empty())
         return option + " may be given only once";
-    if (value.empty() ||
-        !std::ranges::all_of(value, [dots](char c) { return IsLetter(c) || (dots && c == '.'); }))
-        return option + " must be letters a-z" + (dots ? " and dots" : "") + ", not \"" + value +
-               "\"";
-    std::ranges::transform(value, std::back_inserter(text), LowerLetter);
+    auto read = ReadBoardText(value, box);
+    if (value.empty() || !read)
+        return option + " must be letters a-z" + (box == BoardBox::pattern ? " and dots" : "") +
+               ", not \"" + value + "\"";
+    text = std::move(*read);
     return std::nullopt;
 }
 
@@ -63,8 +57,8 @@ template <auto field> Complaint SetText(Read& r, Name, Value v) {
     r.parsed.options.*field = Latin1FromUtf8(v);
     return kNoComplaint;
 }
-template <auto board, bool dots = false> Complaint SetBoard(Read& r, Name name, Value v) {
-    return TakeBoard(r.parsed.options.board.*board, name, v, dots);
+template <auto board, BoardBox box> Complaint SetBoard(Read& r, Name name, Value v) {
+    return TakeBoard(r.parsed.options.board.*board, name, v, box);
 }
 template <Action action> Complaint Answer(Read& r, Name, Value) {
     r.parsed.action = action;
@@ -81,9 +75,9 @@ using O = FindOptions;
 using B = BoardLetters;
 
 const FindOption kOptions[] = {
-    {"--dictionary", text, Values<DictionaryWords>, any, "",
-     "which shipped word list (default standard)",
-     "Options:", SetWord<&O::dictionary, DictionaryFromWord>},
+    {"--dictionary", text, WordsOf<WordListKind>, any, "",
+     "which shipped word list (default {word_list})",
+     "Options:", SetWord<&O::wordList, ValueOf<WordListKind>>},
     {"--word-list", file, nullptr, any, "FILE",
      "search any word-list file of the same format\n(one word per line) instead;\n"
      "--word-list - reads standard input",
@@ -94,20 +88,21 @@ const FindOption kOptions[] = {
      }},
     {"--min", text, nullptr, search, "TEXT", "", nullptr, SetText<&O::minimumText>},
     {"--max", text, nullptr, search, "TEXT",
-     "the length limits as typed into their boxes\n(default 2 and 8; fractions allowed)", nullptr,
-     SetText<&O::maximumText>},
+     "the length limits as typed into their boxes\n(default {minimum} and {maximum}; fractions "
+     "allowed)",
+     nullptr, SetText<&O::maximumText>},
     {"--no-max", none, nullptr, search, "", "\"(no maximum limit)\": no upper length limit",
-     nullptr, Set<&O::nomax, true>},
+     nullptr, Set<&O::noMaximum, true>},
     {"--anagram", none, nullptr, search, "",
      "\"Find only exact anagrams\": words exactly as\nlong as LETTERS (the limits do not apply);\n"
      "with board letters, the part of the word\nlaid from LETTERS uses every tile",
      nullptr, Set<&O::anagram, true>},
-    {"--sort", text, Values<SortModeWords>, search, "", "the order of the search (default alpha)",
-     nullptr, SetWord<&O::sort, SortModeFromWord>},
-    {"--points", text, Values<PointSchemeWords>, search, "", "the letter values (default scrabble)",
+    {"--sort", text, WordsOf<SortOrder>, search, "", "the order of the search (default {order})",
+     nullptr, SetWord<&O::order, ValueOf<SortOrder>>},
+    {"--points", text, WordsOf<PointScheme>, search, "", "the letter values (default {scheme})",
      nullptr,
      [](Read& r, Name, Value v) {
-         r.parsed.options.points = *PointSchemeFromWord(v);
+         r.parsed.options.scheme = *ValueOf<PointScheme>(v);
          r.pointsGiven = true;
          return kNoComplaint;
      }},
@@ -125,30 +120,30 @@ const FindOption kOptions[] = {
     {"--no-points", none, nullptr, search, "",
      "items without points, as with \"Calculate\npoints when displaying words\" unchecked", nullptr,
      Set<&O::usePoints, false>},
-    {"--then", text, Values<SortModeWords>, search, "",
+    {"--then", text, WordsOf<SortOrder>, search, "",
      "afterwards choose that sort option, re-sorting\nthe shown results; may be repeated", nullptr,
      [](Read& r, Name, Value v) {
-         r.parsed.options.thenSorts.push_back(*SortModeFromWord(v));
+         r.parsed.options.thenOrders.push_back(*ValueOf<SortOrder>(v));
          return kNoComplaint;
      }},
     {"--starts", text, nullptr, search, "TEXT", "the word begins with TEXT", kBoardHeading,
-     SetBoard<&B::starts>},
+     SetBoard<&B::starts, BoardBox::starts>},
     {"--ends", text, nullptr, search, "TEXT", "the word ends with TEXT", nullptr,
-     SetBoard<&B::ends>},
+     SetBoard<&B::ends, BoardBox::ends>},
     {"--contains", text, nullptr, search, "TEXT",
      "the word holds TEXT as one run of letters;\nstarts, ends and contains may not overlap",
-     nullptr, SetBoard<&B::contains>},
+     nullptr, SetBoard<&B::contains, BoardBox::contains>},
     {"--pattern", text, nullptr, search, "PAT",
      "letters and dots, as long as the word: a\nletter is a board letter in that place, a\n"
      "dot a square filled from LETTERS (not with\n--starts, --ends or --contains)",
-     nullptr, SetBoard<&B::pattern, true>},
-    {"--format", text, Values<OutputFormatWords>, any, "",
+     nullptr, SetBoard<&B::pattern, BoardBox::pattern>},
+    {"--format", text, WordsOf<OutputFormat>, any, "",
      "text: the list's items (default); tsv: a\nheader line and a row per word; json: an\n"
      "array of objects. Columns: word, length,\nscore (empty or null with --no-points),\n"
      "blanks (the letters the blanks stand for),\nscore_blanks_zero (the score with those\n"
      "letters counted as zero). In tsv, \\, tab,\nline feed and carriage return in a word are\n"
      "written \\\\, \\t, \\n and \\r",
-     "Output:", SetWord<&O::format, OutputFormatFromWord>},
+     "Output:", SetWord<&O::format, ValueOf<OutputFormat>>},
     {"--all-schemes", none, nullptr, search, "",
      "with tsv or json: add the columns scrabble,\nliterati and wordmojo, and custom when\n"
      "--custom is given",

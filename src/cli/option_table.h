@@ -53,11 +53,10 @@ struct FindOption {
 // The option of that name; nullptr for an unknown one.
 [[nodiscard]] const FindOption* FindOptionNamed(std::string_view name);
 
-// The words of a word table, in its order.
-template <class Enum>
-[[nodiscard]] std::vector<std::string_view> WordsOf(std::span<const NamedValue<Enum>> table) {
+// The words of an enumeration, in its table's order.
+template <class Enum> [[nodiscard]] std::vector<std::string_view> WordsOf() {
     std::vector<std::string_view> words;
-    for (const NamedValue<Enum>& entry : table)
+    for (const NamedValue<Enum>& entry : NamedValues<Enum>())
         words.push_back(entry.word);
     return words;
 }

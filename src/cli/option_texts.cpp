@@ -1,15 +1,39 @@
 #include "cli/option_texts.h"
 
+#include "app/setting_fields.h"
 #include "cli/option_table.h"
 #include "platform/line_end.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace anagrove::cli {
 
 namespace {
+
+// The help text with each {key} of a settings field replaced by its initial word.
+std::string WithInitialWords(std::string_view help) {
+    std::string text;
+    for (std::size_t at = 0; at < help.size();) {
+        const std::size_t open = help.find('{', at);
+        const std::size_t close = help.find('}', open);
+        const auto field =
+            close == std::string_view::npos
+                ? kSettingFields.end()
+                : std::ranges::find(kSettingFields, help.substr(open + 1, close - open - 1),
+                                    [](const SettingField& f) { return std::string_view(f.name); });
+        if (field == kSettingFields.end()) {
+            text.append(help.substr(at, open == std::string_view::npos ? open : open + 1 - at));
+            at = open == std::string_view::npos ? help.size() : open + 1;
+            continue;
+        }
+        text.append(help.substr(at, open - at)).append(field->initial);
+        at = close + 1;
+    }
+    return text;
+}
 
 // Where an option's help begins in --help.
 constexpr std::size_t kHelpColumn = 35;
@@ -58,8 +82,8 @@ status text goes to standard error.
         text += synopsis;
         text += synopsis.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - synopsis.size(), ' ')
                                                    : "\n" + std::string(kHelpColumn, ' ');
-        for (const char* c = option.help; *c; ++c)
-            text += *c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, *c);
+        for (const char c : WithInitialWords(option.help))
+            text += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
         text += '\n';
         synopsis.clear();
     }
@@ -84,7 +108,8 @@ Examples:
 
 Exit status: 0 after a search, and after --check when every WORD is in the
 list; 1 when the word list cannot be read; 2 for bad input; 3 after --check
-when some WORD is not in the list.
+when some WORD is not in the list; 4 when the results could not be written
+(a full disk, a closed pipe) or on an internal fault.
 )usage";
 }
 

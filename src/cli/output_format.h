@@ -11,11 +11,10 @@ namespace anagrove::cli {
 
 enum class OutputFormat { text, tsv, json };
 
-// The word of a format on the command line ("text", "tsv", "json").
-[[nodiscard]] const char* OutputFormatWord(OutputFormat format);
-// The format of a word; nothing for any other word (exact, case-sensitive).
-[[nodiscard]] std::optional<OutputFormat> OutputFormatFromWord(std::string_view word);
-// Every format with its word.
-[[nodiscard]] std::span<const NamedValue<OutputFormat>> OutputFormatWords();
-
 } // namespace anagrove::cli
+
+// The word of a format on the command line.
+template <> struct anagrove::EnumWords<anagrove::cli::OutputFormat> {
+    using F = cli::OutputFormat;
+    static constexpr WordTable<F, 3> table{{{F::text, "text"}, {F::tsv, "tsv"}, {F::json, "json"}}};
+};

@@ -1,5 +1,6 @@
 #include "cli/result_formats.h"
 
+#include "app/blank_tiles_text.h"
 #include "base/latin1.h"
 #include "base/number_text.h"
 #include "search/blank_letters.h"
@@ -115,13 +116,11 @@ std::string TsvField(std::string_view text) {
 
 void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& found,
                   const ResultListing& listing, const ResultColumns& columns) {
-    const LetterCounts typed = CountTypedLetters(columns.letters);
     TableWriter table(out, format);
     for (std::int32_t r = listing.firstRow; r < listing.firstRow + listing.rowCount; ++r) {
         const FoundRow& found_row = found.rows[static_cast<std::size_t>(r)];
         const std::string_view word = found_row.word;
-        const BlankUse blanks = BlankUseOf(
-            word, RackPart(word, columns.board).value_or(std::string(word)), typed, columns.points);
+        const BlankUse blanks = RowBlankUse(found_row, columns.rack);
         Row row = {{"word", std::string(word)},
                    Number("length", found_row.length),
                    Number("score", found_row.score),
@@ -132,8 +131,7 @@ void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& foun
         if (columns.allSchemes) {
             for (PointScheme scheme :
                  {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo})
-                row.push_back(
-                    Number(PointSchemeWord(scheme), WordScore(word, PresetTable(scheme))));
+                row.push_back(Number(WordOf(scheme), WordScore(word, PresetTable(scheme))));
             if (columns.custom)
                 row.push_back(Number("custom", WordScore(word, *columns.custom)));
         }

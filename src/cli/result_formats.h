@@ -1,12 +1,13 @@
 #pragma once
 // anagrove-find's machine-readable output: tab-separated values and JSON.
 
+#include "app/search_request.h"
 #include "cli/output_format.h"
-#include "dictionary/word_check.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
 #include "results/result_text.h"
 #include "search/board_letters.h"
+#include "word_list/word_check.h"
 
 #include <optional>
 #include <ostream>
@@ -25,9 +26,7 @@ namespace anagrove::cli {
 
 // What the columns of a search's results are computed from.
 struct ResultColumns {
-    std::string letters; // the typed rack
-    BoardLetters board;  // none for a search without board letters
-    LetterPoints points; // the chosen scheme's values
+    SearchRack rack; // the typed rack, the chosen scheme's values, the board letters
     bool usePoints = true;
     bool allSchemes = false;
     std::optional<LetterPoints> custom; // custom values given on the command line

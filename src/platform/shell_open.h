@@ -2,16 +2,16 @@
 // The Windows shell's "open" operation. Windows only: elsewhere the desktop's
 // opener is run as a program.
 
-#include <cstdint>
+#include "platform/open_result.h"
+
 #include <string>
 
 namespace anagrove {
 
 // Hands a web address or a file (UTF-8) to the program the user has chosen for
-// it, through ShellExecuteW with the verb "open", and returns its result:
-// above 32 when it was handed over, else Windows' reason (SE_ERR_...). It may
-// wait for the handler to start: call it on a thread of its own, which it
-// readies for COM (as ShellExecuteW requires) for the time of the call.
-[[nodiscard]] std::intptr_t ShellOpen(const std::string& document);
+// it, through ShellExecuteW with the verb "open". It may wait for the handler
+// to start: call it on a thread of its own, which it readies for COM (as
+// ShellExecuteW requires) for the time of the call.
+[[nodiscard]] OpenResult ShellOpen(const std::string& document);
 
 } // namespace anagrove

@@ -9,7 +9,7 @@
 
 namespace anagrove {
 
-std::intptr_t ShellOpen(const std::string& document) {
+OpenResult ShellOpen(const std::string& document) {
     // An apartment of its own, without the old OLE DDE that some handlers
     // would otherwise be reached through.
     const HRESULT com =
@@ -18,7 +18,7 @@ std::intptr_t ShellOpen(const std::string& document) {
                                              nullptr, nullptr, SW_SHOWNORMAL);
     if (SUCCEEDED(com))
         ::CoUninitialize();
-    return reinterpret_cast<std::intptr_t>(result);
+    return ShellExecuteOutcome(reinterpret_cast<std::intptr_t>(result));
 }
 
 } // namespace anagrove

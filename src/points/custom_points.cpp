@@ -40,11 +40,4 @@ ConvertCustomValues(const std::array<std::string, 26>& entries) {
     return values;
 }
 
-std::optional<LetterPoints> LetterPointsFromCustom(const CustomPoints& stored) {
-    auto active = ActiveCustomValues(stored);
-    if (!active)
-        return std::nullopt;
-    return *active;
-}
-
 } // namespace anagrove

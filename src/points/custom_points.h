@@ -30,8 +30,4 @@ ActiveCustomValues(const std::array<std::string, 26>& entries);
 [[nodiscard]] Expected<CustomValues, CustomValueError>
 ConvertCustomValues(const std::array<std::string, 26>& entries);
 
-// The active values of stored custom texts, as start-up restores them. Gives
-// nothing when an entry does not convert.
-[[nodiscard]] std::optional<LetterPoints> LetterPointsFromCustom(const CustomPoints& stored);
-
 } // namespace anagrove

@@ -1,7 +1,5 @@
 #include "points/letter_points.h"
 
-#include "base/word_table.h"
-
 namespace anagrove {
 
 namespace {
@@ -15,24 +13,7 @@ constexpr LetterPoints kLiterati{1, 2, 1, 1, 1, 3, 1, 2, 1, 5, 3, 1, 1,
 constexpr LetterPoints kWordmojo{10, 40, 30, 20, 10, 30, 30, 30, 10, 50, 40, 20, 30,
                                  20, 10, 30, 50, 20, 20, 20, 10, 40, 40, 50, 40, 50};
 
-constexpr WordTable<PointScheme, 4> kSchemeWords{{{PointScheme::scrabble, "scrabble"},
-                                                  {PointScheme::literati, "literati"},
-                                                  {PointScheme::wordmojo, "wordmojo"},
-                                                  {PointScheme::custom, "custom"}}};
-
 } // namespace
-
-const char* PointSchemeWord(PointScheme scheme) {
-    return WordOf(kSchemeWords, scheme);
-}
-
-std::optional<PointScheme> PointSchemeFromWord(std::string_view word) {
-    return ValueOf(kSchemeWords, word);
-}
-
-std::span<const NamedValue<PointScheme>> PointSchemeWords() {
-    return kSchemeWords;
-}
 
 const LetterPoints& PresetTable(PointScheme scheme) {
     switch (scheme) {

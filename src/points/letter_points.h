@@ -19,12 +19,13 @@ using CustomPoints = std::array<std::string, 26>;
 
 enum class PointScheme { scrabble, literati, wordmojo, custom };
 
-// The settings-file word of a scheme ("scrabble", ...).
-[[nodiscard]] const char* PointSchemeWord(PointScheme scheme);
-// The scheme stored under a word; nothing for an unknown word (exact, case-sensitive).
-[[nodiscard]] std::optional<PointScheme> PointSchemeFromWord(std::string_view word);
-// Every scheme with its word.
-[[nodiscard]] std::span<const NamedValue<PointScheme>> PointSchemeWords();
+// The word of a scheme in the settings file and on the command line.
+template <> struct EnumWords<PointScheme> {
+    static constexpr WordTable<PointScheme, 4> table{{{PointScheme::scrabble, "scrabble"},
+                                                      {PointScheme::literati, "literati"},
+                                                      {PointScheme::wordmojo, "wordmojo"},
+                                                      {PointScheme::custom, "custom"}}};
+};
 
 // The fixed table of a preset scheme; all zeros for custom, which has none.
 [[nodiscard]] const LetterPoints& PresetTable(PointScheme scheme);

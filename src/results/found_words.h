@@ -1,7 +1,7 @@
 #pragma once
 // The result table of a search.
 
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +12,7 @@
 namespace anagrove {
 
 // The most rows a search keeps; further matches are counted but not kept.
+// Rows 0 to 200000 inclusive, as the result table has always had.
 inline constexpr std::int32_t kFoundWordsCapacity = 200001;
 
 // One found word. The word is a slice of the list it was found in; the table

@@ -23,12 +23,12 @@ std::string ItemText(const FoundRow& row, ItemForm form) {
     return text;
 }
 
-ResultListing SearchListing(const FoundWords& found, SortMode mode, bool usePoints) {
+ResultListing SearchListing(const FoundWords& found, SortOrder order, bool usePoints) {
     ResultListing listing;
-    listing.form = !usePoints                ? ItemForm::word_only
-                   : mode == SortMode::alpha ? ItemForm::score_in_brackets
-                                             : ItemForm::score_after_space;
-    if (mode == SortMode::alpha)
+    listing.form = !usePoints                  ? ItemForm::word_only
+                   : order == SortOrder::alpha ? ItemForm::score_in_brackets
+                                               : ItemForm::score_after_space;
+    if (order == SortOrder::alpha)
         while (listing.firstRow < found.FoundCount() &&
                found.rows[static_cast<std::size_t>(listing.firstRow)].word.empty())
             ++listing.firstRow;

@@ -2,7 +2,7 @@
 // The texts that show a search's results: list items, the caption and the status.
 
 #include "results/found_words.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
 
 #include <cstdint>
 #include <string>
@@ -28,7 +28,7 @@ struct ResultListing {
 
 // The listing right after a search in the given order. The alphabetical order
 // leaves out empty words (which it sorts first).
-[[nodiscard]] ResultListing SearchListing(const FoundWords& found, SortMode mode, bool usePoints);
+[[nodiscard]] ResultListing SearchListing(const FoundWords& found, SortOrder order, bool usePoints);
 // The listing after the user picks another order: every row, with its score.
 [[nodiscard]] ResultListing ResortListing(const FoundWords& found);
 

@@ -28,10 +28,4 @@ struct BlankUse {
 [[nodiscard]] BlankUse BlankUseOf(std::string_view word, std::string_view rackPart,
                                   const LetterCounts& typed, const LetterPoints& points);
 
-// The same for a word laid wholly from the rack.
-[[nodiscard]] inline BlankUse BlankUseOf(std::string_view word, const LetterCounts& typed,
-                                         const LetterPoints& points) {
-    return BlankUseOf(word, word, typed, points);
-}
-
 } // namespace anagrove

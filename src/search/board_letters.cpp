@@ -8,6 +8,32 @@
 
 namespace anagrove {
 
+Expected<std::string, BoardFault> ReadBoardText(std::string_view text, BoardBox box) {
+    const bool dots = box == BoardBox::pattern;
+    std::string lower;
+    for (char c : text) {
+        if (!IsLetter(c) && !(dots && c == '.'))
+            return Failure(BoardFault{BoardFault::Kind::not_letters, box});
+        lower += LowerLetter(c);
+    }
+    return lower;
+}
+
+Expected<BoardLetters, BoardFault> ReadBoardLetters(const std::array<std::string_view, 4>& texts) {
+    BoardLetters board;
+    std::string* read[] = {&board.starts, &board.ends, &board.contains, &board.pattern};
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        auto text = ReadBoardText(texts[k], static_cast<BoardBox>(k));
+        if (!text)
+            return Failure(text.error());
+        *read[k] = std::move(*text);
+    }
+    if (!board.pattern.empty() &&
+        (!board.starts.empty() || !board.ends.empty() || !board.contains.empty()))
+        return Failure(BoardFault{BoardFault::Kind::pattern_with_others, BoardBox::pattern});
+    return board;
+}
+
 namespace {
 
 // Whether the word holds text (lower case) from position at on.

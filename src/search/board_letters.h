@@ -2,10 +2,12 @@
 // Letters already on the board: the word must hold them in their place, and
 // only the rest of the word is laid from the rack.
 
-#include "dictionary/word_list.h"
+#include "base/expected.h"
 #include "points/letter_points.h"
 #include "search/find_words.h"
+#include "word_list/word_list.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +28,28 @@ struct BoardLetters {
         return !starts.empty() || !ends.empty() || !contains.empty() || !pattern.empty();
     }
 };
+
+// The four board texts, in the order the front ends show them.
+enum class BoardBox { starts, ends, contains, pattern };
+
+// Why board texts as typed cannot be taken, and which text is at fault.
+struct BoardFault {
+    enum class Kind {
+        not_letters,        // not letters a-z (and, in the pattern, dots)
+        pattern_with_others // the pattern is given with another text (box: pattern)
+    };
+    Kind kind;
+    BoardBox box;
+};
+
+// One board text as typed: lower case, or a fault when it holds anything but
+// letters a-z (either case) and, in the pattern, dots.
+[[nodiscard]] Expected<std::string, BoardFault> ReadBoardText(std::string_view text, BoardBox box);
+
+// The board letters of the four texts as typed (empty: not given), or the
+// first fault: a text's characters, then a pattern given with another text.
+[[nodiscard]] Expected<BoardLetters, BoardFault>
+ReadBoardLetters(const std::array<std::string_view, 4>& texts);
 
 // The squares of the word that are laid from the rack once the board letters
 // are placed (true) and those the board letters take (false), or nothing when

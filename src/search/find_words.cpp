@@ -5,6 +5,7 @@
 #include "search/letter_score.h"
 #include "search/match_rules.h"
 #include "search/word_scan.h"
+#include "word_list/letter_profile.h"
 
 #include <algorithm>
 #include <array>

@@ -2,9 +2,9 @@
 // Matching every word of the list against the typed letters.
 
 #include "base/letters.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
+#include "word_list/word_list.h"
 
 #include <algorithm>
 #include <array>
@@ -17,10 +17,10 @@ namespace anagrove {
 
 // The limits of one search, already converted from their boxes.
 struct SearchLimits {
-    double minimum = 2;
-    double maximum = 8;
-    bool nomax = false;   // "(no maximum limit)"
-    bool anagram = false; // "Find only exact anagrams": replaces both limits
+    double minimum = 0;
+    double maximum = 0;
+    bool noMaximum = false; // "(no maximum limit)"
+    bool anagram = false;   // "Find only exact anagrams": replaces both limits
 };
 
 // How often each letter a-z occurs in the typed text, without regard to case.

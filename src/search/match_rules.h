@@ -3,8 +3,9 @@
 // letters laid with the typed letters and blanks. A list's first search and
 // the indexed searches ask these same questions, each in its own loop.
 
-#include "dictionary/word_list.h"
 #include "search/find_words.h"
+#include "word_list/letter_profile.h"
+#include "word_list/word_list.h"
 
 #include <array>
 #include <cstddef>
@@ -82,7 +83,7 @@ class MatchRule {
             return length == typedLength_;
         if (limits_.minimum > static_cast<double>(length))
             return false;
-        return limits_.nomax || !(limits_.maximum < static_cast<double>(length));
+        return limits_.noMaximum || !(limits_.maximum < static_cast<double>(length));
     }
     [[nodiscard]] bool CanLayText(std::string_view word) const {
         const LetterCounts need = CountTypedLetters(word);

@@ -1,7 +1,7 @@
 #include "search/word_scan.h"
 
-#include "dictionary/letter_profile.h"
 #include "search/match_rules.h"
+#include "word_list/letter_profile.h"
 
 #include <optional>
 

@@ -2,8 +2,9 @@
 // Matching every word of a list from its text, for a list whose index has not
 // been built: what a single search costs least.
 
-#include "dictionary/word_list.h"
 #include "search/find_words.h"
+#include "word_list/letter_profile.h"
+#include "word_list/word_list.h"
 
 #include <cstdint>
 #include <string_view>

@@ -9,7 +9,9 @@ namespace anagrove {
 
 namespace {
 
-// The program's quicksort, step by step, over rows and an integer key per row.
+// Anagrove's own quicksort, step by step, over rows and an integer key per
+// row. Not std::sort: equal keys must end in the places this sort has always
+// given them, which the window, anagrove-find's goldens and the web page show.
 // A row's key and the row's place before the sort; the sort moves these
 // instead of whole rows.
 template <class Key> struct Entry {
@@ -17,7 +19,7 @@ template <class Key> struct Entry {
     std::uint32_t row;
 };
 
-// The program's quicksort, step by step: the last row of a range is the pivot,
+// Anagrove's quicksort, step by step: the last row of a range is the pivot,
 // a key equal to it stops both scans, and the shorter part is stored while the
 // longer goes on.
 template <class Key> void ExactQuickSort(std::vector<Entry<Key>>& entries, bool descending) {
@@ -151,18 +153,18 @@ void SortByLength(std::vector<FoundRow>& rows, std::int32_t lastRow, bool descen
     SortByKey(rows, lastRow, descending, [](const FoundRow& row) { return row.length; });
 }
 
-void SortFound(FoundWords& found, SortMode mode) {
+void SortFound(FoundWords& found, SortOrder order) {
     const std::int32_t lastRow = found.FoundCount() - 1;
-    switch (mode) {
-    case SortMode::alpha:
+    switch (order) {
+    case SortOrder::alpha:
         // Only a table that was never searched has no list, and it has no rows.
         if (found.source)
             SortByRank(found.rows, *found.source);
         break;
-    case SortMode::score:
+    case SortOrder::score:
         SortByScore(found.rows, lastRow, true);
         break;
-    case SortMode::length:
+    case SortOrder::length:
         SortByLength(found.rows, lastRow, true);
         break;
     }

@@ -2,7 +2,7 @@
 // The three orders of the result table.
 
 #include "results/found_words.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
 
 #include <cstdint>
 #include <vector>
@@ -18,6 +18,6 @@ void SortByLength(std::vector<FoundRow>& rows, std::int32_t lastRow, bool descen
 
 // Sorts all rows of a search in the order of a sort option: alphabetical
 // ascending, score and length descending.
-void SortFound(FoundWords& found, SortMode mode);
+void SortFound(FoundWords& found, SortOrder order);
 
 } // namespace anagrove

@@ -26,22 +26,22 @@ void Take(const std::array<OptionFor<Value>, N>& options, StoredChoice<Value>& c
 } // namespace
 
 void ShowSettings(const ChoiceControls& controls, const Settings& settings) {
-    Select(controls.orders, settings.sort);
+    Select(controls.orders, settings.order);
     for (const auto& [text, box] : controls.limits)
         box->setText(FromLatin1(settings.*text));
     for (const auto& [checked, box] : controls.checkBoxes)
         box->setChecked(settings.*checked);
-    Select(controls.dictionaries, settings.dictionary);
+    Select(controls.wordLists, settings.wordList);
     Select(controls.schemes, settings.scheme);
 }
 
 void TakeSettings(const ChoiceControls& controls, Settings& settings) {
-    Take(controls.orders, settings.sort);
+    Take(controls.orders, settings.order);
     for (const auto& [text, box] : controls.limits)
         settings.*text = ToLatin1(box->text());
     for (const auto& [checked, box] : controls.checkBoxes)
         settings.*checked = box->isChecked();
-    Take(controls.dictionaries, settings.dictionary);
+    Take(controls.wordLists, settings.wordList);
     Take(controls.schemes, settings.scheme);
 }
 

@@ -24,8 +24,8 @@ template <class Value> struct OptionFor {
 };
 
 struct ChoiceControls {
-    std::array<OptionFor<SortMode>, 3> orders;
-    std::array<OptionFor<DictionaryKind>, 2> dictionaries;
+    std::array<OptionFor<SortOrder>, 3> orders;
+    std::array<OptionFor<WordListKind>, 2> wordLists;
     std::array<OptionFor<PointScheme>, 4> schemes;
     std::array<std::pair<std::string Settings::*, QLineEdit*>, 2> limits;
     std::array<std::pair<bool Settings::*, QCheckBox*>, 3> checkBoxes; // in file order

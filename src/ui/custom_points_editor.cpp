@@ -3,8 +3,8 @@
 #include "accelerator.h"
 #include "accessible_texts.h"
 #include "app/texts.h"
+#include "desktop.h"
 #include "latin1_text.h"
-#include "platform.h"
 #include "points/custom_points.h"
 #include "twips.h"
 #include "window_font.h"
@@ -33,8 +33,8 @@ constexpr int kBoxWidth = 495;     // wide enough for a blank and three digits
 
 } // namespace
 
-CustomPointsEditor::CustomPointsEditor(ProgramState& state, Platform& platform, QWidget* mainWindow)
-    : QWidget(nullptr), state_(state), platform_(platform), mainWindow_(mainWindow) {
+CustomPointsEditor::CustomPointsEditor(ProgramState& state, Desktop& desktop, QWidget* mainWindow)
+    : QWidget(nullptr), state_(state), desktop_(desktop), mainWindow_(mainWindow) {
     setObjectName("Form2");
     setWindowTitle(kProgramTitle);
     setFont(VerdanaFont(font()));
@@ -115,14 +115,14 @@ void CustomPointsEditor::showStoredValues() {
 }
 
 void CustomPointsEditor::setValues() {
-    state_.keepLoaderOnTop = "no";
+    state_.keepLoaderOnTop = false;
     std::array<std::string, 26> entries;
     for (std::size_t i = 0; i < 26; ++i)
         entries[i] = ToLatin1(letterBoxes_[i]->text());
     const auto converted = ConvertCustomValues(entries);
     if (!converted) {
         const CustomValueError& error = converted.error();
-        platform_.showMessage(this, kProgramTitle, FromLatin1(error.message), MessageIcon::none);
+        desktop_.showMessage(this, kProgramTitle, FromLatin1(error.message), MessageIcon::none);
         letterBoxes_[static_cast<std::size_t>(error.letter)]->setFocus();
         return;
     }
@@ -133,7 +133,7 @@ void CustomPointsEditor::setValues() {
 }
 
 void CustomPointsEditor::cancel() {
-    state_.keepLoaderOnTop = "no";
+    state_.keepLoaderOnTop = false;
     returnToMainWindow();
 }
 
@@ -146,7 +146,7 @@ void CustomPointsEditor::returnToMainWindow() {
 void CustomPointsEditor::closeEvent(QCloseEvent* event) {
     // Closing the editor itself ends the program, and nothing of the run is saved.
     event->accept();
-    platform_.endProgram();
+    desktop_.endProgram();
 }
 
 } // namespace anagrove::ui

@@ -15,14 +15,14 @@ class QPushButton;
 
 namespace anagrove::ui {
 
-class Platform;
+class Desktop;
 
 class CustomPointsEditor final : public QWidget {
     Q_OBJECT
   public:
     // Builds the window and fills the boxes from the stored values. The buttons store into state
     // and bring mainWindow back where this window stands.
-    CustomPointsEditor(ProgramState& state, Platform& platform, QWidget* mainWindow);
+    CustomPointsEditor(ProgramState& state, Desktop& desktop, QWidget* mainWindow);
 
     void showStoredValues();
     void setValues();
@@ -40,7 +40,7 @@ class CustomPointsEditor final : public QWidget {
     void returnToMainWindow();
 
     ProgramState& state_;
-    Platform& platform_;
+    Desktop& desktop_;
     QWidget* mainWindow_;
 
     QGroupBox* frame_ = nullptr;

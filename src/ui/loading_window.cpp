@@ -1,5 +1,6 @@
 #include "loading_window.h"
 
+#include "texts.h"
 #include "twips.h"
 #include "window_font.h"
 
@@ -31,7 +32,7 @@ void LoadingWindow::createFrame() {
     QFont large = font();
     large.setPointSizeF(large.pointSizeF() * 1.5);
     large.setBold(true);
-    caption_ = new QLabel("Loading Standard Dictionary", frame_);
+    caption_ = new QLabel(LoadingCaption(WordListKind::standard), frame_);
     caption_->setObjectName("Label1");
     caption_->setFont(large);
     caption_->setAlignment(Qt::AlignCenter);

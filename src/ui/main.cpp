@@ -1,9 +1,9 @@
 // anagrove: the desktop word finder.
 
 #include "command_line.h"
-#include "desktop_platform.h"
 #include "main_window.h"
 #include "platform/terminal.h"
+#include "system_desktop.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
     // The desktop entry and the icon that an installed copy brings along.
     QGuiApplication::setDesktopFileName("org.anagrove.Anagrove");
     QApplication::setWindowIcon(QIcon::fromTheme("org.anagrove.Anagrove"));
-    anagrove::ui::DesktopPlatform platform;
-    anagrove::ui::MainWindow window(platform);
+    anagrove::ui::SystemDesktop desktop;
+    anagrove::ui::MainWindow window(desktop);
     window.show();
     return QApplication::exec();
 }

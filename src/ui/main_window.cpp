@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "accessible_texts.h"
+#include "app/setting_fields.h"
 #include "app/texts.h"
 #include "custom_points_editor.h"
 #include "loading_window.h"
@@ -32,6 +33,8 @@ namespace anagrove::ui {
 
 namespace {
 
+// The start-up load comes just after the window is first shown; the interval
+// is the one the timer has always had.
 constexpr int kStartupLoadIntervalMs = 101;
 constexpr int kListClickIntervalMs = 100;
 
@@ -63,7 +66,7 @@ bool IsPressOrDoubleClick(const QEvent& event) {
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform) : QWidget(nullptr), platform_(platform) {
+MainWindow::MainWindow(Desktop& desktop) : QWidget(nullptr), desktop_(desktop) {
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setFont(SansFont(font()));
@@ -75,7 +78,7 @@ MainWindow::MainWindow(Platform& platform) : QWidget(nullptr), platform_(platfor
     createLettersArea();
     createSortOptions();
     createLengthFrame();
-    createDictionaryFrame();
+    createWordListFrame();
     createPointsFrame();
     createResultsFrame();
     createLookupArea();
@@ -121,10 +124,12 @@ void MainWindow::createLengthFrame() {
                                    "Specify word length to search for:", this);
     minimumLabel_ =
         MakeLabel("lblMinletters", tw, {180, 360, 1620, 270}, "Minimum letters:", lengthFrame_);
-    minimumBox_ = Make<QLineEdit>("txtMinletters", tw, {1860, 330, 600, 330}, "2", lengthFrame_);
+    minimumBox_ = Make<QLineEdit>("txtMinletters", tw, {1860, 330, 600, 330},
+                                  InitialWord(SettingKey::minimum), lengthFrame_);
     maximumLabel_ =
         MakeLabel("lblMaxletters", tw, {180, 750, 1620, 270}, "Maximum letters:", lengthFrame_);
-    maximumBox_ = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330}, "8", lengthFrame_);
+    maximumBox_ = Make<QLineEdit>("txtMaxletters", tw, {1860, 720, 600, 330},
+                                  InitialWord(SettingKey::maximum), lengthFrame_);
     RefuseQuotes(*minimumBox_);
     RefuseQuotes(*maximumBox_);
     // Each box is read out by its own label, not by the frame's caption.
@@ -140,19 +145,19 @@ void MainWindow::createLengthFrame() {
                              "(only find words containing all typed letters)", lengthFrame_);
 }
 
-void MainWindow::createDictionaryFrame() {
+void MainWindow::createWordListFrame() {
     const Twips tw(*this);
-    dictionaryFrame_ =
+    wordListFrame_ =
         Make<QGroupBox>("Frame4", tw, {120, 4770, 3840, 990}, "Dictionary to use:", this);
-    standardDictionary_ = Make<WholeAreaButton<QRadioButton>>(
-        "optStandard", tw, {180, 330, 2700, 270}, "Standard English", dictionaryFrame_);
-    extendedDictionary_ = Make<WholeAreaButton<QRadioButton>>(
-        "optExtended", tw, {180, 630, 2700, 270}, "Extended English", dictionaryFrame_);
-    MakeOptionGroup(*this, "dictionaryGroup", {standardDictionary_, extendedDictionary_});
-    standardDictionary_->setChecked(true);
-    dictionaryHelpButton_ =
-        Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", dictionaryFrame_);
-    dictionaryHelpButton_->setAccessibleName(kAboutWordListsName);
+    standardList_ = Make<WholeAreaButton<QRadioButton>>("optStandard", tw, {180, 330, 2700, 270},
+                                                        "Standard English", wordListFrame_);
+    extendedList_ = Make<WholeAreaButton<QRadioButton>>("optExtended", tw, {180, 630, 2700, 270},
+                                                        "Extended English", wordListFrame_);
+    MakeOptionGroup(*this, "dictionaryGroup", {standardList_, extendedList_});
+    standardList_->setChecked(true);
+    wordListHelpButton_ =
+        Make<QPushButton>("cmdNote1", tw, {3360, 585, 375, 345}, "?", wordListFrame_);
+    wordListHelpButton_->setAccessibleName(kAboutWordListsName);
 }
 
 void MainWindow::createPointsFrame() {
@@ -198,11 +203,12 @@ void MainWindow::createResultsFrame() {
 void MainWindow::createLookupArea() {
     const Twips tw(*this);
     lookupLabel_ = MakeLabel("Label3", tw, {4080, 7350, 2910, 255}, "Lookup word in:", this);
-    dictionaryButton_ =
+    dictionaryLookupButton_ =
         Make<QPushButton>("cmdDict", tw, {4080, 7620, 1380, 420}, "Dictionary", this);
-    thesaurusButton_ = Make<QPushButton>("cmdThes", tw, {5610, 7620, 1380, 420}, "Thesaurus", this);
-    dictionaryButton_->setEnabled(false);
-    thesaurusButton_->setEnabled(false);
+    thesaurusLookupButton_ =
+        Make<QPushButton>("cmdThes", tw, {5610, 7620, 1380, 420}, "Thesaurus", this);
+    dictionaryLookupButton_->setEnabled(false);
+    thesaurusLookupButton_->setEnabled(false);
     questionsLabel_ =
         MakeLabel("lblQues", tw, {4080, 8160, 2910, 255}, "Questions or Comments?", this);
     helpLink_ = Make<QLabel>("link", tw, {4080, 8415, 2910, 255},
@@ -232,11 +238,11 @@ void MainWindow::createTimers() {
 
 void MainWindow::collectChoices() {
     choices_ = {
-        .orders = {{{SortMode::alpha, sortAlphabetically_},
-                    {SortMode::length, sortByLength_},
-                    {SortMode::score, sortByScore_}}},
-        .dictionaries = {{{DictionaryKind::standard, standardDictionary_},
-                          {DictionaryKind::extended, extendedDictionary_}}},
+        .orders = {{{SortOrder::alpha, sortAlphabetically_},
+                    {SortOrder::length, sortByLength_},
+                    {SortOrder::score, sortByScore_}}},
+        .wordLists = {{{WordListKind::standard, standardList_},
+                       {WordListKind::extended, extendedList_}}},
         .schemes = {{{PointScheme::scrabble, scrabbleScheme_},
                      {PointScheme::literati, literatiScheme_},
                      {PointScheme::wordmojo, wordmojoScheme_},
@@ -259,7 +265,7 @@ void MainWindow::connectHandlers() {
             });
     };
     onSelected(choices_.orders, &MainWindow::resortShown);
-    onSelected(choices_.dictionaries, &MainWindow::dictionaryChosen);
+    onSelected(choices_.wordLists, &MainWindow::wordListChosen);
     onSelected(choices_.schemes, &MainWindow::schemeChosen);
     connect(noMaximum_, &QCheckBox::toggled, this, &MainWindow::noMaximumToggled);
     connect(anagramsOnly_, &QCheckBox::toggled, this, &MainWindow::anagramsOnlyToggled);
@@ -267,24 +273,39 @@ void MainWindow::connectHandlers() {
 
     connect(findButton_, &QPushButton::clicked, this, &MainWindow::findWords);
     connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearLetters);
-    connect(dictionaryHelpButton_, &QPushButton::clicked, this, &MainWindow::explainDictionaries);
+    connect(wordListHelpButton_, &QPushButton::clicked, this, &MainWindow::explainWordLists);
     connect(pointsHelpButton_, &QPushButton::clicked, this, &MainWindow::explainPoints);
-    connect(dictionaryButton_, &QPushButton::clicked, this, &MainWindow::lookUpInDictionary);
-    connect(thesaurusButton_, &QPushButton::clicked, this, &MainWindow::lookUpInThesaurus);
+    connect(dictionaryLookupButton_, &QPushButton::clicked, this, &MainWindow::lookUpInDictionary);
+    connect(thesaurusLookupButton_, &QPushButton::clicked, this, &MainWindow::lookUpInThesaurus);
     connect(helpLink_, &QLabel::linkActivated, this, &MainWindow::openHelpPage);
 
-    connect(startupTimer_, &QTimer::timeout, this, &MainWindow::loadStartupDictionary);
+    connect(startupTimer_, &QTimer::timeout, this, &MainWindow::loadStartupWordList);
     connect(selectionTimer_, &QTimer::timeout, this, &MainWindow::updateLookupButtons);
 }
 
 void MainWindow::setFocusOrder() {
-    QWidget* const order[] = {
-        lettersBox_,     findButton_,           clearButton_,        sortAlphabetically_,
-        sortByLength_,   sortByScore_,          minimumBox_,         maximumBox_,
-        noMaximum_,      anagramsOnly_,         standardDictionary_, extendedDictionary_,
-        resultList_,     dictionaryHelpButton_, usePoints_,          pointsHelpButton_,
-        scrabbleScheme_, dictionaryButton_,     thesaurusButton_,    literatiScheme_,
-        wordmojoScheme_, customScheme_};
+    QWidget* const order[] = {lettersBox_,
+                              findButton_,
+                              clearButton_,
+                              sortAlphabetically_,
+                              sortByLength_,
+                              sortByScore_,
+                              minimumBox_,
+                              maximumBox_,
+                              noMaximum_,
+                              anagramsOnly_,
+                              standardList_,
+                              extendedList_,
+                              resultList_,
+                              wordListHelpButton_,
+                              usePoints_,
+                              pointsHelpButton_,
+                              scrabbleScheme_,
+                              dictionaryLookupButton_,
+                              thesaurusLookupButton_,
+                              literatiScheme_,
+                              wordmojoScheme_,
+                              customScheme_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QLabel* label : findChildren<QLabel*>())

@@ -3,9 +3,9 @@
 // point schemes and the lookups. It owns the state that the windows share.
 
 #include "choice_controls.h"
-#include "dictionary/word_list.h"
 #include "program_state.h"
-#include "results/sort_mode.h"
+#include "results/sort_order.h"
+#include "word_list/word_list.h"
 
 #include <QWidget>
 
@@ -27,14 +27,14 @@ namespace anagrove::ui {
 
 class CustomPointsEditor;
 class LoadingWindow;
-class Platform;
+class Desktop;
 class ResultListModel;
 
 class MainWindow final : public QWidget {
     Q_OBJECT
   public:
     // Builds the window and runs startUp; the caller shows it.
-    explicit MainWindow(Platform& platform);
+    explicit MainWindow(Desktop& desktop);
     ~MainWindow() override;
 
     [[nodiscard]] const ProgramState& state() const { return state_; }
@@ -49,21 +49,21 @@ class MainWindow final : public QWidget {
     // Start-up and shutdown.
     void startUp();
     void shutDown();
-    void loadStartupDictionary();
+    void loadStartupWordList();
 
     // Word lengths, letters and help.
     void noMaximumToggled();
     void anagramsOnlyToggled();
     void clearLetters();
-    void explainDictionaries();
+    void explainWordLists();
     void explainPoints();
 
-    // Dictionary.
-    void dictionaryChosen(DictionaryKind kind);
+    // Word list.
+    void wordListChosen(WordListKind kind);
 
     // Search and order.
     void findWords();
-    void resortShown(SortMode mode);
+    void resortShown(SortOrder order);
 
     // Points.
     void schemeChosen(PointScheme scheme);
@@ -84,7 +84,7 @@ class MainWindow final : public QWidget {
     void createLettersArea();
     void createSortOptions();
     void createLengthFrame();
-    void createDictionaryFrame();
+    void createWordListFrame();
     void createPointsFrame();
     void createResultsFrame();
     void createLookupArea();
@@ -101,14 +101,13 @@ class MainWindow final : public QWidget {
     // Gives the result list's description the count its frame shows.
     void describeResultList();
     // Loads a word list; gives the message to show when it cannot be read.
-    [[nodiscard]] std::optional<QString> loadDictionary(DictionaryKind kind,
-                                                        bool chosenByUser = false);
+    [[nodiscard]] std::optional<QString> loadWordList(WordListKind kind, bool chosenByUser = false);
     void lookUp(const char* prefix);
     void openAddress(const QString& address);
     void showMessage(const QString& text);
     static void setAllEnabled(std::initializer_list<QWidget*> controls, bool enabled);
 
-    Platform& platform_;
+    Desktop& desktop_;
     ProgramState state_;
     ResultListModel* resultModel_ = nullptr;
     LoadingWindow* loadingWindow_ = nullptr;
@@ -117,7 +116,7 @@ class MainWindow final : public QWidget {
     QGroupBox* resultsFrame_ = nullptr;
     QGroupBox* lettersFrame_ = nullptr;
     QGroupBox* lengthFrame_ = nullptr;
-    QGroupBox* dictionaryFrame_ = nullptr;
+    QGroupBox* wordListFrame_ = nullptr;
     QGroupBox* pointsFrame_ = nullptr;
     QLineEdit* lettersBox_ = nullptr;
     QPushButton* findButton_ = nullptr;
@@ -135,9 +134,9 @@ class MainWindow final : public QWidget {
     QLabel* orLabel_ = nullptr;
     QCheckBox* anagramsOnly_ = nullptr;
     QLabel* anagramNote_ = nullptr;
-    QRadioButton* standardDictionary_ = nullptr;
-    QRadioButton* extendedDictionary_ = nullptr;
-    QPushButton* dictionaryHelpButton_ = nullptr;
+    QRadioButton* standardList_ = nullptr;
+    QRadioButton* extendedList_ = nullptr;
+    QPushButton* wordListHelpButton_ = nullptr;
     QListView* resultList_ = nullptr;
     QCheckBox* usePoints_ = nullptr;
     QPushButton* pointsHelpButton_ = nullptr;
@@ -146,8 +145,8 @@ class MainWindow final : public QWidget {
     QRadioButton* wordmojoScheme_ = nullptr;
     QRadioButton* customScheme_ = nullptr;
     QLabel* lookupLabel_ = nullptr;
-    QPushButton* dictionaryButton_ = nullptr;
-    QPushButton* thesaurusButton_ = nullptr;
+    QPushButton* dictionaryLookupButton_ = nullptr;
+    QPushButton* thesaurusLookupButton_ = nullptr;
     QLabel* questionsLabel_ = nullptr;
     QLabel* helpLink_ = nullptr;
     QStatusBar* statusBar_ = nullptr;

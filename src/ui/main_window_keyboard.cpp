@@ -34,16 +34,26 @@ void MainWindow::createKeyboard() {
         connect(box, &QLineEdit::returnPressed, findButton_, &QPushButton::click);
 
     const std::pair<const char*, QWidget*> accelerators[] = {
-        {"Alt+L", lettersBox_},         {"Alt+F", findButton_},
-        {"Alt+C", clearButton_},        {"Alt+A", sortAlphabetically_},
-        {"Alt+G", sortByLength_},       {"Alt+S", sortByScore_},
-        {"Alt+M", minimumBox_},         {"Alt+X", maximumBox_},
-        {"Alt+N", noMaximum_},          {"Alt+E", anagramsOnly_},
-        {"Alt+R", standardDictionary_}, {"Alt+T", extendedDictionary_},
-        {"Alt+W", resultList_},         {"Alt+P", usePoints_},
-        {"Alt+B", scrabbleScheme_},     {"Alt+I", literatiScheme_},
-        {"Alt+O", wordmojoScheme_},     {"Alt+U", customScheme_},
-        {"Alt+D", dictionaryButton_},   {"Alt+H", thesaurusButton_},
+        {"Alt+L", lettersBox_},
+        {"Alt+F", findButton_},
+        {"Alt+C", clearButton_},
+        {"Alt+A", sortAlphabetically_},
+        {"Alt+G", sortByLength_},
+        {"Alt+S", sortByScore_},
+        {"Alt+M", minimumBox_},
+        {"Alt+X", maximumBox_},
+        {"Alt+N", noMaximum_},
+        {"Alt+E", anagramsOnly_},
+        {"Alt+R", standardList_},
+        {"Alt+T", extendedList_},
+        {"Alt+W", resultList_},
+        {"Alt+P", usePoints_},
+        {"Alt+B", scrabbleScheme_},
+        {"Alt+I", literatiScheme_},
+        {"Alt+O", wordmojoScheme_},
+        {"Alt+U", customScheme_},
+        {"Alt+D", dictionaryLookupButton_},
+        {"Alt+H", thesaurusLookupButton_},
     };
     for (const auto& [keys, control] : accelerators)
         AddAccelerator(*this, QKeySequence(QString::fromLatin1(keys)), *control);
@@ -57,7 +67,7 @@ void MainWindow::createKeyboard() {
     resultList_->installEventFilter(this); // for Ctrl+C
 
     // The list's context menu, Enter, Ctrl+S and the tooltips of its items.
-    new ResultListActions(*this, *resultList_, *resultModel_, platform_);
+    new ResultListActions(*this, *resultList_, *resultModel_, desktop_);
     new ResultToolTip(*resultList_, *resultModel_, state_.rack, *usePoints_);
 }
 

@@ -4,9 +4,9 @@
 
 #include "app/data_files.h"
 #include "app/texts.h"
+#include "desktop.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
-#include "platform.h"
 
 #include <QFile>
 #include <QItemSelectionModel>
@@ -35,8 +35,8 @@ QString MainWindow::selectedItemText() const {
 
 void MainWindow::updateLookupButtons() {
     const bool selected = !selectedItemText().isEmpty();
-    dictionaryButton_->setEnabled(selected);
-    thesaurusButton_->setEnabled(selected);
+    dictionaryLookupButton_->setEnabled(selected);
+    thesaurusLookupButton_->setEnabled(selected);
 }
 
 void MainWindow::lookUpInDictionary() {
@@ -52,20 +52,20 @@ void MainWindow::lookUp(const char* prefix) {
 }
 
 void MainWindow::openHelpPage() {
-    openAddress(QUrl::fromLocalFile(HelpPagePath(platform_.programDirectory())).toString());
+    openAddress(QUrl::fromLocalFile(HelpPagePath(desktop_.programDirectory())).toString());
 }
 
 void MainWindow::openAddress(const QString& address) {
     // The outcome may come after the window is gone.
     QPointer<QWidget> guard(this);
-    platform_.openDocument(address, [this, guard, address](OpenResult result) {
+    desktop_.openDocument(address, [this, guard, address](OpenResult result) {
         if (!guard || result.outcome == OpenResult::Outcome::success)
             return;
         const std::string text = result.outcome == OpenResult::Outcome::no_association
                                      ? AssociationText(ToLatin1(address))
                                      : BrowserProblemText(result.code);
-        platform_.showMessage(guard, kBrowserUnavailableTitle, FromLatin1(text),
-                              MessageIcon::warning);
+        desktop_.showMessage(guard, kBrowserUnavailableTitle, FromLatin1(text),
+                             MessageIcon::warning);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "custom_points_editor.h"
+#include "texts.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -21,7 +22,7 @@ void MainWindow::openPointsEditor() {
     if (!state_.startupDone)
         return;
     if (!pointsEditor_)
-        pointsEditor_ = std::make_unique<CustomPointsEditor>(state_, platform_, this);
+        pointsEditor_ = std::make_unique<CustomPointsEditor>(state_, desktop_, this);
     pointsEditor_->move(pos());
     pointsEditor_->show();
     hide();
@@ -37,9 +38,7 @@ void MainWindow::usePointsToggled() {
 }
 
 void MainWindow::explainPoints() {
-    showMessage("Many word games, such as scrabble, give points in relation to individual letters "
-                "in your word.\r\n\r\nWith this option, you can specify the point value of each "
-                "letter to make sure you find the highest scoring word possible.");
+    showMessage(kAboutPointsText);
 }
 
 } // namespace anagrove::ui

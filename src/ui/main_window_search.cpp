@@ -37,7 +37,7 @@ void MainWindow::findWords() {
     request.letters = ToLatin1(lettersBox_->text());
     request.minimumText = ToLatin1(minimumBox_->text());
     request.maximumText = ToLatin1(maximumBox_->text());
-    request.nomax = noMaximum_->isChecked();
+    request.noMaximum = noMaximum_->isChecked();
     request.anagram = anagramsOnly_->isChecked();
     request.usePoints = usePoints_->isChecked();
 
@@ -54,10 +54,10 @@ void MainWindow::findWords() {
         showMessage(kNoLettersMessage);
         return;
     }
-    const auto mode = SelectedValue(choices_.orders);
-    if (!mode)
+    const auto order = SelectedValue(choices_.orders);
+    if (!order)
         return;
-    request.mode = *mode;
+    request.order = *order;
     statusBar_->repaint();
 
     SearchOutcome outcome = RunSearch(request, *limits, state_.wordList, state_.letterPoints);
@@ -75,9 +75,9 @@ void MainWindow::describeResultList() {
         ResultListDescription(resultsFrame_->title(), resultList_->toolTip()));
 }
 
-void MainWindow::resortShown(SortMode mode) {
+void MainWindow::resortShown(SortOrder order) {
     resultModel_->clear();
-    const ResultListing listing = Resort(state_.found, mode);
+    const ResultListing listing = Resort(state_.found, order);
     resultModel_->show(state_.found, listing);
 }
 

@@ -3,11 +3,12 @@
 #include "main_window.h"
 
 #include "app/texts.h"
+#include "desktop.h"
 #include "latin1_text.h"
 #include "loading_window.h"
-#include "platform.h"
 #include "points/custom_points.h"
 #include "result_list_model.h"
+#include "texts.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -22,8 +23,8 @@ namespace {
 // that names no scheme means Scrabble, so that the window always shows the list
 // and the scheme in use.
 void MendUnknownWords(Settings& settings) {
-    if (!Known(settings.dictionary))
-        settings.dictionary = DictionaryKind::standard;
+    if (!Known(settings.wordList))
+        settings.wordList = WordListKind::standard;
     if (!Known(settings.scheme))
         settings.scheme = PointScheme::scrabble;
 }
@@ -32,8 +33,8 @@ void MendUnknownWords(Settings& settings) {
 
 void MainWindow::startUp() {
     state_.startupDone = false;
-    if (state_.keepLoaderOnTop != "no") {
-        state_.settings = ReadSettings(platform_.settingsPath().toStdString());
+    if (state_.keepLoaderOnTop) {
+        state_.settings = ReadSettings(desktop_.settingsPath().toStdString());
         MendUnknownWords(state_.settings);
     }
     applyStartupSettings();
@@ -55,23 +56,21 @@ void MainWindow::applyStartupSettings() {
         state_.letterPoints = PresetTable(scheme);
     else if (!s.customPoints[0].empty())
         // Values that do not convert leave the scores as they were.
-        if (auto points = LetterPointsFromCustom(s.customPoints))
+        if (auto points = ActiveCustomValues(s.customPoints))
             state_.letterPoints = *points;
 }
 
 void MainWindow::showLoadingWindow() {
     if (!loadingWindow_)
-        loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop != "no"; });
+        loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop; });
     const Twips tw(*this);
     loadingWindow_->move(x() + tw.px(130), y() + (height() - loadingWindow_->height()) / 2);
-    loadingWindow_->setCaption(*Known(state_.settings.dictionary) == DictionaryKind::standard
-                                   ? "Loading Standard Dictionary"
-                                   : "Loading Extended Dictionary");
+    loadingWindow_->setCaption(LoadingCaption(*Known(state_.settings.wordList)));
     loadingWindow_->show();
 }
 
-void MainWindow::loadStartupDictionary() {
-    auto failure = loadDictionary(*Known(state_.settings.dictionary));
+void MainWindow::loadStartupWordList() {
+    auto failure = loadWordList(*Known(state_.settings.wordList));
     // The start-up timer ticks once only.
     startupTimer_->stop();
     loadingWindow_->hide();
@@ -91,11 +90,11 @@ void MainWindow::shutDown() {
     Settings& s = state_.settings;
     TakeSettings(choices_, s);
 
-    const QString path = platform_.settingsPath();
+    const QString path = desktop_.settingsPath();
     if (const auto written = WriteSettings(path.toStdString(), s); !written)
-        showMessage(QString("The settings could not be saved to %1: %2")
+        showMessage(QString(kSettingsNotSavedText)
                         .arg(path, QString::fromLocal8Bit(written.error().c_str())));
-    platform_.endProgram();
+    desktop_.endProgram();
 }
 
 void MainWindow::setStatusText(const std::string& text) {
@@ -103,7 +102,7 @@ void MainWindow::setStatusText(const std::string& text) {
 }
 
 void MainWindow::showMessage(const QString& text) {
-    platform_.showMessage(this, kProgramTitle, text, MessageIcon::none);
+    desktop_.showMessage(this, kProgramTitle, text, MessageIcon::none);
 }
 
 void MainWindow::setAllEnabled(std::initializer_list<QWidget*> controls, bool enabled) {

@@ -3,9 +3,9 @@
 
 #include "app/blank_tiles_text.h"
 #include "app/settings.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "results/found_words.h"
+#include "word_list/word_list.h"
 
 #include <memory>
 #include <string>
@@ -15,14 +15,14 @@ namespace anagrove::ui {
 struct ProgramState {
     // The loaded list (its WordCount() is the number of words); empty until the first load.
     std::shared_ptr<const WordList> wordList = std::make_shared<const WordList>();
-    bool dictionaryReady = false; // a list is loaded and no user-started load is running
-    bool startupDone = false;     // the start-up load has finished
+    bool wordListReady = false; // a list is loaded and no user-started load is running
+    bool startupDone = false;   // the start-up load has finished
 
     Settings settings;           // the choices read at start-up, and the custom values
     FoundWords found;            // the last search's rows
     SearchRack rack;             // the letters and values that found was found with
     LetterPoints letterPoints{}; // the active values, all 0 until a scheme is applied
-    std::string keepLoaderOnTop; // "no" once the custom point editor has been used
+    bool keepLoaderOnTop = true; // false once the custom point editor has been used
 };
 
 } // namespace anagrove::ui

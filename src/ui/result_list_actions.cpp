@@ -2,11 +2,12 @@
 
 #include "app/listed_words.h"
 #include "app/texts.h"
+#include "desktop.h"
 #include "latin1_text.h"
 #include "main_window.h"
-#include "platform.h"
 #include "platform/line_end.h"
 #include "result_list_model.h"
+#include "texts.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -39,8 +40,8 @@ bool IsEnterKey(const QKeyEvent& key) {
 } // namespace
 
 ResultListActions::ResultListActions(MainWindow& window, QListView& list,
-                                     const ResultListModel& model, Platform& platform)
-    : QObject(&list), window_(window), list_(list), model_(model), platform_(platform),
+                                     const ResultListModel& model, Desktop& desktop)
+    : QObject(&list), window_(window), list_(list), model_(model), desktop_(desktop),
       lastFolder_(QDir::homePath()) {
     setObjectName("resultListActions");
     createMenu();
@@ -64,9 +65,9 @@ void ResultListActions::createMenu() {
     copyWord_ = add("mnuCopyWord", "&Copy Word", [this] { window_.copySelectedWord(); });
     copyAll_ = add("mnuCopyAllWords", "Copy &All Words", [this] { copyAllWords(); });
     menu_->addSeparator();
-    dictionary_ =
+    dictionaryLookup_ =
         add("mnuDictionary", "Look Up in &Dictionary", [this] { window_.lookUpInDictionary(); });
-    thesaurus_ =
+    thesaurusLookup_ =
         add("mnuThesaurus", "Look Up in &Thesaurus", [this] { window_.lookUpInThesaurus(); });
     menu_->addSeparator();
     saveList_ = add("mnuSaveList", QStringLiteral("&Save List As\u2026"), [this] { saveListAs(); });
@@ -83,7 +84,7 @@ void ResultListActions::createMenu() {
 void ResultListActions::updateActions() {
     const bool selected = !window_.selectedItemText().isEmpty();
     const bool listed = model_.rowCount() > 0;
-    for (QAction* action : {copyWord_, dictionary_, thesaurus_})
+    for (QAction* action : {copyWord_, dictionaryLookup_, thesaurusLookup_})
         action->setEnabled(selected);
     for (QAction* action : {copyAll_, saveList_})
         action->setEnabled(listed);
@@ -160,10 +161,10 @@ void ResultListActions::save(const QString& path, bool csv) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return;
-    platform_.showMessage(&window_, kProgramTitle,
-                          QString("The list could not be saved to %1: %2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()),
-                          MessageIcon::none);
+    desktop_.showMessage(
+        &window_, kProgramTitle,
+        QString(kListNotSavedText).arg(QDir::toNativeSeparators(path), file.errorString()),
+        MessageIcon::none);
 }
 
 } // namespace anagrove::ui

@@ -14,7 +14,7 @@ class QPoint;
 namespace anagrove::ui {
 
 class MainWindow;
-class Platform;
+class Desktop;
 class ResultListModel;
 
 class ResultListActions final : public QObject {
@@ -22,7 +22,7 @@ class ResultListActions final : public QObject {
   public:
     // Lives as long as the list, its parent.
     ResultListActions(MainWindow& window, QListView& list, const ResultListModel& model,
-                      Platform& platform);
+                      Desktop& desktop);
 
     // Asks for a file in the platform's file dialog and saves the list to it.
     void saveListAs();
@@ -41,14 +41,14 @@ class ResultListActions final : public QObject {
     MainWindow& window_;
     QListView& list_;
     const ResultListModel& model_;
-    Platform& platform_;
+    Desktop& desktop_;
     QString lastFolder_; // where the last list was saved, for this session only
 
     QMenu* menu_ = nullptr;
     QAction* copyWord_ = nullptr;
     QAction* copyAll_ = nullptr;
-    QAction* dictionary_ = nullptr;
-    QAction* thesaurus_ = nullptr;
+    QAction* dictionaryLookup_ = nullptr;
+    QAction* thesaurusLookup_ = nullptr;
     QAction* saveList_ = nullptr;
 };
 

@@ -2,8 +2,8 @@
 // the page creates and passes back to every call. Texts go out as UTF-8 that
 // the session keeps until its next text: the call gives where it starts, and
 // anagrove_text_size its length in bytes. Every number the page passes is an
-// enumerator of web_session.h or of the core (SortMode, PointScheme,
-// DictionaryKind); the page's build writes the same numbers out for the page.
+// enumerator of web_session.h or of the core (SortOrder, PointScheme,
+// WordListKind); the page's build writes the same numbers out for the page.
 
 #include "web/web_session.h"
 
@@ -15,9 +15,9 @@
 
 namespace {
 
-using anagrove::DictionaryKind;
 using anagrove::PointScheme;
-using anagrove::SortMode;
+using anagrove::SortOrder;
+using anagrove::WordListKind;
 using anagrove::web::Choice;
 using anagrove::web::Session;
 using anagrove::web::TextKind;
@@ -53,11 +53,11 @@ EXPORT(anagrove_input) char* anagrove_input(Handle* h, std::uint32_t size) {
     return h->session.Input(size);
 }
 
-// list: a DictionaryKind. Gives the list's word count.
+// list: a WordListKind. Gives the list's word count.
 EXPORT(anagrove_load_list) std::int32_t anagrove_load_list(Handle* h, std::int32_t list) {
-    return h->session.LoadList(list == static_cast<std::int32_t>(DictionaryKind::extended)
-                                   ? DictionaryKind::extended
-                                   : DictionaryKind::standard);
+    return h->session.LoadList(list == static_cast<std::int32_t>(WordListKind::extended)
+                                   ? WordListKind::extended
+                                   : WordListKind::standard);
 }
 
 // field: a TextField.
@@ -66,7 +66,7 @@ EXPORT(anagrove_set_text) void anagrove_set_text(Handle* h, std::int32_t field) 
 }
 
 // choice: a Choice (one the session does not know changes nothing); value: 0
-// or 1 for the switches, a DictionaryKind, a PointScheme or a SortMode.
+// or 1 for the switches, a WordListKind, a PointScheme or a SortOrder.
 EXPORT(anagrove_choose) void anagrove_choose(Handle* h, std::int32_t choice, std::int32_t value) {
     h->session.Choose(static_cast<Choice>(choice), value);
 }
@@ -81,11 +81,11 @@ EXPORT(anagrove_check) std::int32_t anagrove_check(Handle* h) {
     return h->session.Check().value_or(-1);
 }
 
-// order: a SortMode; another number sorts alphabetically.
+// order: a SortOrder; another number sorts alphabetically.
 EXPORT(anagrove_resort) void anagrove_resort(Handle* h, std::int32_t order) {
-    const bool known = order >= static_cast<std::int32_t>(SortMode::alpha) &&
-                       order <= static_cast<std::int32_t>(SortMode::length);
-    h->session.Resort(known ? static_cast<SortMode>(order) : SortMode::alpha);
+    const bool known = order >= static_cast<std::int32_t>(SortOrder::alpha) &&
+                       order <= static_cast<std::int32_t>(SortOrder::length);
+    h->session.Resort(known ? static_cast<SortOrder>(order) : SortOrder::alpha);
 }
 
 EXPORT(anagrove_count) std::int32_t anagrove_count(Handle* h) {

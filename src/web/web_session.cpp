@@ -5,29 +5,17 @@
 #include "base/latin1.h"
 #include "base/letters.h"
 #include "base/number_text.h"
-#include "dictionary/texts.h"
 #include "lookup/lookup_address.h"
 #include "points/custom_points.h"
 #include "search/letter_score.h"
 #include "web/texts.h"
+#include "word_list/texts.h"
 
 #include <algorithm>
 
 namespace anagrove::web {
 
 namespace {
-
-// The board letters of a box in lower case, or nothing when the box holds
-// anything but letters a-z (either case) and, in the pattern, dots.
-std::optional<std::string> BoardText(const std::string& text, bool dots) {
-    std::string lower;
-    for (char c : text) {
-        if (!IsLetter(c) && !(dots && c == '.'))
-            return std::nullopt;
-        lower += LowerLetter(c);
-    }
-    return lower;
-}
 
 int FieldNumber(TextField field) {
     return static_cast<int>(field);
@@ -36,8 +24,8 @@ int FieldNumber(TextField field) {
 } // namespace
 
 Session::Session() {
-    texts_[FieldNumber(TextField::minimum)] = request_.minimumText = "2";
-    texts_[FieldNumber(TextField::maximum)] = request_.maximumText = "8";
+    texts_[FieldNumber(TextField::minimum)] = request_.minimumText;
+    texts_[FieldNumber(TextField::maximum)] = request_.maximumText;
     outcome_.found.source = lists_[0] = std::make_shared<const WordList>();
     lists_[1] = lists_[0];
 }
@@ -47,8 +35,8 @@ char* Session::Input(std::size_t size) {
     return input_.data();
 }
 
-std::int32_t Session::LoadList(DictionaryKind kind) {
-    auto& list = lists_[kind == DictionaryKind::standard ? 0 : 1];
+std::int32_t Session::LoadList(WordListKind kind) {
+    auto& list = lists_[kind == WordListKind::standard ? 0 : 1];
     list = std::make_shared<const WordList>(TakeWordList(std::move(input_)));
     input_.clear();
     return list->WordCount();
@@ -61,8 +49,8 @@ void Session::SetText(int field) {
 
 void Session::Choose(Choice choice, int value) {
     switch (choice) {
-    case Choice::nomax:
-        request_.nomax = value != 0;
+    case Choice::no_maximum:
+        request_.noMaximum = value != 0;
         break;
     case Choice::anagram:
         request_.anagram = value != 0;
@@ -71,36 +59,18 @@ void Session::Choose(Choice choice, int value) {
         request_.usePoints = value != 0;
         break;
     case Choice::list:
-        list_ = value == 1 ? DictionaryKind::extended : DictionaryKind::standard;
+        list_ = value == 1 ? WordListKind::extended : WordListKind::standard;
         break;
     case Choice::scheme:
         scheme_ =
             value >= 0 && value <= 3 ? static_cast<PointScheme>(value) : PointScheme::scrabble;
         break;
     case Choice::order:
-        request_.mode = value == 2   ? SortMode::score
-                        : value == 3 ? SortMode::length
-                                     : SortMode::alpha;
+        request_.order = value == 2   ? SortOrder::score
+                         : value == 3 ? SortOrder::length
+                                      : SortOrder::alpha;
         break;
     }
-}
-
-std::optional<std::string> Session::RefusedBoard(int& field, BoardLetters& board) const {
-    std::string* texts[] = {&board.starts, &board.ends, &board.contains, &board.pattern};
-    for (std::size_t k = 0; k < 4; ++k) {
-        field = FieldNumber(TextField::starts) + static_cast<int>(k);
-        const bool pattern = k == 3;
-        const auto text = BoardText(texts_[static_cast<std::size_t>(field)], pattern);
-        if (!text)
-            return BoardLettersMessage(kBoardBoxes[k], pattern);
-        *texts[k] = *text;
-    }
-    if (!board.pattern.empty() &&
-        (!board.starts.empty() || !board.ends.empty() || !board.contains.empty())) {
-        field = FieldNumber(TextField::pattern);
-        return kPatternAloneMessage;
-    }
-    return std::nullopt;
 }
 
 Expected<Session::CheckedRequest, int> Session::Checked() {
@@ -136,11 +106,21 @@ Expected<Session::CheckedRequest, int> Session::Checked() {
                 active.error().message);
         c.custom = c.points = *active;
     }
-    int boardField = 0;
-    if (auto refusal = RefusedBoard(boardField, c.board)) {
-        message_ = std::move(*refusal);
-        return Failure{boardField};
+    const auto text = [this](TextField field) -> std::string_view {
+        return texts_[static_cast<std::size_t>(FieldNumber(field))];
+    };
+    auto board = ReadBoardLetters({text(TextField::starts), text(TextField::ends),
+                                   text(TextField::contains), text(TextField::pattern)});
+    if (!board) {
+        const BoardFault fault = board.error();
+        const auto box = static_cast<std::size_t>(fault.box);
+        if (fault.kind == BoardFault::Kind::pattern_with_others)
+            return refuse(TextField::pattern, kPatternAloneMessage);
+        return refuse(
+            static_cast<TextField>(FieldNumber(TextField::starts) + static_cast<int>(box)),
+            BoardLettersMessage(kBoardBoxes[box], fault.box == BoardBox::pattern));
     }
+    c.board = std::move(*board);
     message_.clear();
     return c;
 }
@@ -155,7 +135,7 @@ std::optional<int> Session::Search() {
     if (!checked)
         return checked.error();
     const auto& [request, limits, points, custom, board] = *checked;
-    const auto& list = lists_[list_ == DictionaryKind::standard ? 0 : 1];
+    const auto& list = lists_[list_ == WordListKind::standard ? 0 : 1];
     rack_ = {request.letters, points, board};
     custom_ = custom;
     outcome_ = board.Any()
@@ -165,8 +145,8 @@ std::optional<int> Session::Search() {
     return std::nullopt;
 }
 
-void Session::Resort(SortMode mode) {
-    listing_ = anagrove::Resort(outcome_.found, mode);
+void Session::Resort(SortOrder order) {
+    listing_ = anagrove::Resort(outcome_.found, order);
 }
 
 const FoundRow& Session::Row(std::int32_t row) const {
@@ -233,10 +213,10 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
         text = kReadyStatusText;
         break;
     case TextKind::loading_standard_status:
-        text = LoadingStatusText(DictionaryKind::standard);
+        text = LoadingStatusText(WordListKind::standard);
         break;
     case TextKind::loading_extended_status:
-        text = LoadingStatusText(DictionaryKind::extended);
+        text = LoadingStatusText(WordListKind::extended);
         break;
     case TextKind::searching_status:
         text = kSearchingStatusText;

@@ -4,9 +4,9 @@
 
 #include "app/blank_tiles_text.h"
 #include "app/search_request.h"
-#include "dictionary/word_list.h"
 #include "points/letter_points.h"
 #include "search/board_letters.h"
+#include "word_list/word_list.h"
 
 #include <array>
 #include <memory>
@@ -29,7 +29,7 @@ enum class TextField : int {
 inline constexpr int kTextFieldCount = static_cast<int>(TextField::custom_a) + 26;
 
 // The request's choices; each value is a small whole number (see Choose).
-enum class Choice : int { nomax, anagram, use_points, list, scheme, order };
+enum class Choice : int { no_maximum, anagram, use_points, list, scheme, order };
 
 // The texts the page reads; row is used by the texts of one row.
 enum class TextKind : int {
@@ -60,7 +60,7 @@ class Session {
     // A buffer of size bytes for the page to fill before it calls LoadList or SetText.
     char* Input(std::size_t size);
     // Takes the input as the word-list file of a list; gives its word count.
-    std::int32_t LoadList(DictionaryKind kind);
+    std::int32_t LoadList(WordListKind kind);
     // Takes the input, UTF-8, as the text of a field.
     void SetText(int field);
     void Choose(Choice choice, int value);
@@ -71,7 +71,7 @@ class Session {
     // The same, without running it.
     std::optional<int> Check();
     // Puts the shown results in another order, as picking a sort option does.
-    void Resort(SortMode mode);
+    void Resort(SortOrder order);
 
     [[nodiscard]] std::int32_t ListedCount() const { return listing_.rowCount; }
     // UTF-8.
@@ -92,14 +92,13 @@ class Session {
     };
     [[nodiscard]] Expected<CheckedRequest, int> Checked();
     [[nodiscard]] const FoundRow& Row(std::int32_t row) const;
-    [[nodiscard]] std::optional<std::string> RefusedBoard(int& field, BoardLetters& board) const;
 
     std::string input_;
     std::array<std::shared_ptr<const WordList>, 2> lists_;
     std::array<std::string, kTextFieldCount> texts_;
     SearchRequest request_;
-    DictionaryKind list_ = DictionaryKind::standard;
-    PointScheme scheme_ = PointScheme::scrabble;
+    WordListKind list_ = InitialChoice<WordListKind>(SettingKey::word_list);
+    PointScheme scheme_ = InitialChoice<PointScheme>(SettingKey::scheme);
     std::string message_;
 
     // The last search.

@@ -39,7 +39,7 @@ TEST(DataFiles, BesideTheProgramElseInstalled) {
         const std::string expected =
             ((row.expectInstalled ? share : bin) / "standard.txt").string();
         EXPECT_EQ(DataFilePath(bin.string(), "standard.txt"), expected) << row.name;
-        EXPECT_EQ(WordListPath(bin.string(), DictionaryKind::standard), expected) << row.name;
+        EXPECT_EQ(WordListPath(bin.string(), WordListKind::standard), expected) << row.name;
         EXPECT_EQ(IsInstalledCopy(bin.string()), row.expectInstalled) << row.name;
     }
 }

@@ -48,8 +48,8 @@ TEST(ListedWords, WordsItemsAndTableByteForByte) {
     request.letters = rack.letters;
     const SearchOutcome outcome =
         RunSearch(request, SearchLimits{1, 8},
-                  std::make_shared<const WordList>(
-                      LoadWordList("a\r\nat\r\neat\r\nquiz\r\nt,e\r\nt\"e\r\ntee\r\n")),
+                  std::make_shared<const WordList>(TakeWordList(
+                      std::string("a\r\nat\r\neat\r\nquiz\r\nt,e\r\nt\"e\r\ntee\r\n"))),
                   kScrabble);
     const std::string header = "word,length,score,blank letters,score with blanks at zero\r\n";
     EXPECT_EQ(ListedWordsText(outcome.found, outcome.listing), "a\nat\neat\nt\"e\nt,e\ntee\n");

@@ -72,8 +72,8 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
                                  Pick(0, 6) == 0};
     const std::string rack = RandomRack(words, adversarial);
     const SearchRequest request(rack, std::to_string(limits.minimum),
-                                std::to_string(limits.maximum), limits.nomax, limits.anagram,
-                                static_cast<SortMode>(Pick(1, 3)));
+                                std::to_string(limits.maximum), limits.noMaximum, limits.anagram,
+                                static_cast<SortOrder>(Pick(1, 3)));
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max(), kMin = -kMax - 1;
     LetterPoints points{}; // small values that tie often, values near the 32-bit ends, or any
     for (const int kind = Pick(0, 2); auto& v : points)
@@ -81,15 +81,16 @@ void CompareSearches(const std::shared_ptr<const WordList>& list,
             : kind == 1 ? PickOf({kMax, kMax - 3, kMin, kMin + 2})
                         : Pick(kMin, kMax);
     SCOPED_TRACE("rack \"" + rack + "\" limits " + request.minimumText + " " + request.maximumText +
-                 (limits.nomax ? " nomax" : "") + (limits.anagram ? " anagram" : "") +
-                 " A=" + std::to_string(points[0]) + " order " + std::to_string(int(request.mode)));
+                 (limits.noMaximum ? " noMaximum" : "") + (limits.anagram ? " anagram" : "") +
+                 " A=" + std::to_string(points[0]) + " order " +
+                 std::to_string(int(request.order)));
     const auto programLimits = *ReadSearchLimits(request);
     literal::Found expected = literal::findwords(rack, limits, words, points);
     SearchOutcome outcome = RunSearch(request, programLimits, list, points);
     ASSERT_EQ(outcome.found.matched, expected.matched);
     const bool sortable = expected.rows.size() <= 3000; // the literal sort is quadratic in order
     if (sortable)
-        literal::SortByOption(expected.rows, static_cast<int>(request.mode));
+        literal::SortByOption(expected.rows, static_cast<int>(request.order));
     ASSERT_TRUE(SameTable(sortable ? outcome.found : FindWords(rack, programLimits, list, points),
                           expected.rows));
     for (int step = 0; sortable && step < 3; ++step) {
@@ -157,10 +158,11 @@ void CompareBoardSearches(const std::shared_ptr<const WordList>& list,
     for (auto& v : points)
         v = Pick(-3, 12);
     SCOPED_TRACE("rack \"" + rack + "\" starts " + b.starts + " ends " + b.ends + " contains " +
-                 b.contains + " pattern " + b.pattern + (limits.nomax ? " nomax" : "") +
+                 b.contains + " pattern " + b.pattern + (limits.noMaximum ? " noMaximum" : "") +
                  (limits.anagram ? " anagram" : "") + " min " + std::to_string(limits.minimum) +
                  " max " + std::to_string(limits.maximum));
-    const SearchLimits programLimits{limits.minimum, limits.maximum, limits.nomax, limits.anagram};
+    const SearchLimits programLimits{limits.minimum, limits.maximum, limits.noMaximum,
+                                     limits.anagram};
     const literal::BoardFound expected = literal::findwordsOnBoard(rack, limits, b, words, points);
     FoundWords found = board.Any() ? FindWithBoard(rack, programLimits, board, list, points)
                                    : FindWords(rack, programLimits, list, points);
@@ -177,10 +179,10 @@ void CompareBoardSearches(const std::shared_ptr<const WordList>& list,
     }
     if (expected.found.rows.size() > 3000)
         return;
-    const SearchRequest request(rack, "", "", limits.nomax, limits.anagram,
-                                static_cast<SortMode>(Pick(1, 3)));
+    const SearchRequest request(rack, "", "", limits.noMaximum, limits.anagram,
+                                static_cast<SortOrder>(Pick(1, 3)));
     literal::TextTable sorted = expected.found.rows;
-    literal::SortByOption(sorted, static_cast<int>(request.mode));
+    literal::SortByOption(sorted, static_cast<int>(request.order));
     ASSERT_TRUE(SameTable(ListFound(request, std::move(found)).found, sorted));
 }
 
@@ -210,7 +212,7 @@ TEST(Differential, AdversarialAndShippedLists) {
                                      ? RandomList()
                                      : testing_support::Shipped(n == 200 ? "standard" : "extended");
         const std::vector<std::string> words = literal::CutLines(file);
-        const auto list = std::make_shared<const WordList>(LoadWordList(file));
+        const auto list = std::make_shared<const WordList>(TakeWordList(std::string(file)));
         ASSERT_EQ(list->WordCount(), static_cast<std::int32_t>(words.size()));
         for (std::int32_t i = 0; i < list->WordCount(); ++i)
             ASSERT_EQ((*list)[i], words[static_cast<std::size_t>(i)]);

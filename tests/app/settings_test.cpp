@@ -75,9 +75,9 @@ TEST(SettingsText, ReadsTheFieldsItCanAndKeepsTheRest) {
         ASSERT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << garbage;
         ASSERT_EQ(FormatSettings(ParseSettings(line)), line) << garbage;
         Settings typed, cleaned;
-        typed.sort = typed.customPoints[n % 26] = garbage;
+        typed.order = typed.customPoints[n % 26] = garbage;
         std::erase_if(garbage, [](char c) { return c == '"' || c == '\r' || c == '\n'; });
-        cleaned.sort = cleaned.customPoints[n % 26] = garbage;
+        cleaned.order = cleaned.customPoints[n % 26] = garbage;
         ASSERT_EQ(ParseSettings(FormatSettings(typed)), cleaned);
     }
 }
@@ -92,15 +92,15 @@ TEST(SettingsText, EachChoiceInItsFieldWithItsWords) {
         void (*change)(Settings&);
     };
     const Row rows[] = {
-        {0, "score", [](Settings& s) { s.sort = SortMode::score; }},
-        {0, "length", [](Settings& s) { s.sort = SortMode::length; }},
-        {0, "Score", [](Settings& s) { s.sort = "Score"; }},
+        {0, "score", [](Settings& s) { s.order = SortOrder::score; }},
+        {0, "length", [](Settings& s) { s.order = SortOrder::length; }},
+        {0, "Score", [](Settings& s) { s.order = "Score"; }},
         {1, "", [](Settings& s) { s.minimumText = ""; }},
         {2, "x9", [](Settings& s) { s.maximumText = "x9"; }},
         {3, "2", [](Settings& s) { s.noMaximum = true; }},
         {4, "2", [](Settings& s) { s.anagram = true; }},
-        {5, "extended", [](Settings& s) { s.dictionary = DictionaryKind::extended; }},
-        {5, "", [](Settings& s) { s.dictionary = ""; }},
+        {5, "extended", [](Settings& s) { s.wordList = WordListKind::extended; }},
+        {5, "", [](Settings& s) { s.wordList = ""; }},
         {6, "false", [](Settings& s) { s.usePoints = false; }},
         {7, "literati", [](Settings& s) { s.scheme = PointScheme::literati; }},
         {7, "wordmojo", [](Settings& s) { s.scheme = PointScheme::wordmojo; }},

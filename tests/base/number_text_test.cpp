@@ -78,7 +78,7 @@ TEST(NumberTexts, LimitsAndCustomValues) {
         } else {
             EXPECT_EQ(converted->stored[letter], row.stored);
             EXPECT_EQ(std::to_string(converted->active[letter]), row.active);
-            EXPECT_EQ(LetterPointsFromCustom(converted->stored), converted->active);
+            EXPECT_EQ(*ActiveCustomValues(converted->stored), converted->active);
         }
     }
 }

@@ -1,53 +1,35 @@
-// The settings and option words: each value's word reads back as the value,
-// and only the exact word does.
+// Enumeration words: each value's word reads back as the value, and only the
+// exact word does.
 
-#include "cli/output_format.h"
-#include "dictionary/word_list.h"
-#include "points/letter_points.h"
-#include "results/sort_mode.h"
+#include "base/word_table.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
+namespace anagrove {
 namespace {
-
-using namespace anagrove;
-
-template <class Enum> struct Row {
-    Enum value;
-    std::string word;
+enum class Shade { light, dark, none };
+} // namespace
+template <> struct EnumWords<Shade> {
+    static constexpr WordTable<Shade, 3> table{
+        {{Shade::light, "light"}, {Shade::dark, "dark"}, {Shade::none, "none"}}};
 };
 
-template <class Enum, class ToWord, class FromWord>
-void ExpectWords(std::initializer_list<Row<Enum>> rows, ToWord toWord, FromWord fromWord) {
-    for (const Row<Enum>& row : rows) {
-        EXPECT_EQ(toWord(row.value), row.word);
-        EXPECT_EQ(fromWord(row.word), std::optional(row.value)) << row.word;
-        for (const std::string& near :
-             {row.word + " ", " " + row.word, std::string(1, 'X') + row.word.substr(1)})
-            EXPECT_EQ(fromWord(near), std::nullopt) << near;
-    }
-    EXPECT_EQ(fromWord(""), std::nullopt);
-}
+namespace {
 
-TEST(SettingsWords, EachValueHasOneWord) {
-    ExpectWords<SortMode>(
-        {{SortMode::alpha, "alpha"}, {SortMode::score, "score"}, {SortMode::length, "length"}},
-        SortModeWord, SortModeFromWord);
-    ExpectWords<DictionaryKind>(
-        {{DictionaryKind::standard, "standard"}, {DictionaryKind::extended, "extended"}},
-        DictionaryWord, DictionaryFromWord);
-    ExpectWords<PointScheme>({{PointScheme::scrabble, "scrabble"},
-                              {PointScheme::literati, "literati"},
-                              {PointScheme::wordmojo, "wordmojo"},
-                              {PointScheme::custom, "custom"}},
-                             PointSchemeWord, PointSchemeFromWord);
-    ExpectWords<cli::OutputFormat>({{cli::OutputFormat::text, "text"},
-                                    {cli::OutputFormat::tsv, "tsv"},
-                                    {cli::OutputFormat::json, "json"}},
-                                   cli::OutputFormatWord, cli::OutputFormatFromWord);
+TEST(WordTable, EachValueHasOneExactWord) {
+    for (const auto& [value, word] : NamedValues<Shade>()) {
+        const std::string w = word;
+        EXPECT_EQ(WordOf(value), w);
+        EXPECT_EQ(ValueOf<Shade>(w), std::optional(value)) << w;
+        for (const std::string& near : {w + " ", " " + w, "X" + w.substr(1), w.substr(1)})
+            EXPECT_EQ(ValueOf<Shade>(near), std::nullopt) << near;
+    }
+    EXPECT_EQ(ValueOf<Shade>(""), std::nullopt);
+    EXPECT_EQ(NamedValues<Shade>().size(), 3u);
 }
 
 } // namespace
+} // namespace anagrove

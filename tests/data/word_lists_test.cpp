@@ -2,8 +2,8 @@
 // player relies on finding and not finding, and the standard list inside the
 // extended one.
 
-#include "dictionary/word_list.h"
 #include "support.h"
+#include "word_list/word_list.h"
 
 #include <gtest/gtest.h>
 

@@ -28,7 +28,7 @@ std::vector<std::string> CutLines(std::string_view fileText);
 
 struct Limits {
     double minimum = 2, maximum = 8;
-    bool nomax = false, anagram = false;
+    bool noMaximum = false, anagram = false;
 };
 struct Found {
     TextTable rows;           // at most kTableRows, in list order

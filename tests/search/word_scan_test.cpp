@@ -61,7 +61,7 @@ TEST(FirstUse, FirstSearchAndLaterSearchesAgree) {
     const LetterPoints& points = PresetTable(PointScheme::scrabble);
     for (int n = 0; n < 60; ++n) {
         const std::string file = RandomList(rng);
-        const auto indexed = std::make_shared<const WordList>(LoadWordList(file));
+        const auto indexed = std::make_shared<const WordList>(TakeWordList(std::string(file)));
         (void)indexed->Index();
         (void)indexed->Ranks();
         for (int search = 0; search < 16; ++search) {
@@ -69,14 +69,15 @@ TEST(FirstUse, FirstSearchAndLaterSearchesAgree) {
             const SearchLimits limits{PickOf(rng, {-1.0, 0.0, 2.0, 2.5, 4.0, 61.0, 63.0, 70.0}),
                                       PickOf(rng, {0.0, 3.0, 4.5, 8.0, 62.0, 64.0}), rng() % 4 == 0,
                                       rng() % 4 == 0};
-            const auto mode = static_cast<SortMode>(1 + rng() % 3);
-            const SearchRequest request{rack, "", "", limits.nomax, limits.anagram, mode};
-            const auto fresh = std::make_shared<const WordList>(LoadWordList(file));
+            const auto order = static_cast<SortOrder>(1 + rng() % 3);
+            const SearchRequest request{rack, "", "", limits.noMaximum, limits.anagram, order};
+            const auto fresh = std::make_shared<const WordList>(TakeWordList(std::string(file)));
             const SearchOutcome first = RunSearch(request, limits, fresh, points);
             const SearchOutcome later = RunSearch(request, limits, indexed, points);
             SCOPED_TRACE("list " + std::to_string(n) + " rack \"" + rack + "\" limits " +
                          std::to_string(limits.minimum) + " " + std::to_string(limits.maximum) +
-                         (limits.nomax ? " nomax" : "") + (limits.anagram ? " anagram" : ""));
+                         (limits.noMaximum ? " noMaximum" : "") +
+                         (limits.anagram ? " anagram" : ""));
             ASSERT_FALSE(fresh->Indexed());
             ASSERT_EQ(Table(first.found), Table(later.found));
             ASSERT_EQ(first.found.matched, later.found.matched);
@@ -89,16 +90,18 @@ TEST(FirstUse, FirstSearchAndLaterSearchesAgree) {
 
 // Threads that search a fresh list at once all find the same.
 TEST(FirstUse, ConcurrentFirstSearches) {
+    const SearchLimits limits{2, 8, false, false};
     const std::string file = testing_support::Shipped("standard");
-    const auto list = std::make_shared<const WordList>(LoadWordList(file));
-    const auto expected =
-        Table(FindWords("retains*", {}, std::make_shared<const WordList>(LoadWordList(file)),
-                        PresetTable(PointScheme::scrabble)));
+    const auto list = std::make_shared<const WordList>(TakeWordList(std::string(file)));
+    const auto expected = Table(FindWords(
+        "retains*", limits, std::make_shared<const WordList>(TakeWordList(std::string(file))),
+        PresetTable(PointScheme::scrabble)));
+    ASSERT_FALSE(expected.empty());
     std::vector<std::vector<std::string>> results(4);
     std::vector<std::thread> threads;
     for (auto& result : results)
-        threads.emplace_back([&list, &result] {
-            result = Table(FindWords("retains*", {}, list, PresetTable(PointScheme::scrabble)));
+        threads.emplace_back([&list, &result, &limits] {
+            result = Table(FindWords("retains*", limits, list, PresetTable(PointScheme::scrabble)));
         });
     for (auto& thread : threads)
         thread.join();

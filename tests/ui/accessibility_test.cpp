@@ -1,8 +1,8 @@
 // What a screen reader reads of the windows: every focusable control's name,
 // the result list's name and count, and a message box's title and text.
 
-#include "desktop_platform.h"
 #include "loading_window.h"
+#include "system_desktop.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
@@ -112,10 +112,10 @@ void AccessibilityTest::messageBoxReadsTitleAndText() {
                 text += node->child(i)->text(QAccessible::Name);
         QTest::keyClick(box, Qt::Key_Return);
     });
-    DesktopPlatform platform;
+    SystemDesktop desktop;
     QWidget owner;
-    platform.showMessage(&owner, "Anagrove", "Please enter letters to search for.",
-                         MessageIcon::none);
+    desktop.showMessage(&owner, "Anagrove", "Please enter letters to search for.",
+                        MessageIcon::none);
     QCOMPARE(title, "Anagrove");
     QCOMPARE(text, "Please enter letters to search for.");
 }

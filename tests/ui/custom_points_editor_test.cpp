@@ -63,7 +63,7 @@ void CustomPointsEditorTest::setStoresTextsAndValues() {
     Press(Qt::Key_Return); // Enter presses "Set Custom Values"
     QVERIFY(!editor.isVisible() && p.window->isVisible());
     QCOMPARE(p.window->pos(), QPoint(70, 50));
-    QCOMPARE(p.state().keepLoaderOnTop, "no");
+    QVERIFY(!p.state().keepLoaderOnTop);
     QVERIFY((p.state().letterPoints == LetterPoints{5, 7, 2, -3, 4}));
     p.find("ate");
     QVERIFY(p.items().contains("ate (9)"));
@@ -90,7 +90,7 @@ void CustomPointsEditorTest::refusesBadValues() {
 
     const QByteArray before = p.read("data.dat"); // closing the editor ends without saving
     editor.close();
-    QVERIFY(p.platform.ends == 1 && p.read("data.dat") == before);
+    QVERIFY(p.desktop.ends == 1 && p.read("data.dat") == before);
 }
 
 void CustomPointsEditorTest::opensAfterStartupAndCancelKeepsTypedValues() {
@@ -105,7 +105,7 @@ void CustomPointsEditorTest::opensAfterStartupAndCancelKeepsTypedValues() {
     Type(editor, {"9", "8"});
     Press(Qt::Key_Escape); // Escape presses "Cancel"
     QVERIFY(p.window->isVisible() && !editor.isVisible());
-    QCOMPARE(p.state().keepLoaderOnTop, "no");
+    QVERIFY(!p.state().keepLoaderOnTop);
     QVERIFY(p.state().settings.customPoints == CustomPoints{});
     QVERIFY(p.state().letterPoints == PresetTable(PointScheme::scrabble));
     QVERIFY(p.get<QAbstractButton>("optPoints4").isChecked());

@@ -118,8 +118,8 @@ int SearchByKeys(const Program& p, const QString& letters) {
 QString Effects(const Program& p) {
     return QString("%1 searches, %2 messages, %3 opened, letters '%4'")
         .arg(p.statuses.filter("Searching...").size())
-        .arg(p.platform.messages.size())
-        .arg(p.platform.opened.size())
+        .arg(p.desktop.messages.size())
+        .arg(p.desktop.opened.size())
         .arg(p.get<QLineEdit>("txtWord").text());
 }
 
@@ -221,12 +221,12 @@ void MainWindowTest::settingsSetTheControls() {
         expected.replace(change.section('>', 0, 0), change.section('>', 1));
     Program p({.options = row.options, .custom = row.custom});
     QCOMPARE(Describe(p), expected);
-    QVERIFY(!p.window->pointsEditor() && p.platform.messages.empty());
+    QVERIFY(!p.window->pointsEditor() && p.desktop.messages.empty());
 }
 
 void MainWindowTest::wordLists() {
     Program p({.standardList = false});
-    const QStringList& messages = p.platform.messages; // not under the loading window
+    const QStringList& messages = p.desktop.messages; // not under the loading window
     QVERIFY(messages.size() == 1 && messages[0].startsWith("Anagrove: ") &&
             messages[0].contains(p.dir.filePath("standard.txt")));
     QCOMPARE(p.status(), "No word list is loaded");
@@ -237,7 +237,7 @@ void MainWindowTest::wordLists() {
     QCOMPARE(p.status(), " 8 words found out of 12 total words.");
     const QString items = p.items();
     p.set("optStandard"); // the shown results stay
-    QVERIFY(p.items() == items && p.platform.messages.size() == 2);
+    QVERIFY(p.items() == items && p.desktop.messages.size() == 2);
 }
 
 void MainWindowTest::closingWritesTheSettings() {
@@ -271,10 +271,10 @@ void MainWindowTest::closingWritesTheSettings() {
 
     // A settings file that cannot be written: a message naming it, then the end.
     Program failed;
-    failed.platform.settings = failed.dir.filePath("no such folder/data.dat");
+    failed.desktop.settings = failed.dir.filePath("no such folder/data.dat");
     failed.window->close();
     QVERIFY(failed.messages().startsWith("Anagrove: ") &&
-            failed.messages().contains(failed.platform.settings) && failed.platform.ends == 1);
+            failed.messages().contains(failed.desktop.settings) && failed.desktop.ends == 1);
 }
 
 void MainWindowTest::checkBoxesAndPointSchemes() {
@@ -321,7 +321,7 @@ void MainWindowTest::clearAndHelp() {
     QVERIFY(p.items() == items && p.status() == status);
     p.clickOn("cmdNote1");
     p.clickOn("cmdNote2");
-    const QStringList& messages = p.platform.messages;
+    const QStringList& messages = p.desktop.messages;
     QVERIFY(messages.size() == 2 && messages[0].startsWith("Anagrove: If words in the extended") &&
             messages[1].startsWith("Anagrove: Many word games") &&
             messages[1].endsWith("the highest scoring word possible."));
@@ -404,14 +404,14 @@ void MainWindowTest::lookups() {
     QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "1 1", 300);
     p.clickOn("cmdDict");
     p.clickOn("cmdThes");
-    QCOMPARE(p.platform.opened, (QStringList{"https://www.dictionary.com/search?q=quiz",
-                                             "https://www.thesaurus.com/search?q=quiz"}));
+    QCOMPARE(p.desktop.opened, (QStringList{"https://www.dictionary.com/search?q=quiz",
+                                            "https://www.thesaurus.com/search?q=quiz"}));
     ClickLink(p); // the help page beside the program
-    QCOMPARE(QUrl(p.platform.opened.value(2)).toLocalFile(), p.dir.filePath("anagrove-help.html"));
+    QCOMPARE(QUrl(p.desktop.opened.value(2)).toLocalFile(), p.dir.filePath("anagrove-help.html"));
 
-    p.platform.answer = {OpenResult::Outcome::no_association, 0};
+    p.desktop.answer = {OpenResult::Outcome::no_association, 0};
     p.clickOn("cmdThes");
-    p.platform.answer = {OpenResult::Outcome::failure, 2};
+    p.desktop.answer = {OpenResult::Outcome::failure, 2};
     p.clickOn("cmdDict");
     QCOMPARE(p.messages(),
              "Browser Unavailable (!): Anagrove could not find a file association for "
@@ -423,11 +423,11 @@ void MainWindowTest::lookups() {
 
     // A click in the moment between a new search, which leaves nothing
     // selected, and the next tick that disables the buttons looks up nothing.
-    p.platform.answer = {};
-    p.platform.messages.clear();
+    p.desktop.answer = {};
+    p.desktop.messages.clear();
     p.find("quiz");
     p.clickOn("cmdDict");
-    QVERIFY(p.platform.opened.size() == 5 && p.platform.messages.isEmpty());
+    QVERIFY(p.desktop.opened.size() == 5 && p.desktop.messages.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "0 0", 300);
 
     // A word of the user's own with a letter above 127 goes as UTF-8.
@@ -436,7 +436,7 @@ void MainWindowTest::lookups() {
     p.select(2); // after a and at
     QTRY_COMPARE_WITH_TIMEOUT(Lookups(p), "1 1", 300);
     p.clickOn("cmdDict");
-    QCOMPARE(p.platform.opened.last(), "https://www.dictionary.com/search?q=caf%C3%A9");
+    QCOMPARE(p.desktop.opened.last(), "https://www.dictionary.com/search?q=caf%C3%A9");
 }
 
 void MainWindowTest::keyboard() {
@@ -457,7 +457,7 @@ void MainWindowTest::keyboard() {
     Press(Qt::Key_F, Qt::AltModifier);
     QVERIFY(p.items().count('|') == 4 && p.items().count(" 3") == 5); // by length, anagrams only
     Press(Qt::Key_F1);
-    QCOMPARE(QUrl(p.platform.opened.value(0)).toLocalFile(), p.dir.filePath("anagrove-help.html"));
+    QCOMPARE(QUrl(p.desktop.opened.value(0)).toLocalFile(), p.dir.filePath("anagrove-help.html"));
     for (const auto* button : p.window->findChildren<QAbstractButton*>()) // captions as shown
         QVERIFY2(!button->text().contains('&'), qPrintable(button->text()));
 
@@ -480,7 +480,7 @@ void MainWindowTest::keyboard() {
     QTest::mousePress(list.viewport(), Qt::LeftButton, {}, last);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, last);
     QCOMPARE(p.window->selectedItemText(), "tea (3)");
-    QCOMPARE(p.platform.opened.last(), "https://www.dictionary.com/search?q=tea");
+    QCOMPARE(p.desktop.opened.last(), "https://www.dictionary.com/search?q=tea");
 }
 
 void MainWindowTest::keysOnAFocusedButton_data() {
@@ -709,7 +709,7 @@ void MainWindowTest::disabledControlsTakeNoInput() {
     QVERIFY(p.window->isVisible() && !p.window->pointsEditor());
     QVERIFY(p.items() == items && p.get<QLineEdit>("txtWord").text() == text);
     QVERIFY(p.state().letterPoints == points);
-    QVERIFY(p.platform.opened.isEmpty() && p.platform.messages.isEmpty());
+    QVERIFY(p.desktop.opened.isEmpty() && p.desktop.messages.isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

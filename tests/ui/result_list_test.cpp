@@ -151,7 +151,7 @@ void ResultListTest::menuOpensWithMouseAndKeyboard() {
                                           "Up in Thesaurus-|Save List As\u2026");
         Press(Qt::Key_Escape);
         QTRY_VERIFY(!menu->isVisible());
-        QVERIFY(p.platform.opened.isEmpty() && p.platform.messages.isEmpty());
+        QVERIFY(p.desktop.opened.isEmpty() && p.desktop.messages.isEmpty());
     }
 
     Program empty; // before any search the list offers nothing but lookups of nothing
@@ -208,7 +208,7 @@ void ResultListTest::eachActionWithAndWithoutSelection() {
                 Press(Qt::Key_Escape);
             }
             QCOMPARE(QApplication::clipboard()->text(), acts ? row.clipboard : same);
-            QCOMPARE(p.platform.opened.join(' '), acts ? row.opened : "");
+            QCOMPARE(p.desktop.opened.join(' '), acts ? row.opened : "");
             const bool save = QString(row.action) == "mnuSaveList";
             QFileDialog* dialog = save ? SaveDialog(p) : nullptr;
             QVERIFY2((dialog != nullptr) == save, qPrintable(name));
@@ -224,7 +224,7 @@ void ResultListTest::lookupsTakeTheButtonsPath() {
         QStringList opened[2], messages[2]; // by the buttons, by the menu
         for (const bool byMenu : {false, true}) {
             Program p;
-            p.platform.answer = {outcome, 2};
+            p.desktop.answer = {outcome, 2};
             SearchAndSelect(p, 1);
             if (byMenu) {
                 for (Qt::Key key : {Qt::Key_D, Qt::Key_T}) {
@@ -236,8 +236,8 @@ void ResultListTest::lookupsTakeTheButtonsPath() {
                 p.clickOn("cmdDict");
                 p.clickOn("cmdThes");
             }
-            opened[byMenu] = p.platform.opened;
-            messages[byMenu] = p.platform.messages;
+            opened[byMenu] = p.desktop.opened;
+            messages[byMenu] = p.desktop.messages;
         }
         QCOMPARE(opened[1], QStringList({kDictionaryAt, kThesaurusAt}));
         QCOMPARE(opened[1], opened[0]);
@@ -299,7 +299,7 @@ void ResultListTest::failedSaveLeavesNothingBehind() {
     QFileDialog* dialog = SaveDialog(p);
     QVERIFY(dialog);
     SaveAs(*dialog, path, false);
-    QTRY_VERIFY(!p.platform.messages.isEmpty());
+    QTRY_VERIFY(!p.desktop.messages.isEmpty());
     const QString start = "Anagrove: The list could not be saved to " + path + ": ";
     QVERIFY2(p.messages().startsWith(start) && p.messages().size() > start.size(), // a reason
              qPrintable(p.messages()));
@@ -339,15 +339,15 @@ void ResultListTest::enterLooksTheWordUp() {
     Program p;
     SearchAndSelect(p, -1); // focus, no selection: Enter does nothing
     Press(Qt::Key_Return);
-    QCOMPARE(p.platform.opened.join(' '), "");
+    QCOMPARE(p.desktop.opened.join(' '), "");
     QCOMPARE(p.items(), kTeItems);
 
     p.select(1);
     Press(Qt::Key_Return);
-    QCOMPARE(p.platform.opened.join(' '), kDictionaryAt);
+    QCOMPARE(p.desktop.opened.join(' '), kDictionaryAt);
     Press(Qt::Key_Down);
     Press(Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(p.platform.opened.join(' '), kDictionaryAt + ' ' + kDictionaryAddress + "ate");
+    QCOMPARE(p.desktop.opened.join(' '), kDictionaryAt + ' ' + kDictionaryAddress + "ate");
     QCOMPARE(p.items(), kTeItems);
     QCOMPARE(p.messages(), "");
 }

@@ -1,12 +1,12 @@
 #pragma once
 // What the window tests share: a program directory with two tiny word lists, a
-// platform that records instead of acting, the main window started on them, and
+// desktop that records instead of acting, the main window started on them, and
 // a user's hands: keys go to the control that has the focus, clicks to the
 // control that stands at the place clicked.
 
 #include "custom_points_editor.h"
+#include "desktop.h"
 #include "main_window.h"
-#include "platform.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -24,14 +24,14 @@
 
 namespace anagrove::ui::test {
 
-struct FakePlatform final : Platform {
+struct RecordingDesktop final : Desktop {
     QString directory, settings = QDir(directory).filePath("data.dat");
     OpenResult answer;    // what the shell answers
     QStringList messages; // each shown: the title, (!) for a warning, the text
     QStringList opened;   // every address handed to the shell
     int ends = 0;         // how often the program was ended
 
-    explicit FakePlatform(QString dir) : directory(std::move(dir)) {}
+    explicit RecordingDesktop(QString dir) : directory(std::move(dir)) {}
     QString programDirectory() const override { return directory; }
     QString settingsPath() const override { return settings; }
     void showMessage(QWidget*, const QString& title, const QString& text,
@@ -182,7 +182,7 @@ struct Setup {
 // The main window, shown, over a fresh program directory.
 struct Program {
     QTemporaryDir dir;
-    FakePlatform platform{dir.path()};
+    RecordingDesktop desktop{dir.path()};
     std::unique_ptr<MainWindow> window;
     QStringList statuses; // every text the status bar has shown
 
@@ -197,7 +197,7 @@ struct Program {
             write("standard.txt", setup.standard.join("\r\n").toLatin1() + "\r\n");
         if (!setup.options.isEmpty())
             write("data.dat", SettingsLine(setup.options, setup.custom));
-        window = std::make_unique<MainWindow>(platform);
+        window = std::make_unique<MainWindow>(desktop);
         // Qt's own checks of the result list's model, after every search,
         // re-sort and clearing.
         new QAbstractItemModelTester(get<QListView>("lstWords").model(),
@@ -275,7 +275,7 @@ struct Program {
             qFatal("the main window did not come back");
         return true;
     }
-    QString messages() const { return platform.messages.join('\n'); }
+    QString messages() const { return desktop.messages.join('\n'); }
     QString status() const { return get<QStatusBar>("statusbar").currentMessage(); }
     QByteArray read(const QString& name) const {
         QFile file(dir.filePath(name));

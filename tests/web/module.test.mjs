@@ -22,7 +22,7 @@ const find = process.env.ANAGROVE_FIND;
 const seed = Number(process.env.ANAGROVE_SEED ?? Date.now() % 1e9);
 const requests = Number(process.env.REQUESTS ?? 320);
 const listFile = (list) => join(dirname(find), `${list}.txt`);
-const { DictionaryKind, PointScheme, SortMode, TextKind } = moduleIds();
+const { WordListKind, PointScheme, SortOrder, TextKind } = moduleIds();
 
 // A small generator, so that a seed repeats a failing run.
 function randomSource(state) {
@@ -116,7 +116,7 @@ function searchInModule(engine, r) {
   giveRequest(engine, { ...r, sort: r.order, points: r.usePoints });
   const refused = engine.search();
   if (refused >= 0) return { refused: engine.text(TextKind.message) };
-  for (const order of r.then) engine.resort(SortMode[order]);
+  for (const order of r.then) engine.resort(SortOrder[order]);
   const items = Array.from({ length: engine.count() }, (_, row) => engine.text(TextKind.item, row));
   return { items, status: engine.text(TextKind.status) };
 }
@@ -139,7 +139,7 @@ test("the module lists what anagrove-find lists, for random requests", { timeout
   const words = {};
   for (const list of ["standard", "extended"]) {
     const bytes = readFileSync(listFile(list));
-    engine.loadList(DictionaryKind[list], bytes);
+    engine.loadList(WordListKind[list], bytes);
     words[list] = bytes.toString("latin1").split(/\r?\n/).filter((w) => w.length >= 2);
   }
   const rand = randomSource(seed);
@@ -187,7 +187,7 @@ test("the page and the module name the same fields, choices, texts and functions
     .map((name) => [name, readFileSync(join(web, name), "utf8")]);
   // Nothing named by the page that the module lacks.
   for (const [name, source] of scripts)
-    for (const [, kind, id] of source.matchAll(/\b(TextField|Choice|TextKind|SortMode|PointScheme|DictionaryKind)\.(\w+)/g))
+    for (const [, kind, id] of source.matchAll(/\b(TextField|Choice|TextKind|SortOrder|PointScheme|WordListKind)\.(\w+)/g))
       assert.ok(kind in ids && id in ids[kind], `web/${name} names ${kind}.${id}, which the module lacks`);
   const engine = await Engine.create(readFileSync(process.env.ANAGROVE_WASM), ids);
   const module = await WebAssembly.compile(readFileSync(process.env.ANAGROVE_WASM));
@@ -207,7 +207,7 @@ test("the page and the module name the same fields, choices, texts and functions
 
   // Every text kind the page can name gives a text, and the one past the last
   // gives none (else the module has a kind the page cannot name).
-  engine.loadList(ids.DictionaryKind.standard, readFileSync(listFile("standard")));
+  engine.loadList(ids.WordListKind.standard, readFileSync(listFile("standard")));
   giveRequest(engine, { ...fixedRequests[4], sort: "alpha", points: true });
   assert.equal(engine.search(), -1);
   const kinds = Object.entries(ids.TextKind).filter(([name]) => name !== "message");

@@ -1,8 +1,7 @@
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
-#include "base/word_table.h"
-#include "dictionary/line_cutter.h"
 #include "platform/whole_file.h"
+#include "word_list/line_cutter.h"
 
 #include <algorithm>
 #include <array>
@@ -12,27 +11,6 @@
 #include <numeric>
 
 namespace anagrove {
-
-namespace {
-constexpr WordTable<DictionaryKind, 2> kDictionaryWords{
-    {{DictionaryKind::standard, "standard"}, {DictionaryKind::extended, "extended"}}};
-} // namespace
-
-const char* DictionaryWord(DictionaryKind kind) {
-    return WordOf(kDictionaryWords, kind);
-}
-
-std::optional<DictionaryKind> DictionaryFromWord(std::string_view word) {
-    return ValueOf(kDictionaryWords, word);
-}
-
-std::span<const NamedValue<DictionaryKind>> DictionaryWords() {
-    return kDictionaryWords;
-}
-
-const char* WordListFileName(DictionaryKind kind) {
-    return kind == DictionaryKind::standard ? "standard.txt" : "extended.txt";
-}
 
 namespace {
 
@@ -109,10 +87,6 @@ void WordList::RankWords() const {
         return;
     lazy_->ranks = ByteOrderRanks(*this);
     lazy_->ranked.store(true, std::memory_order_release);
-}
-
-WordList LoadWordList(std::string_view fileText) {
-    return TakeWordList(std::string(fileText));
 }
 
 } // namespace anagrove

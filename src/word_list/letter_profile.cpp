@@ -1,7 +1,7 @@
-#include "dictionary/letter_profile.h"
+#include "word_list/letter_profile.h"
 
 #include "base/bit_set.h"
-#include "dictionary/line_cutter.h"
+#include "word_list/line_cutter.h"
 
 #include <algorithm>
 #include <array>

@@ -3,57 +3,56 @@
 #include "main_window.h"
 
 #include "app/data_files.h"
-#include "dictionary/texts.h"
-#include "platform.h"
+#include "app/texts.h"
+#include "desktop.h"
 #include "platform/whole_file.h"
+#include "texts.h"
+#include "word_list/texts.h"
 
 #include <QStatusBar>
 
 namespace anagrove::ui {
 
-namespace {
-constexpr const char* kNoWordListStatusText = "No word list is loaded";
-} // namespace
+namespace {} // namespace
 
 // The standard list loads at once, as at start-up; the extended list only once
 // a list has loaded, and it counts as the user's choice.
-void MainWindow::dictionaryChosen(DictionaryKind kind) {
-    const bool extended = kind == DictionaryKind::extended;
-    if (extended && !state_.dictionaryReady)
+void MainWindow::wordListChosen(WordListKind kind) {
+    const bool extended = kind == WordListKind::extended;
+    if (extended && !state_.wordListReady)
         return;
-    if (auto failure = loadDictionary(kind, extended))
+    if (auto failure = loadWordList(kind, extended))
         showMessage(*failure);
 }
 
-std::optional<QString> MainWindow::loadDictionary(DictionaryKind kind, bool chosenByUser) {
+std::optional<QString> MainWindow::loadWordList(WordListKind kind, bool chosenByUser) {
     // The loading text is set but not painted: a list loads in a few
     // milliseconds, less than a frame, and painting it would take a good part
     // of that.
     setStatusText(LoadingStatusText(kind));
     if (chosenByUser)
-        state_.dictionaryReady = false;
+        state_.wordListReady = false;
 
-    const std::string path = WordListPath(platform_.programDirectory().toStdString(), kind);
+    const std::string path = WordListPath(desktop_.programDirectory().toStdString(), kind);
     FileText file = ReadWholeFile(path);
     if (!file) {
         // Searches find nothing until a list loads; either list may be chosen.
         state_.wordList = std::make_shared<const WordList>();
-        state_.dictionaryReady = true;
+        state_.wordListReady = true;
         setStatusText(kNoWordListStatusText);
-        return QString("The word list %1 could not be read: %2")
+        return QString(kWordListUnreadableText)
             .arg(QString::fromStdString(path), QString::fromLocal8Bit(file.error().c_str()));
     }
     state_.wordList = std::make_shared<const WordList>(TakeWordList(std::move(*file)));
-    state_.dictionaryReady = true;
+    state_.wordListReady = true;
     setStatusText(kReadyStatusText);
     if (const std::int64_t dropped = state_.wordList->DroppedWords(); dropped > 0)
         return QString::fromStdString(LeftOutWordsText(path, dropped));
     return std::nullopt;
 }
 
-void MainWindow::explainDictionaries() {
-    showMessage("If words in the extended dictionary are found to be ineligible in your game, you "
-                "will have to use the standard dictionary.");
+void MainWindow::explainWordLists() {
+    showMessage(kAboutWordListsText);
 }
 
 } // namespace anagrove::ui

@@ -1,4 +1,4 @@
-#include "dictionary/word_check.h"
+#include "word_list/word_check.h"
 
 #include "base/letters.h"
 

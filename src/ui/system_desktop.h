@@ -1,12 +1,12 @@
 #pragma once
-// The platform of a real desktop: the executable's directory, Qt message
+// The real desktop: the executable's directory, Qt message
 // boxes, and xdg-open (the shell's "open" on Windows).
 
-#include "platform.h"
+#include "desktop.h"
 
 namespace anagrove::ui {
 
-class DesktopPlatform final : public Platform {
+class SystemDesktop final : public Desktop {
   public:
     [[nodiscard]] QString programDirectory() const override;
     // data.dat beside a built or portable copy; in the user's settings folder

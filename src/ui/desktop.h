@@ -3,7 +3,7 @@
 // boxes, the shell's "open" operation and the end of the program. Tests put a
 // recorder in its place.
 
-#include "lookup/open_result.h"
+#include "platform/open_result.h"
 
 #include <QString>
 
@@ -17,9 +17,9 @@ using anagrove::OpenResult;
 
 enum class MessageIcon { none, warning };
 
-class Platform {
+class Desktop {
   public:
-    virtual ~Platform() = default;
+    virtual ~Desktop() = default;
 
     // The directory that holds the program and its word lists.
     [[nodiscard]] virtual QString programDirectory() const = 0;

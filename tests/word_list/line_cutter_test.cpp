@@ -1,7 +1,7 @@
 // Cutting a word-list file into lines: line ends, 64-byte chunk edges and
 // the capacity.
 
-#include "dictionary/line_cutter.h"
+#include "word_list/line_cutter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #pragma once
-// How handing a lookup address or the help page to the desktop went.
+// How handing a lookup address or the help page to the desktop went, and how
+// Windows' shell reports it.
 
 #include <cstdint>
 
@@ -14,12 +15,10 @@ struct OpenResult {
     bool operator==(const OpenResult&) const = default;
 };
 
-// Windows' SE_ERR_NOASSOC: no program is associated with the document's type.
-inline constexpr std::intptr_t kShellNoAssociation = 31;
-
 // The outcome of the value that Windows' ShellExecute returns: above 32 it
-// succeeded; kShellNoAssociation is that no program is associated; any other
-// value is a failure with that number.
+// succeeded; SE_ERR_NOASSOC (31) is that no program is associated with the
+// document's type; any other value is a failure with that number. Pure, so
+// that it is tested on every system.
 [[nodiscard]] OpenResult ShellExecuteOutcome(std::intptr_t result);
 
 } // namespace anagrove

@@ -1,8 +1,8 @@
 #pragma once
-// Building the letter profiles of words and the per-letter word sets of a list.
+// What a search needs to know of a word's letters, and building it for the
+// words of a list.
 
 #include "base/letters.h"
-#include "dictionary/word_list.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -12,6 +12,24 @@
 #include <vector>
 
 namespace anagrove {
+
+// What a search needs to know of a word's letters, without reading the word.
+// Letter x (a-z, either case) is bit x of each mask. The index keeps
+// twice and thrice together as one 64-bit repeat mask (Repeats).
+struct LetterProfile {
+    std::uint32_t signature = 0; // bits 0-25: letters used; bits 26-31: length (kLongWord or more)
+    std::uint32_t twice = 0;     // letters used twice or more; kFourTimes: some letter 4+ times
+    std::uint32_t thrice = 0;    // letters used three times or more
+
+    // The repeat mask: twice in the low 32 bits, thrice in the high 32 bits.
+    [[nodiscard]] std::uint64_t Repeats() const { return twice | std::uint64_t{thrice} << 32; }
+};
+inline constexpr std::uint32_t kLetterBits = (1u << 26) - 1;
+inline constexpr std::uint32_t kLongWord = 63;
+inline constexpr std::uint32_t kFourTimes = 1u << 31;
+[[nodiscard]] inline std::uint32_t SignatureLength(std::uint32_t signature) {
+    return signature >> 26;
+}
 
 // The profile of a word, gathered byte by byte: a letter seen again moves up
 // one level. None for a word that uses a letter of the mask excluded: it is
@@ -37,8 +55,7 @@ namespace anagrove {
 }
 
 // The profile of each word of text at the line ends that CutIntoLines gave:
-// its signature, and its repeat masks (twice in the low half, thrice in the
-// high half).
+// its signature and its repeat mask (LetterProfile::Repeats).
 void ProfileWords(std::string_view text, const std::vector<std::uint32_t>& lineEnds,
                   std::uint32_t* signatures, std::uint64_t* repeats);
 

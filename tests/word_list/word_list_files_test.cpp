@@ -1,8 +1,8 @@
 // Word-list files and typed letters through anagrove-find, which loads and
 // searches as the window does: every file loads or is refused with a reason.
 
-#include "dictionary/word_list.h"
 #include "support.h"
+#include "word_list/word_list.h"
 
 #include <gtest/gtest.h>
 

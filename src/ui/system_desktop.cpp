@@ -1,4 +1,4 @@
-#include "desktop_platform.h"
+#include "system_desktop.h"
 
 #include "app/data_files.h"
 #include "platform/program_directory.h"
@@ -44,16 +44,16 @@ OpenResult OpenerOutcome(QProcess::ExitStatus status, int exitCode) {
 } // namespace
 #endif
 
-QString DesktopPlatform::programDirectory() const {
+QString SystemDesktop::programDirectory() const {
     return QString::fromStdString(ExecutableDirectory());
 }
 
-QString DesktopPlatform::settingsPath() const {
+QString SystemDesktop::settingsPath() const {
     return QString::fromStdString(SettingsFilePath(ExecutableDirectory()));
 }
 
-void DesktopPlatform::showMessage(QWidget* owner, const QString& title, const QString& text,
-                                  MessageIcon icon) {
+void SystemDesktop::showMessage(QWidget* owner, const QString& title, const QString& text,
+                                MessageIcon icon) {
     // The program's texts break lines with CR LF; Qt's labels want LF alone.
     QString shown = text;
     shown.replace("\r\n", "\n");
@@ -63,13 +63,13 @@ void DesktopPlatform::showMessage(QWidget* owner, const QString& title, const QS
 }
 
 #ifdef Q_OS_WIN
-void DesktopPlatform::openDocument(const QString& address, std::function<void(OpenResult)> done) {
+void SystemDesktop::openDocument(const QString& address, std::function<void(OpenResult)> done) {
     // ShellExecuteW may wait for the handler to start, so it runs on a thread
     // of its own and the window does not wait: the outcome comes back through
     // the event loop of the thread that asked.
     auto* receiver = new QObject;
     QThread* worker = QThread::create([document = address.toStdString(), receiver, done] {
-        const OpenResult result = ShellExecuteOutcome(ShellOpen(document));
+        const OpenResult result = ShellOpen(document);
         QMetaObject::invokeMethod(
             receiver,
             [receiver, done, result] {
@@ -82,7 +82,7 @@ void DesktopPlatform::openDocument(const QString& address, std::function<void(Op
     worker->start();
 }
 #else
-void DesktopPlatform::openDocument(const QString& address, std::function<void(OpenResult)> done) {
+void SystemDesktop::openDocument(const QString& address, std::function<void(OpenResult)> done) {
     // Whether a handler exists is left to xdg-open, which also opens addresses
     // that no handler is registered for, through its fallbacks. The window does
     // not wait: the outcome arrives when xdg-open ends.
@@ -116,7 +116,7 @@ void DesktopPlatform::openDocument(const QString& address, std::function<void(Op
 }
 #endif
 
-void DesktopPlatform::endProgram() {
+void SystemDesktop::endProgram() {
     // Leaves the event loop; main() returns and the windows go with it, without
     // their close handlers running again.
     QApplication::exit(0);

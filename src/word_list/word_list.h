@@ -2,10 +2,10 @@
 // The loaded word list: every word of one word-list file, in file order.
 
 #include "base/bit_set.h"
-#include "base/word_table.h"
-#include "dictionary/build_lock.h"
-#include "dictionary/line_cutter.h"
-#include "dictionary/word_index.h"
+#include "word_list/build_lock.h"
+#include "word_list/line_cutter.h"
+#include "word_list/word_index.h"
+#include "word_list/word_list_kind.h"
 
 #include <array>
 #include <atomic>
@@ -19,39 +19,9 @@
 
 namespace anagrove {
 
-// The most words a list holds; the rest of a longer file is left out.
+// The most words a list holds; the rest of a longer file is left out. The
+// word arrays have always held this many, and the shipped lists fit.
 inline constexpr std::int32_t kWordListCapacity = 265062;
-
-enum class DictionaryKind { standard, extended };
-
-// The word of a list in the settings file and on the command line ("standard",
-// "extended").
-[[nodiscard]] const char* DictionaryWord(DictionaryKind kind);
-// The list of a word; nothing for any other word (exact, case-sensitive).
-[[nodiscard]] std::optional<DictionaryKind> DictionaryFromWord(std::string_view word);
-// Every list with its word.
-[[nodiscard]] std::span<const NamedValue<DictionaryKind>> DictionaryWords();
-
-// "standard.txt" or "extended.txt".
-[[nodiscard]] const char* WordListFileName(DictionaryKind kind);
-
-// What a search needs to know of a word's letters, without reading the word.
-// Letter x (a-z, either case) is bit x of each mask.
-struct LetterProfile {
-    std::uint32_t signature = 0; // bits 0-25: letters used; bits 26-31: length (kLongWord or more)
-    std::uint32_t twice = 0;     // letters used twice or more; kFourTimes: some letter 4+ times
-    std::uint32_t thrice = 0;    // letters used three times or more
-
-    // twice and thrice in one value, as the index keeps them: twice in the low
-    // half, thrice in the high half.
-    [[nodiscard]] std::uint64_t Repeats() const { return twice | std::uint64_t{thrice} << 32; }
-};
-inline constexpr std::uint32_t kLetterBits = (1u << 26) - 1;
-inline constexpr std::uint32_t kLongWord = 63;
-inline constexpr std::uint32_t kFourTimes = 1u << 31;
-[[nodiscard]] inline std::uint32_t SignatureLength(std::uint32_t signature) {
-    return signature >> 26;
-}
 
 // The words are slices of the file's text, exactly as they stood in the file
 // (no trimming, no change of case); line ends are not part of them. Loading
@@ -86,8 +56,7 @@ class WordList {
         return !lazy_->searched.exchange(true, std::memory_order_relaxed);
     }
 
-    // One signature (LetterProfile::signature) per word, and the repeat masks
-    // (twice in the low half, thrice in the high half).
+    // One signature per word, and its repeat masks (LetterProfile::Repeats).
     [[nodiscard]] const std::vector<std::uint32_t>& Signatures() const {
         return Index().signatures;
     }
@@ -142,6 +111,5 @@ class WordList {
 // kept; the number left out is DroppedWords(). TakeWordList keeps the text it
 // is given instead of copying it.
 [[nodiscard]] WordList TakeWordList(std::string&& fileText);
-[[nodiscard]] WordList LoadWordList(std::string_view fileText);
 
 } // namespace anagrove

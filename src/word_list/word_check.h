@@ -2,7 +2,7 @@
 // Checking words against a word list: whether each is in it, and which letters
 // hook onto it.
 
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
 #include <string>
 #include <string_view>

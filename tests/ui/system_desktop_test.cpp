@@ -1,7 +1,7 @@
 // The desktop's "open" operation through xdg-open: the outcome comes from what
 // the opener reports when it ends, and the caller never waits for it.
 
-#include "desktop_platform.h"
+#include "system_desktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +48,7 @@ struct StandIns {
 
 Q_DECLARE_METATYPE(OpenerRow)
 
-class DesktopPlatformTest : public QObject {
+class SystemDesktopTest : public QObject {
     Q_OBJECT
   private slots:
     void outcomeIsWhatTheOpenerReports_data();
@@ -56,7 +56,7 @@ class DesktopPlatformTest : public QObject {
     void callerDoesNotWaitForTheOpener();
 };
 
-void DesktopPlatformTest::outcomeIsWhatTheOpenerReports_data() {
+void SystemDesktopTest::outcomeIsWhatTheOpenerReports_data() {
     QTest::addColumn<OpenerRow>("row");
     const OpenerRow rows[] = {
         {"opened", "exit 0", "browser.desktop", "success 0"},
@@ -73,7 +73,7 @@ void DesktopPlatformTest::outcomeIsWhatTheOpenerReports_data() {
         QTest::newRow(row.name) << row;
 }
 
-void DesktopPlatformTest::outcomeIsWhatTheOpenerReports() {
+void SystemDesktopTest::outcomeIsWhatTheOpenerReports() {
     QFETCH(OpenerRow, row);
     StandIns path;
     if (!row.opener) // and none of the system's either
@@ -82,10 +82,10 @@ void DesktopPlatformTest::outcomeIsWhatTheOpenerReports() {
         path.add("xdg-open",
                  QByteArray("echo \"$1\" >\"$(dirname \"$0\")/opened\"\n") + row.opener);
     path.add("xdg-mime", QByteArray("echo ") + row.registered);
-    DesktopPlatform platform;
+    SystemDesktop desktop;
     std::optional<OpenResult> result;
-    platform.openDocument("https://www.dictionary.com/search?q=caf%C3%A9",
-                          [&result](OpenResult r) { result = r; });
+    desktop.openDocument("https://www.dictionary.com/search?q=caf%C3%A9",
+                         [&result](OpenResult r) { result = r; });
     QTRY_VERIFY(result.has_value());
     QCOMPARE(Describe(*result), row.outcome);
     QFile opened(path.dir.filePath("opened"));
@@ -95,13 +95,13 @@ void DesktopPlatformTest::outcomeIsWhatTheOpenerReports() {
         QVERIFY(!row.opener);
 }
 
-void DesktopPlatformTest::callerDoesNotWaitForTheOpener() {
+void SystemDesktopTest::callerDoesNotWaitForTheOpener() {
     StandIns path;
     // The opener ends only when the test lets it.
     path.add("xdg-open", "while [ ! -e \"$(dirname \"$0\")/go\" ]; do sleep 0.02; done; exit 4");
-    DesktopPlatform platform;
+    SystemDesktop desktop;
     std::optional<OpenResult> result;
-    platform.openDocument("https://example.org/", [&result](OpenResult r) { result = r; });
+    desktop.openDocument("https://example.org/", [&result](OpenResult r) { result = r; });
     QVERIFY(!result.has_value()); // back while the opener still runs
     QFile go(path.dir.filePath("go"));
     QVERIFY(go.open(QIODevice::WriteOnly));
@@ -110,5 +110,5 @@ void DesktopPlatformTest::callerDoesNotWaitForTheOpener() {
     QCOMPARE(Describe(*result), "failure 4");
 }
 
-QTEST_GUILESS_MAIN(DesktopPlatformTest)
-#include "desktop_platform_test.moc"
+QTEST_GUILESS_MAIN(SystemDesktopTest)
+#include "system_desktop_test.moc"

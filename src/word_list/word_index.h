@@ -13,7 +13,7 @@ namespace anagrove {
 struct WordIndex {
     std::size_t blocks = 0;                 // blocks of one set
     std::vector<std::uint32_t> signatures;  // LetterProfile::signature of each word
-    std::vector<std::uint64_t> repeats;     // twice in the low half, thrice in the high half
+    std::vector<std::uint64_t> repeats;     // LetterProfile::Repeats() of each word
     std::vector<std::uint64_t> letterWords; // 26 sets: the words that use letter x
     std::vector<std::uint64_t> lengthWords; // kLongWord + 1 sets: the words of each length
 };

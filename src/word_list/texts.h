@@ -2,7 +2,7 @@
 // The texts of loading a word list: the status texts, and the note on words
 // left out.
 
-#include "dictionary/word_list.h"
+#include "word_list/word_list.h"
 
 #include <cstdint>
 #include <string>
@@ -10,8 +10,7 @@
 namespace anagrove {
 
 // The status text shown while a list loads.
-[[nodiscard]] const char* LoadingStatusText(DictionaryKind kind);
-inline constexpr const char* kReadyStatusText = "Please enter letters to begin search";
+[[nodiscard]] const char* LoadingStatusText(WordListKind kind);
 // Says that the words of a list beyond the capacity were left out.
 [[nodiscard]] std::string LeftOutWordsText(const std::string& path, std::int64_t dropped);
 

@@ -1,10 +1,10 @@
-#include "dictionary/texts.h"
+#include "word_list/texts.h"
 
 namespace anagrove {
 
-const char* LoadingStatusText(DictionaryKind kind) {
-    return kind == DictionaryKind::standard ? "Loading standard dictionary... please wait"
-                                            : "Loading extended dictionary... please wait";
+const char* LoadingStatusText(WordListKind kind) {
+    return kind == WordListKind::standard ? "Loading standard dictionary... please wait"
+                                          : "Loading extended dictionary... please wait";
 }
 
 std::string LeftOutWordsText(const std::string& path, std::int64_t dropped) {

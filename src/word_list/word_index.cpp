@@ -1,8 +1,8 @@
-#include "dictionary/word_index.h"
+#include "word_list/word_index.h"
 
 #include "base/bit_set.h"
-#include "dictionary/letter_profile.h"
-#include "dictionary/word_list.h"
+#include "word_list/letter_profile.h"
+#include "word_list/word_list.h"
 
 namespace anagrove {
 

@@ -1,4 +1,4 @@
-#include "dictionary/line_cutter.h"
+#include "word_list/line_cutter.h"
 
 #include <algorithm>
 #include <bit>
