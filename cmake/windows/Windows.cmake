@@ -52,3 +52,19 @@ if(TARGET anagrove)
   anagrove_windows_resources(anagrove "Anagrove word finder")
   set_target_properties(anagrove PROPERTIES WIN32_EXECUTABLE ON)
 endif()
+
+# The portable zip's marker file, under the name the program looks for, which
+# is read from its declaration so that it is written once; its text, with
+# Windows line ends, says what the file is for.
+set(_anagrove_marker_header ${PROJECT_SOURCE_DIR}/src/app/data_files.h)
+file(STRINGS ${_anagrove_marker_header} _anagrove_marker REGEX "kPortableMarkerName = \"")
+string(REGEX REPLACE ".*kPortableMarkerName = \"([^\"]+)\".*" "\\1" ANAGROVE_PORTABLE_MARKER
+       "${_anagrove_marker}")
+if(NOT ANAGROVE_PORTABLE_MARKER MATCHES "^[A-Za-z0-9._-]+$")
+  message(FATAL_ERROR "No kPortableMarkerName = \"...\" in ${_anagrove_marker_header}")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_anagrove_marker_header})
+set(ANAGROVE_PORTABLE_DIR ${ANAGROVE_WINDOWS_DIR}/portable)
+file(REMOVE_RECURSE ${ANAGROVE_PORTABLE_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/dist/windows/portable-marker.txt
+               ${ANAGROVE_PORTABLE_DIR}/${ANAGROVE_PORTABLE_MARKER} @ONLY NEWLINE_STYLE CRLF)
