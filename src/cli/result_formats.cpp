@@ -129,8 +129,7 @@ void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& foun
         if (!columns.usePoints)
             row[2].value = row[4].value = std::nullopt;
         if (columns.allSchemes) {
-            for (PointScheme scheme :
-                 {PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo})
+            for (PointScheme scheme : kPresetSchemes)
                 row.push_back(Number(WordOf(scheme), WordScore(word, PresetTable(scheme))));
             if (columns.custom)
                 row.push_back(Number("custom", WordScore(word, *columns.custom)));

@@ -27,6 +27,10 @@ template <> struct EnumWords<PointScheme> {
                                                       {PointScheme::custom, "custom"}}};
 };
 
+// The schemes with a fixed table, in the order their columns are shown.
+inline constexpr std::array<PointScheme, 3> kPresetSchemes{
+    PointScheme::scrabble, PointScheme::literati, PointScheme::wordmojo};
+
 // The fixed table of a preset scheme; all zeros for custom, which has none.
 [[nodiscard]] const LetterPoints& PresetTable(PointScheme scheme);
 

@@ -3,12 +3,11 @@
 # a prepared data.dat, driven by real key presses: no message comes up beside
 # its window; two Tab cycles through the window; the accelerator of the
 # selected sort option, then "Find Words", lists words that a lookup can take;
-# Down on the selected last sort option stays in its group; a lookup goes to a
-# desktop without a registered https handler, and a stand-in opener that finds
-# no way at all brings up the association message; F1 hands the help page to
-# the desktop; closing the window as a user does ends the program, and
-# data.dat is written back with what the keys changed. Exit 77 (skipped)
-# without the X tools.
+# Down on the selected last sort option stays in its group; a lookup that a
+# stand-in opener finds no way to open brings up the association message; F1
+# hands the help page to the desktop; closing the window as a user does ends
+# the program, and data.dat is written back with what the keys changed. Exit
+# 77 (skipped) without the X tools.
 # Usage: smoke.sh BIN_DIR [--installed]   (installed: used in place, with its
 #        data.dat in the user's configuration folder)
 set -u
@@ -31,10 +30,8 @@ printf '"score","1","7","1","1","extended","true","literati"%s\r\n' \
     "$(for i in $(seq 26); do printf ',"%s"' " $i"; done)" >"$settings"
 # Tab to "(no maximum limit)" and Space; Up from the score order.
 expected=$(sed 's/"score","1","7","1"/"length","1","7","2"/' "$settings")
-# A desktop without a registered https handler, whose xdg-open opens addresses
-# through its fallbacks: recorded instead of run, and ending with the status
-# in $WORK/status (3: no method available).
-printf '#!/bin/sh\necho\n' >"$WORK/fake/xdg-mime"
+# A desktop whose xdg-open records the addresses instead of opening them, and
+# ends with the status in $WORK/status (3: no method available).
 # shellcheck disable=SC2016 # expanded when the fake runs
 printf '#!/bin/sh\necho "$1" >>"$WORK/opened"\nexit "$(cat "$WORK/status" 2>/dev/null || echo 0)"\n' \
     >"$WORK/fake/xdg-open"
