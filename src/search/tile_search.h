@@ -1,0 +1,36 @@
+#pragma once
+// Matching the words of a tile list against a rack of tiles: the rules of the
+// English search, counted in tiles.
+
+#include "alphabet/alphabet.h"
+#include "results/found_words.h"
+#include "search/find_words.h"
+#include "word_list/tile_list.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace anagrove {
+
+// A tile's points by its index; the blank's (index 0) scores nothing.
+using TileValues = std::array<std::int32_t, kMostLetterTiles + 1>;
+// The standard values of the alphabet's tiles.
+[[nodiscard]] TileValues StandardTileValues(const Alphabet& alphabet);
+
+// The tiles of a word that the rack lacks, which its blanks stand for: taking
+// each tile of the word in order from the rack while it has one left.
+[[nodiscard]] Tiles BlankTilesOf(std::span<const TileIndex> word, const Tiles& rack);
+
+// Tests every word of the list, in list order, against the rack (kBlankTile a
+// blank standing for any tile): its length in tiles within the limits (the
+// anagram length is the rack's tiles), and its tiles laid from the rack and
+// the blanks. A row's score adds the values of the tiles it takes from the
+// rack. The table's words are the playing forms; a row's index is its word's
+// place in the tile list. At most kFoundWordsCapacity rows are kept.
+[[nodiscard]] FoundWords FindTileWords(const Tiles& rack, const SearchLimits& limits,
+                                       const TileWordList& list, const TileValues& values);
+
+} // namespace anagrove
