@@ -51,6 +51,7 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
         if (!argument.option) {
             if (checking) {
                 words.push_back(Latin1FromUtf8(arg));
+                o.typedCheckWords.push_back(arg);
                 continue;
             }
             if (letters)
@@ -89,6 +90,7 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
     if (!letters)
         return Error("no LETTERS given (see --help)");
     o.letters = Latin1FromUtf8(*letters);
+    o.rack = *letters;
     if (o.customEntries) {
         if (read.pointsGiven && o.scheme != PointScheme::custom)
             return Error("--custom goes with --points " + std::string(WordOf(PointScheme::custom)));

@@ -32,8 +32,11 @@ struct FindOptions {
     BoardLetters board;
     OutputFormat format = OutputFormat::text;
     bool allSchemes = false;
-    bool check = false;                  // check words instead of searching
-    std::vector<std::string> checkWords; // Latin-1
+    bool check = false;                       // check words instead of searching
+    std::vector<std::string> checkWords;      // Latin-1
+    std::optional<std::string> language;      // --language: a shipped language's code
+    std::string rack;                         // LETTERS as typed (UTF-8)
+    std::vector<std::string> typedCheckWords; // the words to check as typed (UTF-8)
 };
 
 // The word-list file name that stands for standard input.
@@ -41,7 +44,7 @@ inline constexpr const char* kStandardInputName = "-";
 
 struct ParsedCommandLine {
     // What the command does: search, or show its usage or its version instead.
-    enum class Action { search, help, version } action = Action::search;
+    enum class Action { search, help, version, listLanguages } action = Action::search;
     FindOptions options;
 };
 

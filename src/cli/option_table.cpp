@@ -1,5 +1,6 @@
 #include "cli/option_table.h"
 
+#include "app/languages.h"
 #include "base/latin1.h"
 #include "base/letters.h"
 
@@ -65,6 +66,13 @@ template <Action action> Complaint Answer(Read& r, Name, Value) {
     return kNoComplaint;
 }
 
+std::vector<std::string_view> LanguageCodes() {
+    std::vector<std::string_view> codes;
+    for (const ShippedLanguage& language : ShippedLanguages())
+        codes.push_back(language.code);
+    return codes;
+}
+
 constexpr const char* kBoardHeading =
     "Board letters (letters a-z already on the board, taken from no tile; the rest\n"
     "of the word is laid from LETTERS; the length limits apply to the whole word):";
@@ -86,6 +94,17 @@ const FindOption kOptions[] = {
          r.parsed.options.wordListFile = v;
          return kNoComplaint;
      }},
+    {"--language", text, LanguageCodes, any, "",
+     "the language: its shipped word list, its tiles\nand their values (default en); with\n"
+     "--word-list, the alphabet of a file whose first\nline does not name one (#alphabet CODE)",
+     nullptr,
+     [](Read& r, Name, Value v) {
+         r.parsed.options.language = v;
+         return kNoComplaint;
+     }},
+    {"--list-languages", none, nullptr, any, "",
+     "list the languages: code, name, words, words\nleft out, source and licence", nullptr,
+     Answer<Action::listLanguages>},
     {"--min", text, nullptr, search, "TEXT", "", nullptr, SetText<&O::minimumText>},
     {"--max", text, nullptr, search, "TEXT",
      "the length limits as typed into their boxes\n(default {minimum} and {maximum}; fractions "

@@ -56,8 +56,8 @@ Tiles BlankTilesOf(std::span<const TileIndex> word, const Tiles& rack) {
     return blanks;
 }
 
-FoundWords FindTileWords(const Tiles& rack, const SearchLimits& limits, const TileWordList& list,
-                         const TileValues& values) {
+TileMatches FindTileWords(const Tiles& rack, const SearchLimits& limits, const TileWordList& list,
+                          const TileValues& values) {
     const RackCounts r = CountRack(rack);
     std::array<std::int32_t, kMostLetterTiles + 1> used{};
     std::vector<Match> matches;
@@ -89,12 +89,15 @@ FoundWords FindTileWords(const Tiles& rack, const SearchLimits& limits, const Ti
     for (const Match& m : matches)
         text.append(list.PlayingForm(m.index)).push_back('\n');
     auto forms = std::make_shared<const WordList>(TakeWordList(std::move(text)));
-    FoundWords found{forms, {}, matched};
-    found.rows.reserve(matches.size());
-    for (std::size_t k = 0; k < matches.size(); ++k)
-        found.rows.push_back({(*forms)[static_cast<std::int32_t>(k)], matches[k].index,
-                              matches[k].length, matches[k].score});
-    return found;
+    TileMatches result{{forms, {}, matched}, {}};
+    result.found.rows.reserve(matches.size());
+    result.listIndex.reserve(matches.size());
+    for (std::size_t k = 0; k < matches.size(); ++k) {
+        const auto row = static_cast<std::int32_t>(k);
+        result.found.rows.push_back({(*forms)[row], row, matches[k].length, matches[k].score});
+        result.listIndex.push_back(matches[k].index);
+    }
+    return result;
 }
 
 } // namespace anagrove

@@ -28,9 +28,14 @@ using TileValues = std::array<std::int32_t, kMostLetterTiles + 1>;
 // blank standing for any tile): its length in tiles within the limits (the
 // anagram length is the rack's tiles), and its tiles laid from the rack and
 // the blanks. A row's score adds the values of the tiles it takes from the
-// rack. The table's words are the playing forms; a row's index is its word's
-// place in the tile list. At most kFoundWordsCapacity rows are kept.
-[[nodiscard]] FoundWords FindTileWords(const Tiles& rack, const SearchLimits& limits,
-                                       const TileWordList& list, const TileValues& values);
+// rack. The table's words are the playing forms of the matches, a list of
+// their own in list order, which a row's index is the place in. At most
+// kFoundWordsCapacity rows are kept.
+struct TileMatches {
+    FoundWords found;
+    std::vector<std::int32_t> listIndex; // by row index: the word's place in the tile list
+};
+[[nodiscard]] TileMatches FindTileWords(const Tiles& rack, const SearchLimits& limits,
+                                        const TileWordList& list, const TileValues& values);
 
 } // namespace anagrove

@@ -25,7 +25,8 @@ Searched Search(const std::string& code, std::string_view words, std::string_vie
     auto tiles = ReadRack(*alphabet, rack);
     EXPECT_TRUE(tiles.ok()) << rack;
     return {list,
-            FindTileWords(tiles ? *tiles : Tiles{}, limits, *list, StandardTileValues(*alphabet))};
+            FindTileWords(tiles ? *tiles : Tiles{}, limits, *list, StandardTileValues(*alphabet))
+                .found};
 }
 
 std::string Rows(const FoundWords& found) {
