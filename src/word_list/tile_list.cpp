@@ -1,8 +1,10 @@
 #include "word_list/tile_list.h"
 
 #include "alphabet/tile_split.h"
+#include "alphabet/utf8.h"
 
 #include <algorithm>
+#include <array>
 
 namespace anagrove {
 
@@ -16,6 +18,46 @@ std::string_view FirstLine(std::string_view text) {
         line.remove_suffix(1);
     return line;
 }
+
+// The alphabet's forms as UTF-8 bytes, by their first byte, longest first: a
+// word already in lower case and composed splits on its bytes alone, as
+// SplitWord would split it.
+class ByteForms {
+  public:
+    explicit ByteForms(const Alphabet& alphabet) {
+        for (const TypedForm& form : alphabet.forms) {
+            std::string bytes = EncodeUtf8(form.text);
+            if (!bytes.empty())
+                byFirst_[static_cast<unsigned char>(bytes[0])].push_back({bytes, &form.tiles});
+        }
+        for (auto& forms : byFirst_)
+            std::ranges::sort(forms, std::greater<>(),
+                              [](const Form& f) { return f.bytes.size(); });
+    }
+    // Appends the word's tiles; false when a place matches no form.
+    bool Split(std::string_view word, Tiles& tiles) const {
+        while (!word.empty()) {
+            const Form* found = nullptr;
+            for (const Form& form : byFirst_[static_cast<unsigned char>(word[0])])
+                if (word.starts_with(form.bytes)) {
+                    found = &form;
+                    break;
+                }
+            if (!found)
+                return false;
+            tiles.insert(tiles.end(), found->tiles->begin(), found->tiles->end());
+            word.remove_prefix(found->bytes.size());
+        }
+        return true;
+    }
+
+  private:
+    struct Form {
+        std::string bytes;
+        const Tiles* tiles;
+    };
+    std::array<std::vector<Form>, 256> byFirst_;
+};
 
 } // namespace
 
@@ -46,7 +88,12 @@ TileWordList ReadTileWordList(std::string_view fileText, std::shared_ptr<const A
     std::string_view rest = fileText;
     if (NamedAlphabet(fileText))
         rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
-    std::string previous;
+    const ByteForms forms(*list.alphabet_);
+    const auto lines = static_cast<std::size_t>(std::ranges::count(rest, '\n')) + 1;
+    list.masks_.reserve(lines);
+    list.starts_.reserve(lines + 1);
+    list.tiles_.reserve(rest.size() - std::min(rest.size(), lines - 1));
+    Tiles tiles;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         std::string_view line = FirstLine(rest);
@@ -57,31 +104,29 @@ TileWordList ReadTileWordList(std::string_view fileText, std::shared_ptr<const A
             ++list.leftOut_.empty;
             continue;
         }
-        auto tiles = SplitWord(*list.alphabet_, playing);
-        if (!tiles || tiles->empty() || std::ranges::count(*tiles, kBlankTile) > 0) {
+        tiles.clear();
+        if (!forms.Split(playing, tiles)) {
+            auto split = SplitWord(*list.alphabet_, playing);
+            tiles = split ? std::move(*split) : Tiles{};
+        }
+        if (tiles.empty() || std::ranges::count(tiles, kBlankTile) > 0) {
             ++list.leftOut_.notTiles;
             continue;
         }
-        if (tiles->size() > kMostWordTiles) {
+        if (tiles.size() > kMostWordTiles) {
             ++list.leftOut_.tooLong;
             continue;
         }
         std::uint64_t mask = 0;
-        for (const TileIndex t : *tiles)
+        for (const TileIndex t : tiles)
             mask |= std::uint64_t{1} << t;
         const auto index = list.WordCount();
         if (tab != std::string_view::npos)
             list.spellings_.emplace_back(index, std::string(line.substr(tab + 1)));
-        list.tiles_.insert(list.tiles_.end(), tiles->begin(), tiles->end());
+        list.tiles_.insert(list.tiles_.end(), tiles.begin(), tiles.end());
         list.starts_.push_back(static_cast<std::uint32_t>(list.tiles_.size()));
         list.masks_.push_back(mask);
-        std::string form = list.PlayingForm(index);
-        list.inByteOrder_ = list.inByteOrder_ && !(form < previous);
-        previous = std::move(form);
     }
-    list.tiles_.shrink_to_fit();
-    list.starts_.shrink_to_fit();
-    list.masks_.shrink_to_fit();
     return list;
 }
 

@@ -47,8 +47,6 @@ class TileWordList {
     [[nodiscard]] std::string_view Spelling(std::int32_t i) const;
     [[nodiscard]] const Alphabet& Letters() const { return *alphabet_; }
     [[nodiscard]] const LeftOutWords& LeftOut() const { return leftOut_; }
-    // Whether the kept words stand in byte order of their playing forms.
-    [[nodiscard]] bool InByteOrder() const { return inByteOrder_; }
 
     friend TileWordList ReadTileWordList(std::string_view fileText,
                                          std::shared_ptr<const Alphabet> alphabet);
@@ -60,7 +58,6 @@ class TileWordList {
     std::vector<std::uint64_t> masks_;
     std::vector<std::pair<std::int32_t, std::string>> spellings_; // by word
     LeftOutWords leftOut_;
-    bool inByteOrder_ = true;
 };
 
 // The alphabet code that a list file names on its first line ("#alphabet es"),
