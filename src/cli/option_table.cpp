@@ -59,7 +59,13 @@ template <auto field> Complaint SetText(Read& r, Name, Value v) {
     return kNoComplaint;
 }
 template <auto board, BoardBox box> Complaint SetBoard(Read& r, Name name, Value v) {
-    return TakeBoard(r.parsed.options.board.*board, name, v, box);
+    std::string& text = r.parsed.options.board.*board;
+    if (!r.inTiles)
+        return TakeBoard(text, name, v, box);
+    if (!text.empty() || v.empty())
+        return std::string(name) + (v.empty() ? " needs tiles" : " may be given only once");
+    text = v;
+    return kNoComplaint;
 }
 template <Action action> Complaint Answer(Read& r, Name, Value) {
     r.parsed.action = action;

@@ -161,6 +161,63 @@ int Check(const FindOptions& o, const LoadedLanguage& l, std::ostream& out) {
     return !out ? kExitNotWritten : allInList ? kExitFound : kExitNotInList;
 }
 
+// One board text through the alphabet: its tiles, and in the pattern a dot
+// for a rack square; why not when it holds a blank or what is no tile.
+Expected<Tiles> ReadBoardTiles(const Alphabet& alphabet, std::string_view name,
+                               std::string_view text, bool pattern) {
+    Tiles tiles;
+    const std::string refusal = std::string(name) + " must be tiles of " + alphabet.name +
+                                (pattern ? " and dots" : "") + ", not \"" + std::string(text) +
+                                "\"";
+    while (true) {
+        const std::size_t dot = pattern ? text.find('.') : std::string_view::npos;
+        const std::string_view piece = text.substr(0, dot);
+        if (!piece.empty()) {
+            const auto read = ReadRack(alphabet, piece);
+            if (!read)
+                return FailureText(refusal + ": " + TextFaultText(read.error(), alphabet.name));
+            if (std::ranges::count(*read, kBlankTile) > 0)
+                return FailureText(refusal);
+            tiles.insert(tiles.end(), read->begin(), read->end());
+        }
+        if (dot == std::string_view::npos)
+            return tiles;
+        tiles.push_back(kBlankTile);
+        text.remove_prefix(dot + 1);
+    }
+}
+
+Expected<TileBoard> ReadTileBoard(const Alphabet& alphabet, const BoardLetters& typed) {
+    TileBoard board;
+    const struct {
+        const char* name;
+        const std::string& text;
+        Tiles& tiles;
+    } boxes[] = {{"--starts", typed.starts, board.starts},
+                 {"--ends", typed.ends, board.ends},
+                 {"--contains", typed.contains, board.contains},
+                 {"--pattern", typed.pattern, board.pattern}};
+    for (const auto& box : boxes) {
+        if (box.text.empty())
+            continue;
+        auto tiles = ReadBoardTiles(alphabet, box.name, box.text, &box.tiles == &board.pattern);
+        if (!tiles)
+            return FailureText(tiles.error());
+        box.tiles = std::move(*tiles);
+    }
+    return board;
+}
+
+// The tiles of the word that the rack lays.
+Tiles RackPartTiles(std::span<const TileIndex> word, const TileBoard& board) {
+    const auto squares = TileRackSquares(word, board);
+    Tiles part;
+    for (std::size_t k = 0; k < word.size(); ++k)
+        if (!squares || (*squares)[k])
+            part.push_back(word[k]);
+    return part;
+}
+
 void PrintTileListing(std::ostream& out, const FoundWords& found, const ResultListing& listing) {
     std::string text;
     for (std::int32_t r = listing.firstRow; r < listing.firstRow + listing.rowCount; ++r) {
@@ -185,9 +242,6 @@ bool SearchesInTiles(const FindOptions& o, const std::string* listText) {
 int RunInTiles(const FindOptions& o, const std::string& programDirectory,
                std::optional<std::string> listText, std::istream& in, std::ostream& out,
                std::ostream& err) {
-    if (o.board.Any())
-        return Refuse(err, "board letters (--starts, --ends, --contains, --pattern) are read "
-                           "in English only");
     SearchRequest request{o.rack,    o.minimumText, o.maximumText, o.noMaximum,
                           o.anagram, o.order,       o.usePoints};
     std::optional<SearchLimits> limits;
@@ -215,7 +269,11 @@ int RunInTiles(const FindOptions& o, const std::string& programDirectory,
     if (!rack)
         return Refuse(err, TextFaultText(rack.error(), alphabet.name));
 
-    TileMatches matches = FindTileWords(*rack, *limits, list, *values);
+    const auto board = ReadTileBoard(alphabet, o.board);
+    if (!board)
+        return Refuse(err, board.error());
+
+    TileMatches matches = FindTileWords(*rack, *limits, list, *values, *board);
     SearchOutcome outcome = ListFound(request, std::move(matches.found));
     ResultListing listing = outcome.listing;
     for (SortOrder order : o.thenOrders)
@@ -232,7 +290,7 @@ int RunInTiles(const FindOptions& o, const std::string& programDirectory,
             if (o.usePoints)
                 score = row.score;
             rows.push_back({std::string(row.word), row.length, score,
-                            TilesApart(alphabet, BlankTilesOf(tiles, *rack)),
+                            TilesApart(alphabet, BlankTilesOf(RackPartTiles(tiles, *board), *rack)),
                             TilesApart(alphabet, tiles), std::string(list.Spelling(i))});
         }
         WriteTileResults(out, o.format, rows);

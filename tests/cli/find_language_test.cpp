@@ -46,6 +46,30 @@ TEST(FindLanguage, SearchesTheListInItsTilesAndWritesUtf8) {
         3);
 }
 
+TEST(FindLanguage, ReadsBoardLettersAsTilesOfTheLanguage) {
+    // The board's tiles take no tile of the rack but score; a dot is one tile.
+    // Only --language reads them through the alphabet.
+    EXPECT_EQ(Find(Args({"--starts", "[ll]", "ama"}), kSpanish).status, 2);
+    EXPECT_EQ(Find(Args({"--starts", "LL", "ama", "--language", "es"}), kSpanish).out, "");
+    EXPECT_EQ(
+        Find(Args({"--language", "es", "--starts", "[LL]", "ama", "--anagram"}), kSpanish).out,
+        "llama (13)\n");
+    EXPECT_EQ(
+        Find(Args({"--pattern", "ca[ll].", "*", "--format", "tsv", "--language", "es"}), kSpanish)
+            .out,
+        "word\tlength\tscore\tblanks\ttiles\tspelling\n"
+        "calle\t4\t12\te\tc a ll e\t\n");
+    EXPECT_EQ(Find(Args({"--contains", "[ch]", "ori*o", "--language", "es"}), kSpanish).out,
+              "chorizo (9)\n");
+    EXPECT_EQ(Find(Args({"--ends", "ño", "ni", "--language", "es"}), kSpanish).out, "niño (11)\n");
+    EXPECT_EQ(Find(Args({"--starts", "k", "ola", "--language", "es"}), kSpanish).err,
+              "anagrove-find: --starts must be tiles of Español, not \"k\": \"k\" is not a "
+              "letter of Español.\n");
+    EXPECT_EQ(
+        Find(Args({"--starts", "c", "--pattern", "c.", "ola", "--language", "es"}), kSpanish).err,
+        "anagrove-find: --pattern cannot go with --starts, --ends or --contains\n");
+}
+
 TEST(FindLanguage, ChecksWordsAndNamesMultiLetterHooksInBrackets) {
     EXPECT_EQ(Find(Args({"--check", "ola", "ama", "LLAMA"}), kSpanish).out,
               "ola: in the list; front hooks: h; back hooks: (none)\n"

@@ -68,4 +68,27 @@ TEST(TileSearch, BlanksStandForMissingTilesAndScoreNothing) {
     EXPECT_EQ(Search("es", "aaaa\n", "aab*").found.matched, 0);
 }
 
+TEST(TileSearch, PlacesBoardTilesWhereTheWordHoldsThem) {
+    const Alphabet& es = ShippedAlphabet("es");
+    const auto tiles = [&es](std::string_view text) { return *ReadRack(es, text); };
+    const auto squares = [&](std::string_view word, const TileBoard& board) {
+        const Tiles w = tiles(word);
+        const auto rack = TileRackSquares(w, board);
+        std::string marks;
+        for (const bool laid : rack.value_or(std::vector<bool>{}))
+            marks += laid ? 'r' : 'b';
+        return rack ? marks : "none";
+    };
+    // The contained run lies after the start and before the end, leftmost.
+    EXPECT_EQ(squares("ababa", {tiles("a"), {}, tiles("a"), {}}), "brbrr");
+    EXPECT_EQ(squares("ababa", {tiles("ab"), tiles("ba"), tiles("a"), {}}), "bbbbb");
+    EXPECT_EQ(squares("ababa", {tiles("aba"), tiles("aba"), {}, {}}), "none");
+    EXPECT_EQ(squares("ca[ll]e", {{}, tiles("e"), tiles("[ll]"), {}}), "rrbb");
+    EXPECT_EQ(squares("calle", {{}, {}, tiles("[ll]"), {}}), "none"); // C A L L E
+    Tiles pattern = tiles("c");
+    pattern.push_back(kBlankTile);
+    EXPECT_EQ(squares("ca", {{}, {}, {}, pattern}), "br");
+    EXPECT_EQ(squares("cae", {{}, {}, {}, pattern}), "none");
+}
+
 } // namespace
