@@ -27,6 +27,7 @@ struct FindOptions {
     SortOrder order = InitialChoice<SortOrder>(SettingKey::order);
     PointScheme scheme = InitialChoice<PointScheme>(SettingKey::scheme);
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
+    std::optional<std::string> customTiles; // with --language: TILE=VALUE,... as typed
     bool usePoints = InitiallyOn(SettingKey::use_points);
     std::vector<SortOrder> thenOrders;
     BoardLetters board;

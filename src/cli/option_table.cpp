@@ -102,7 +102,8 @@ const FindOption kOptions[] = {
      }},
     {"--language", text, LanguageCodes, any, "",
      "the language: its shipped word list, its tiles\nand their values (default en); with\n"
-     "--word-list, the alphabet of a file whose first\nline does not name one (#alphabet CODE)",
+     "--word-list, the alphabet of a file whose first\nline does not name one (#alphabet CODE);\n"
+     "there, --custom names its tiles' values:\n--custom a=1,ch=5,rr=8 (others score nothing)",
      nullptr,
      [](Read& r, Name, Value v) {
          r.parsed.options.language = v;
@@ -135,6 +136,11 @@ const FindOption kOptions[] = {
      "the custom values A to Z, as typed into the\ncustom point editor (implies --points custom)",
      nullptr,
      [](Read& r, Name, Value v) -> Complaint {
+         if (r.inTiles) { // values per named tile, read through the alphabet later
+             r.parsed.options.customTiles = v;
+             r.parsed.options.customEntries.emplace();
+             return kNoComplaint;
+         }
          auto entries = SplitCommas(Latin1FromUtf8(v));
          if (entries.size() != 26)
              return "--custom needs 26 values, A to Z, separated by commas (" +

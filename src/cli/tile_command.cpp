@@ -15,6 +15,7 @@
 #include "search/tile_search.h"
 
 #include <algorithm>
+#include <charconv>
 #include <memory>
 #include <unordered_set>
 
@@ -51,8 +52,40 @@ std::string_view TileBytes(std::span<const TileIndex> tiles) {
     return {reinterpret_cast<const char*>(tiles.data()), tiles.size()};
 }
 
+// Values per named tile, "a=1,[ch]=5,ñ=8" (brackets optional round one tile);
+// tiles not named score nothing.
+Expected<TileValues> ReadCustomTileValues(std::string_view text, const Alphabet& alphabet) {
+    TileValues values{};
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view entry = text.substr(0, comma);
+        const std::size_t equals = entry.rfind('=');
+        const std::string refusal = "--custom takes TILE=VALUE entries of " + alphabet.name +
+                                    " apart by commas, not \"" + std::string(entry) + "\"";
+        if (equals == std::string_view::npos)
+            return FailureText(refusal);
+        std::string_view name = entry.substr(0, equals);
+        if (name.size() > 2 && name.front() == '[' && name.back() == ']')
+            name = name.substr(1, name.size() - 2);
+        const auto tile = ReadRack(alphabet, "[" + std::string(name) + "]");
+        std::int32_t value = 0;
+        const std::string_view number = entry.substr(equals + 1);
+        const auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), value);
+        if (!tile || tile->size() != 1 || error != std::errc() ||
+            end != number.data() + number.size() || value < 0 || value > 999)
+            return FailureText(refusal);
+        values[tile->front()] = value;
+        if (comma == std::string_view::npos)
+            return values;
+        text.remove_prefix(comma + 1);
+    }
+}
+
 // The scheme's values in the alphabet, or why it has none.
 Expected<TileValues> ChooseTileValues(const FindOptions& o, const Alphabet& alphabet) {
+    if (o.customTiles)
+        return ReadCustomTileValues(*o.customTiles, alphabet);
     if (o.customEntries)
         return FailureText("--custom gives the values of English letters A to Z; "
                            "it cannot go with --language " +

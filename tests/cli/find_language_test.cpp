@@ -70,6 +70,22 @@ TEST(FindLanguage, ReadsBoardLettersAsTilesOfTheLanguage) {
         "anagrove-find: --pattern cannot go with --starts, --ends or --contains\n");
 }
 
+TEST(FindLanguage, TakesCustomValuesForNamedTiles) {
+    const auto custom = [](const std::string& values) {
+        const FindRun run = Find(
+            Args({"--language", "es", "--custom", values, "--sort", "score", "ca[ll]e"}), kSpanish);
+        return run.status == 0 ? run.out : run.err.substr(0, run.err.find('\n'));
+    };
+    // Tiles not named score nothing; a multi-letter tile is named with or without brackets.
+    EXPECT_EQ(custom("a=2,ll=10"), "calle 12\n");
+    EXPECT_EQ(custom("[LL]=1,c=0,e=4"), "calle 5\n");
+    EXPECT_EQ(custom("a=2,k=1"),
+              "anagrove-find: --custom takes TILE=VALUE entries of Español apart by commas, not "
+              "\"k=1\"");
+    EXPECT_EQ(custom("a=2,l=-1").substr(0, 30), "anagrove-find: --custom takes ");
+    EXPECT_EQ(custom("a").substr(0, 30), "anagrove-find: --custom takes ");
+}
+
 TEST(FindLanguage, ChecksWordsAndNamesMultiLetterHooksInBrackets) {
     EXPECT_EQ(Find(Args({"--check", "ola", "ama", "LLAMA"}), kSpanish).out,
               "ola: in the list; front hooks: h; back hooks: (none)\n"
