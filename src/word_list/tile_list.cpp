@@ -26,27 +26,41 @@ class ByteForms {
   public:
     explicit ByteForms(const Alphabet& alphabet) {
         for (const TypedForm& form : alphabet.forms) {
-            std::string bytes = EncodeUtf8(form.text);
-            if (!bytes.empty())
-                byFirst_[static_cast<unsigned char>(bytes[0])].push_back({bytes, &form.tiles});
+            const std::string bytes = EncodeUtf8(form.text);
+            if (bytes.empty())
+                continue;
+            auto& forms = byFirst_[static_cast<unsigned char>(bytes[0])];
+            forms.push_back({bytes, &form.tiles});
+            std::ranges::stable_sort(forms, std::greater<>(),
+                                     [](const Form& f) { return f.bytes.size(); });
         }
-        for (auto& forms : byFirst_)
-            std::ranges::sort(forms, std::greater<>(),
-                              [](const Form& f) { return f.bytes.size(); });
+        // A first byte with one one-byte form and no other is one tile at once.
+        for (std::size_t b = 0; b < byFirst_.size(); ++b) {
+            const auto& forms = byFirst_[b];
+            if (forms.size() == 1 && forms[0].bytes.size() == 1 && forms[0].tiles->size() == 1)
+                single_[b] = forms[0].tiles->front();
+        }
     }
     // Appends the word's tiles; false when a place matches no form.
     bool Split(std::string_view word, Tiles& tiles) const {
-        while (!word.empty()) {
+        std::size_t at = 0;
+        while (at < word.size()) {
+            const auto first = static_cast<unsigned char>(word[at]);
+            if (single_[first] != kBlankTile) {
+                tiles.push_back(single_[first]);
+                ++at;
+                continue;
+            }
             const Form* found = nullptr;
-            for (const Form& form : byFirst_[static_cast<unsigned char>(word[0])])
-                if (word.starts_with(form.bytes)) {
+            for (const Form& form : byFirst_[first])
+                if (Matches(word, at, form.bytes)) {
                     found = &form;
                     break;
                 }
             if (!found)
                 return false;
             tiles.insert(tiles.end(), found->tiles->begin(), found->tiles->end());
-            word.remove_prefix(found->bytes.size());
+            at += found->bytes.size();
         }
         return true;
     }
@@ -56,7 +70,16 @@ class ByteForms {
         std::string bytes;
         const Tiles* tiles;
     };
+    static bool Matches(std::string_view word, std::size_t at, const std::string& bytes) {
+        if (word.size() - at < bytes.size())
+            return false;
+        for (std::size_t k = 1; k < bytes.size(); ++k)
+            if (word[at + k] != bytes[k])
+                return false;
+        return true;
+    }
     std::array<std::vector<Form>, 256> byFirst_;
+    std::array<TileIndex, 256> single_{}; // kBlankTile: look through byFirst_
 };
 
 } // namespace
