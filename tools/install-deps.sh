@@ -7,10 +7,11 @@ set -eu
 # The web page's WebAssembly module: its compiler and libraries.
 web="cmake ninja-build clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
   libclang-rt-19-dev-wasm32 wasi-libc"
-# chromium: the browser of the web page's tests.
+# chromium: the browser of the web page's tests. tanglet-data and witalian: the
+# word lists of the languages beside English, which python3 builds.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth openbox wmctrl xdotool desktop-file-utils appstream dpkg-dev file
-  fonts-liberation2 lintian scowl bash-completion $web chromium
+  fonts-liberation2 lintian scowl tanglet-data witalian python3 bash-completion $web chromium
   at-spi2-core python3-pyatspi dbus-x11"
 mode="${1:-}"
 case "$mode" in

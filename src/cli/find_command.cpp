@@ -8,6 +8,7 @@
 #include "cli/find_options.h"
 #include "cli/option_texts.h"
 #include "cli/result_formats.h"
+#include "cli/tile_command.h"
 #include "cli/word_list_source.h"
 #include "platform/whole_file.h"
 #include "points/custom_points.h"
@@ -56,12 +57,14 @@ void PrintListing(std::ostream& out, const FoundWords& found, const ResultListin
 }
 
 // The word list that the options name, or nothing after a complaint.
+// preread is the file's text when it was read already.
 std::shared_ptr<const WordList> LoadNamedList(const FindOptions& o,
                                               const std::string& programDirectory, std::istream& in,
-                                              std::ostream& err) {
+                                              std::ostream& err,
+                                              std::optional<FileText> preread = std::nullopt) {
     const std::string path =
         o.wordListFile ? *o.wordListFile : WordListPath(programDirectory, o.wordList);
-    FileText file = ReadWordListSource(path, in);
+    FileText file = preread ? std::move(*preread) : ReadWordListSource(path, in);
     if (!file) {
         err << "anagrove-find: cannot read the word list "
             << (path == kStandardInputName ? "from standard input" : path) << ": " << file.error()
@@ -75,8 +78,8 @@ std::shared_ptr<const WordList> LoadNamedList(const FindOptions& o,
 }
 
 int Check(const FindOptions& o, const std::string& programDirectory, std::istream& in,
-          std::ostream& out, std::ostream& err) {
-    const auto list = LoadNamedList(o, programDirectory, in, err);
+          std::ostream& out, std::ostream& err, std::optional<FileText> preread) {
+    const auto list = LoadNamedList(o, programDirectory, in, err, std::move(preread));
     if (!list)
         return kExitNoWordList;
     const WordChecker checker(*list);
@@ -93,8 +96,18 @@ int Check(const FindOptions& o, const std::string& programDirectory, std::istrea
 
 int Run(const FindOptions& o, const std::string& programDirectory, std::istream& in,
         std::ostream& out, std::ostream& err) {
+    // A word-list file without --language is read first: its first line may name its alphabet.
+    std::optional<FileText> preread;
+    if (o.wordListFile && !o.language)
+        preread = ReadWordListSource(*o.wordListFile, in);
+    if (SearchesInTiles(o, preread && *preread ? &**preread : nullptr)) {
+        std::optional<std::string> listText;
+        if (preread && *preread)
+            listText = std::move(**preread);
+        return RunInTiles(o, programDirectory, std::move(listText), in, out, err);
+    }
     if (o.check)
-        return Check(o, programDirectory, in, out, err);
+        return Check(o, programDirectory, in, out, err, std::move(preread));
     const auto points = ChooseLetterPoints(o);
     if (!points)
         return Refuse(err, points.error());
@@ -107,7 +120,7 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
     if (!limits)
         return Refuse(err, limits.error());
 
-    const auto list = LoadNamedList(o, programDirectory, in, err);
+    const auto list = LoadNamedList(o, programDirectory, in, err, std::move(preread));
     if (!list)
         return kExitNoWordList;
 
@@ -155,6 +168,8 @@ int RunFindCommand(const std::vector<std::string>& args, const std::string& prog
         case ParsedCommandLine::Action::version:
             out << "anagrove-find " << kVersion << '\n';
             return kExitFound;
+        case ParsedCommandLine::Action::listLanguages:
+            return ListLanguages(programDirectory, out, err);
         case ParsedCommandLine::Action::search:
             break;
         }

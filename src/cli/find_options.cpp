@@ -17,10 +17,14 @@ Failure<std::string> Error(std::string message) {
 
 // The complaint about options that cannot go together, once all are read.
 // searchOption names the first option given that only a search uses, if any.
-Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption) {
+Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption, bool inTiles) {
     const BoardLetters& b = o.board;
     // Each text was read as it was given; what is left is the rule between them.
-    if (!ReadBoardLetters({b.starts, b.ends, b.contains, b.pattern}))
+    const bool patternWithOthers =
+        inTiles
+            ? !b.pattern.empty() && (!b.starts.empty() || !b.ends.empty() || !b.contains.empty())
+            : !ReadBoardLetters({b.starts, b.ends, b.contains, b.pattern});
+    if (patternWithOthers)
         return "--pattern cannot go with --starts, --ends or --contains";
     if (o.allSchemes && o.format == OutputFormat::text) {
         std::vector<std::string_view> tables = WordsOf<OutputFormat>();
@@ -45,12 +49,17 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
         arguments, [](const Argument& a) { return a.option && a.text == "--check"; });
     std::vector<std::string> words;
     std::string searchOption;
+    // In another language the board texts are read later, through its alphabet.
+    for (std::size_t k = 0; k < arguments.size(); ++k)
+        if (arguments[k].option && arguments[k].text == "--language")
+            read.inTiles = arguments[k].value && *arguments[k].value != "en";
 
     for (const Argument& argument : arguments) {
         const std::string& arg = argument.text;
         if (!argument.option) {
             if (checking) {
                 words.push_back(Latin1FromUtf8(arg));
+                o.typedCheckWords.push_back(arg);
                 continue;
             }
             if (letters)
@@ -78,7 +87,7 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
             return read.parsed;
     }
 
-    if (auto complaint = RefuseConflicts(o, searchOption))
+    if (auto complaint = RefuseConflicts(o, searchOption, read.inTiles))
         return Error(*complaint);
     if (o.check) {
         if (words.empty())
@@ -89,6 +98,7 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
     if (!letters)
         return Error("no LETTERS given (see --help)");
     o.letters = Latin1FromUtf8(*letters);
+    o.rack = *letters;
     if (o.customEntries) {
         if (read.pointsGiven && o.scheme != PointScheme::custom)
             return Error("--custom goes with --points " + std::string(WordOf(PointScheme::custom)));

@@ -27,13 +27,17 @@ struct FindOptions {
     SortOrder order = InitialChoice<SortOrder>(SettingKey::order);
     PointScheme scheme = InitialChoice<PointScheme>(SettingKey::scheme);
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
+    std::optional<std::string> customTiles; // with --language: TILE=VALUE,... as typed
     bool usePoints = InitiallyOn(SettingKey::use_points);
     std::vector<SortOrder> thenOrders;
     BoardLetters board;
     OutputFormat format = OutputFormat::text;
     bool allSchemes = false;
-    bool check = false;                  // check words instead of searching
-    std::vector<std::string> checkWords; // Latin-1
+    bool check = false;                       // check words instead of searching
+    std::vector<std::string> checkWords;      // Latin-1
+    std::optional<std::string> language;      // --language: a shipped language's code
+    std::string rack;                         // LETTERS as typed (UTF-8)
+    std::vector<std::string> typedCheckWords; // the words to check as typed (UTF-8)
 };
 
 // The word-list file name that stands for standard input.
@@ -41,7 +45,7 @@ inline constexpr const char* kStandardInputName = "-";
 
 struct ParsedCommandLine {
     // What the command does: search, or show its usage or its version instead.
-    enum class Action { search, help, version } action = Action::search;
+    enum class Action { search, help, version, listLanguages } action = Action::search;
     FindOptions options;
 };
 

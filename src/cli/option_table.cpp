@@ -1,5 +1,6 @@
 #include "cli/option_table.h"
 
+#include "app/languages.h"
 #include "base/latin1.h"
 #include "base/letters.h"
 
@@ -58,11 +59,24 @@ template <auto field> Complaint SetText(Read& r, Name, Value v) {
     return kNoComplaint;
 }
 template <auto board, BoardBox box> Complaint SetBoard(Read& r, Name name, Value v) {
-    return TakeBoard(r.parsed.options.board.*board, name, v, box);
+    std::string& text = r.parsed.options.board.*board;
+    if (!r.inTiles)
+        return TakeBoard(text, name, v, box);
+    if (!text.empty() || v.empty())
+        return std::string(name) + (v.empty() ? " needs tiles" : " may be given only once");
+    text = v;
+    return kNoComplaint;
 }
 template <Action action> Complaint Answer(Read& r, Name, Value) {
     r.parsed.action = action;
     return kNoComplaint;
+}
+
+std::vector<std::string_view> LanguageCodes() {
+    std::vector<std::string_view> codes;
+    for (const ShippedLanguage& language : ShippedLanguages())
+        codes.push_back(language.code);
+    return codes;
 }
 
 constexpr const char* kBoardHeading =
@@ -86,6 +100,18 @@ const FindOption kOptions[] = {
          r.parsed.options.wordListFile = v;
          return kNoComplaint;
      }},
+    {"--language", text, LanguageCodes, any, "",
+     "the language: its shipped word list, its tiles\nand their values (default en); with\n"
+     "--word-list, the alphabet of a file whose first\nline does not name one (#alphabet CODE);\n"
+     "there, --custom names its tiles' values:\n--custom a=1,ch=5,rr=8 (others score nothing)",
+     nullptr,
+     [](Read& r, Name, Value v) {
+         r.parsed.options.language = v;
+         return kNoComplaint;
+     }},
+    {"--list-languages", none, nullptr, any, "",
+     "list the languages: code, name, words, words\nleft out, source and licence", nullptr,
+     Answer<Action::listLanguages>},
     {"--min", text, nullptr, search, "TEXT", "", nullptr, SetText<&O::minimumText>},
     {"--max", text, nullptr, search, "TEXT",
      "the length limits as typed into their boxes\n(default {minimum} and {maximum}; fractions "
@@ -110,6 +136,11 @@ const FindOption kOptions[] = {
      "the custom values A to Z, as typed into the\ncustom point editor (implies --points custom)",
      nullptr,
      [](Read& r, Name, Value v) -> Complaint {
+         if (r.inTiles) { // values per named tile, read through the alphabet later
+             r.parsed.options.customTiles = v;
+             r.parsed.options.customEntries.emplace();
+             return kNoComplaint;
+         }
          auto entries = SplitCommas(Latin1FromUtf8(v));
          if (entries.size() != 26)
              return "--custom needs 26 values, A to Z, separated by commas (" +

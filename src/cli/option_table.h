@@ -29,6 +29,9 @@ enum class OptionUse {
 struct OptionsRead {
     ParsedCommandLine parsed;
     bool pointsGiven = false; // --points was given
+    // --language names a language other than English: board texts are kept
+    // as typed, to be read through its alphabet.
+    bool inTiles = false;
 };
 
 // A refusal of an option, as its one line.

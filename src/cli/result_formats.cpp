@@ -12,6 +12,41 @@ namespace anagrove::cli {
 
 namespace {
 
+// The escapes of JsonString and TsvField, on the bytes as they are.
+std::string JsonEscaped(std::string_view text) {
+    std::string json = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            json += escaped;
+        } else {
+            json += c;
+        }
+    }
+    return json + '"';
+}
+
+std::string TsvEscaped(std::string_view text) {
+    std::string field;
+    for (char c : text) {
+        const char* escaped = c == '\\'   ? "\\\\"
+                              : c == '\t' ? "\\t"
+                              : c == '\n' ? "\\n"
+                              : c == '\r' ? "\\r"
+                                          : nullptr;
+        if (escaped)
+            field += escaped;
+        else
+            field += c;
+    }
+    return field;
+}
+
 // One column of a row: its key, and its value as text; bare values (numbers,
 // true and false) go into JSON unquoted, and a missing value is null there and
 // an empty field in tab-separated values.
@@ -29,7 +64,9 @@ Field Number(const char* key, std::int64_t n) {
 // Writes a whole table in one of the two formats.
 class TableWriter {
   public:
-    TableWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {}
+    // utf8: the values are UTF-8 already, not Latin-1.
+    TableWriter(std::ostream& out, OutputFormat format, bool utf8 = false)
+        : out_(out), format_(format), utf8_(utf8) {}
     void Add(const Row& row) {
         if (format_ == OutputFormat::tsv)
             AddTsv(row);
@@ -56,20 +93,25 @@ class TableWriter {
         }
         for (const Field& field : row)
             text_.append(&field == &row.front() ? "" : "\t")
-                .append(TsvField(field.value.value_or("")));
+                .append(utf8_ ? TsvEscaped(field.value.value_or(""))
+                              : TsvField(field.value.value_or("")));
         text_ += '\n';
     }
     void AddJson(const Row& row) {
         text_ += rows_++ == 0 ? "[\n{" : ",\n{";
         for (const Field& field : row) {
             text_.append(&field == &row.front() ? "\"" : ",\"").append(field.key).append("\":");
-            text_ += !field.value ? "null" : field.bare ? *field.value : JsonString(*field.value);
+            text_ += !field.value ? "null"
+                     : field.bare ? *field.value
+                     : utf8_      ? JsonEscaped(*field.value)
+                                  : JsonString(*field.value);
         }
         text_ += '}';
     }
 
     std::ostream& out_;
     OutputFormat format_;
+    bool utf8_;
     std::string text_;
     std::size_t rows_ = 0;
 };
@@ -81,37 +123,11 @@ std::string HooksText(const std::string& hooks) {
 } // namespace
 
 std::string JsonString(std::string_view text) {
-    std::string json = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            json += escaped;
-        } else {
-            json += c;
-        }
-    }
-    return Utf8FromLatin1(json + '"');
+    return Utf8FromLatin1(JsonEscaped(text));
 }
 
 std::string TsvField(std::string_view text) {
-    std::string field;
-    for (char c : text) {
-        const char* escaped = c == '\\'   ? "\\\\"
-                              : c == '\t' ? "\\t"
-                              : c == '\n' ? "\\n"
-                              : c == '\r' ? "\\r"
-                                          : nullptr;
-        if (escaped)
-            field += escaped;
-        else
-            field += c;
-    }
-    return Utf8FromLatin1(field);
+    return Utf8FromLatin1(TsvEscaped(text));
 }
 
 void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& found,
@@ -136,6 +152,37 @@ void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& foun
         }
         table.Add(row);
     }
+    table.Finish();
+}
+
+void WriteTileResults(std::ostream& out, OutputFormat format,
+                      const std::vector<TileResultRow>& rows) {
+    TableWriter table(out, format, true);
+    for (const TileResultRow& r : rows) {
+        Row row = {{"word", r.word},     Number("length", r.length), {"score", std::nullopt, true},
+                   {"blanks", r.blanks}, {"tiles", r.tiles},         {"spelling", r.spelling}};
+        if (r.score)
+            row[2] = Number("score", *r.score);
+        table.Add(row);
+    }
+    table.Finish();
+}
+
+void WriteTileChecks(std::ostream& out, OutputFormat format,
+                     const std::vector<CheckedWord>& words) {
+    if (format == OutputFormat::text) {
+        for (const CheckedWord& w : words)
+            out << w.word << (w.check.inList ? ": in the list" : ": not in the list")
+                << "; front hooks: " << HooksText(w.check.frontHooks)
+                << "; back hooks: " << HooksText(w.check.backHooks) << '\n';
+        return;
+    }
+    TableWriter table(out, format, true);
+    for (const CheckedWord& w : words)
+        table.Add({{"word", w.word},
+                   {"in_list", w.check.inList ? "true" : "false", true},
+                   {"front_hooks", w.check.frontHooks},
+                   {"back_hooks", w.check.backHooks}});
     table.Finish();
 }
 

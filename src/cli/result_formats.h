@@ -37,6 +37,19 @@ struct ResultColumns {
 void WriteResults(std::ostream& out, OutputFormat format, const FoundWords& found,
                   const ResultListing& listing, const ResultColumns& columns);
 
+// A found word of a search in tiles, its texts in UTF-8.
+struct TileResultRow {
+    std::string word; // the playing form, lower case
+    std::int32_t length = 0;
+    std::optional<std::int64_t> score; // none with --no-points
+    std::string blanks;                // the tiles the blanks stand for, apart ("ll ñ")
+    std::string tiles;                 // the word's tiles, apart ("c a ll e")
+    std::string spelling;              // the list's spelling, if it gives one
+};
+// The rows as WriteResults writes its tables, with the tiles and the spelling.
+void WriteTileResults(std::ostream& out, OutputFormat format,
+                      const std::vector<TileResultRow>& rows);
+
 struct CheckedWord {
     std::string word; // Latin-1, as given
     WordCheck check;
@@ -44,5 +57,7 @@ struct CheckedWord {
 // One line per word (text), a header line and a row per word (tsv), or an
 // array of objects (json).
 void WriteChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words);
+// The same for words and hooks in UTF-8, as a search in tiles checks them.
+void WriteTileChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words);
 
 } // namespace anagrove::cli

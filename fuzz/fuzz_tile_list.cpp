@@ -1,0 +1,59 @@
+// Any bytes read as a word-list file in an alphabet with multi-letter tiles,
+// aliases and folds: every line is a word kept or a word counted as left out,
+// and each kept word holds 1 to 63 letter tiles, its mask, and splits back
+// from its playing form into the same tiles.
+
+#include "alphabet/alphabet_file.h"
+#include "alphabet/tile_split.h"
+#include "word_list/tile_list.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr const char* kAlphabet = "language xx\nname Mixed\nblank 2\n"
+                                  "tile A a 1 1\ntile C c 1 1\ntile CH ch 1 1\ntile E e 1 1\n"
+                                  "tile H h 1 1\ntile L l 1 1\ntile LL ll 1 1\n"
+                                  "tile L·L l·l 1 1 l.l ŀl\ntile N n 1 1\ntile NY ny 1 1\n"
+                                  "tile Ñ ñ 1 1\ntile Q q 1 1\ntile QU qu 1 1\ntile R r 1 1\n"
+                                  "tile RR rr 1 1\ntile S s 1 1\ntile U u 1 1\n"
+                                  "case Ŀ ŀ\nfold É é e\nfold ẞ ß ss\n";
+
+// The lines of the file after its "#alphabet" line, if any.
+std::int64_t CountLines(std::string_view text) {
+    if (anagrove::NamedAlphabet(text))
+        text.remove_prefix(std::min(text.size(), text.find('\n') + 1));
+    std::int64_t lines = 0;
+    while (!text.empty()) {
+        ++lines;
+        text.remove_prefix(std::min(text.size(), text.find('\n') + 1));
+    }
+    return lines;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace anagrove;
+    static const auto alphabet = std::make_shared<const Alphabet>(*ReadAlphabet(kAlphabet));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const TileWordList list = ReadTileWordList(text, alphabet);
+    if (list.WordCount() + list.LeftOut().Total() != CountLines(text))
+        std::abort();
+    for (std::int32_t i = 0; i < list.WordCount(); ++i) {
+        const auto tiles = list.WordTiles(i);
+        std::uint64_t mask = 0;
+        for (const TileIndex t : tiles)
+            mask |= t == kBlankTile || t >= alphabet->tiles.size() ? ~std::uint64_t{0}
+                                                                   : std::uint64_t{1} << t;
+        if (tiles.empty() || tiles.size() > kMostWordTiles || mask != list.Mask(i))
+            std::abort();
+        const auto again = SplitWord(*alphabet, list.PlayingForm(i));
+        if (!again || !std::ranges::equal(*again, tiles))
+            std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,74 @@
+// Any bytes split as a word, or read as a rack, of an alphabet with
+// multi-letter tiles, aliases and folds: the tiles are those of the plain
+// longest match (every form tried at every place), and the word the tiles
+// spell splits into the same tiles again.
+
+#include "alphabet/alphabet_file.h"
+#include "alphabet/rack.h"
+#include "alphabet/tile_split.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Spanish and Catalan tiles together: CH, LL, RR, L·L with its aliases, NY, QU
+// beside Q, accents folded, ß as two tiles.
+constexpr const char* kAlphabet = "language xx\nname Mixed\nblank 2\n"
+                                  "tile A a 1 1\ntile C c 1 1\ntile CH ch 1 1\ntile E e 1 1\n"
+                                  "tile H h 1 1\ntile L l 1 1\ntile LL ll 1 1\n"
+                                  "tile L·L l·l 1 1 l.l ŀl\ntile N n 1 1\ntile NY ny 1 1\n"
+                                  "tile Ñ ñ 1 1\ntile Q q 1 1\ntile QU qu 1 1\ntile R r 1 1\n"
+                                  "tile RR rr 1 1\ntile S s 1 1\ntile U u 1 1\n"
+                                  "case Ŀ ŀ\nfold É é e\nfold ẞ ß ss\n";
+
+// The plain longest match: every form tried at every place.
+bool PlainSplit(const anagrove::Alphabet& alphabet, std::u32string_view text,
+                anagrove::Tiles& tiles) {
+    for (std::size_t at = 0; at < text.size();) {
+        const anagrove::TypedForm* longest = nullptr;
+        for (const anagrove::TypedForm& form : alphabet.forms)
+            if (text.substr(at).starts_with(form.text) &&
+                (!longest || form.text.size() > longest->text.size()))
+                longest = &form;
+        if (!longest)
+            return false;
+        tiles.insert(tiles.end(), longest->tiles.begin(), longest->tiles.end());
+        at += longest->text.size();
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace anagrove;
+    static const Alphabet alphabet = *ReadAlphabet(kAlphabet);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    const auto tiles = SplitWord(alphabet, text);
+    const auto typed = ReadTypedText(alphabet, text);
+    if (tiles.ok() && !typed.ok())
+        std::abort();
+    if (typed) {
+        Tiles plain;
+        if (PlainSplit(alphabet, typed->lowered, plain) != tiles.ok() || (tiles && *tiles != plain))
+            std::abort();
+    }
+    if (tiles) {
+        const auto again = SplitWord(alphabet, TileText(alphabet, *tiles));
+        if (!again || *again != *tiles)
+            std::abort();
+    }
+
+    const auto rack = ReadRack(alphabet, text);
+    if (rack) {
+        for (const TileIndex t : *rack)
+            if (t >= alphabet.tiles.size())
+                std::abort();
+    } else if (rack.error().kind == TileFault::notUtf8 && typed) {
+        std::abort();
+    }
+    return 0;
+}
