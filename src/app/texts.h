@@ -14,6 +14,8 @@ inline constexpr const char* kProgramTitle = "Anagrove";
 
 // The status once a word list is loaded.
 inline constexpr const char* kReadyStatusText = "Please enter letters to begin search";
+// The status when no word list could be loaded.
+inline constexpr const char* kNoWordListStatusText = "No word list is loaded";
 inline constexpr const char* kSearchingStatusText = "Searching...";
 inline constexpr const char* kNoLettersMessage = "Please enter some letters to begin";
 inline constexpr const char* kMinimumNotNumberMessage =

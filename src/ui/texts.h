@@ -6,7 +6,6 @@
 
 namespace anagrove::ui {
 
-inline constexpr const char* kNoWordListStatusText = "No word list is loaded";
 // %1 the word list's path, %2 the system's reason.
 inline constexpr const char* kWordListUnreadableText = "The word list %1 could not be read: %2";
 // %1 the chosen file, %2 the system's reason.

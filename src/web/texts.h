@@ -9,7 +9,6 @@ namespace anagrove::web {
 
 inline constexpr const char* kLettersOnlyMessage =
     "Please enter letters a-z, and * for blank tiles, in the box \"Letters\".";
-inline constexpr const char* kNoListStatusText = "No word list is loaded";
 inline constexpr const char* kPatternAloneMessage =
     "Please leave \"Starts with:\", \"Ends with:\" and \"Contains:\" empty with a \"Pattern:\".";
 

@@ -225,7 +225,7 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
         text = found.word;
         break;
     case TextKind::no_list_status:
-        text = kNoListStatusText;
+        text = kNoWordListStatusText;
         break;
     }
     return Utf8FromLatin1(text);
