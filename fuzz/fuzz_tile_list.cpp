@@ -5,6 +5,7 @@
 
 #include "alphabet/alphabet_file.h"
 #include "alphabet/tile_split.h"
+#include "mixed_alphabet.h"
 #include "word_list/tile_list.h"
 
 #include <cstdint>
@@ -13,14 +14,6 @@
 #include <string>
 
 namespace {
-
-constexpr const char* kAlphabet = "language xx\nname Mixed\nblank 2\n"
-                                  "tile A a 1 1\ntile C c 1 1\ntile CH ch 1 1\ntile E e 1 1\n"
-                                  "tile H h 1 1\ntile L l 1 1\ntile LL ll 1 1\n"
-                                  "tile L·L l·l 1 1 l.l ŀl\ntile N n 1 1\ntile NY ny 1 1\n"
-                                  "tile Ñ ñ 1 1\ntile Q q 1 1\ntile QU qu 1 1\ntile R r 1 1\n"
-                                  "tile RR rr 1 1\ntile S s 1 1\ntile U u 1 1\n"
-                                  "case Ŀ ŀ\nfold É é e\nfold ẞ ß ss\n";
 
 // The lines of the file after its "#alphabet" line, if any.
 std::int64_t CountLines(std::string_view text) {
@@ -38,7 +31,8 @@ std::int64_t CountLines(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace anagrove;
-    static const auto alphabet = std::make_shared<const Alphabet>(*ReadAlphabet(kAlphabet));
+    static const auto alphabet =
+        std::make_shared<const Alphabet>(*ReadAlphabet(anagrove::fuzz::kMixedAlphabet));
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const TileWordList list = ReadTileWordList(text, alphabet);
     if (list.WordCount() + list.LeftOut().Total() != CountLines(text))

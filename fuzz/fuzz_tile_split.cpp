@@ -6,22 +6,13 @@
 #include "alphabet/alphabet_file.h"
 #include "alphabet/rack.h"
 #include "alphabet/tile_split.h"
+#include "mixed_alphabet.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-// Spanish and Catalan tiles together: CH, LL, RR, L·L with its aliases, NY, QU
-// beside Q, accents folded, ß as two tiles.
-constexpr const char* kAlphabet = "language xx\nname Mixed\nblank 2\n"
-                                  "tile A a 1 1\ntile C c 1 1\ntile CH ch 1 1\ntile E e 1 1\n"
-                                  "tile H h 1 1\ntile L l 1 1\ntile LL ll 1 1\n"
-                                  "tile L·L l·l 1 1 l.l ŀl\ntile N n 1 1\ntile NY ny 1 1\n"
-                                  "tile Ñ ñ 1 1\ntile Q q 1 1\ntile QU qu 1 1\ntile R r 1 1\n"
-                                  "tile RR rr 1 1\ntile S s 1 1\ntile U u 1 1\n"
-                                  "case Ŀ ŀ\nfold É é e\nfold ẞ ß ss\n";
 
 // The plain longest match: every form tried at every place.
 bool PlainSplit(const anagrove::Alphabet& alphabet, std::u32string_view text,
@@ -44,7 +35,7 @@ bool PlainSplit(const anagrove::Alphabet& alphabet, std::u32string_view text,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace anagrove;
-    static const Alphabet alphabet = *ReadAlphabet(kAlphabet);
+    static const Alphabet alphabet = *ReadAlphabet(anagrove::fuzz::kMixedAlphabet);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     const auto tiles = SplitWord(alphabet, text);

@@ -168,34 +168,17 @@ void WriteTileResults(std::ostream& out, OutputFormat format,
     table.Finish();
 }
 
-void WriteTileChecks(std::ostream& out, OutputFormat format,
-                     const std::vector<CheckedWord>& words) {
+void WriteChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words,
+                 bool utf8) {
     if (format == OutputFormat::text) {
         for (const CheckedWord& w : words)
-            out << w.word << (w.check.inList ? ": in the list" : ": not in the list")
-                << "; front hooks: " << HooksText(w.check.frontHooks)
-                << "; back hooks: " << HooksText(w.check.backHooks) << '\n';
-        return;
-    }
-    TableWriter table(out, format, true);
-    for (const CheckedWord& w : words)
-        table.Add({{"word", w.word},
-                   {"in_list", w.check.inList ? "true" : "false", true},
-                   {"front_hooks", w.check.frontHooks},
-                   {"back_hooks", w.check.backHooks}});
-    table.Finish();
-}
-
-void WriteChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words) {
-    if (format == OutputFormat::text) {
-        for (const CheckedWord& w : words)
-            out << Utf8FromLatin1(w.word)
+            out << (utf8 ? w.word : Utf8FromLatin1(w.word))
                 << (w.check.inList ? ": in the list" : ": not in the list")
                 << "; front hooks: " << HooksText(w.check.frontHooks)
                 << "; back hooks: " << HooksText(w.check.backHooks) << '\n';
         return;
     }
-    TableWriter table(out, format);
+    TableWriter table(out, format, utf8);
     for (const CheckedWord& w : words)
         table.Add({{"word", w.word},
                    {"in_list", w.check.inList ? "true" : "false", true},

@@ -51,13 +51,13 @@ void WriteTileResults(std::ostream& out, OutputFormat format,
                       const std::vector<TileResultRow>& rows);
 
 struct CheckedWord {
-    std::string word; // Latin-1, as given
+    std::string word; // Latin-1 as given, or UTF-8 when checked in tiles
     WordCheck check;
 };
 // One line per word (text), a header line and a row per word (tsv), or an
-// array of objects (json).
-void WriteChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words);
-// The same for words and hooks in UTF-8, as a search in tiles checks them.
-void WriteTileChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words);
+// array of objects (json). utf8: the words and hooks are UTF-8 already, as a
+// check in tiles gives them.
+void WriteChecks(std::ostream& out, OutputFormat format, const std::vector<CheckedWord>& words,
+                 bool utf8 = false);
 
 } // namespace anagrove::cli

@@ -189,7 +189,7 @@ int Check(const FindOptions& o, const LoadedLanguage& l, std::ostream& out) {
         checked.push_back({typed, CheckTiles(l, words, typed)});
         allInList = allInList && checked.back().check.inList;
     }
-    WriteTileChecks(out, o.format, checked);
+    WriteChecks(out, o.format, checked, true);
     out.flush();
     return !out ? kExitNotWritten : allInList ? kExitFound : kExitNotInList;
 }
