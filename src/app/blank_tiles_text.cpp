@@ -8,16 +8,6 @@ namespace {
 
 constexpr char kMiddleDot = '\xB7'; // Latin-1
 
-std::string LetterList(const std::string& letters) {
-    std::string list;
-    for (const char letter : letters) {
-        if (!list.empty())
-            list += ", ";
-        list += letter;
-    }
-    return list;
-}
-
 } // namespace
 
 BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack) {
@@ -27,16 +17,28 @@ BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack) {
 }
 
 std::string BlankTilesText(const FoundRow& row, const SearchRack& rack, bool showScore) {
-    if (std::count(rack.letters.begin(), rack.letters.end(), '*') == 0)
+    const bool rackHasBlanks = std::count(rack.letters.begin(), rack.letters.end(), '*') > 0;
+    const BlankUse use = rackHasBlanks ? RowBlankUse(row, rack) : BlankUse{};
+    std::vector<std::string> tiles;
+    for (const char letter : use.letters)
+        tiles.emplace_back(1, letter);
+    return BlankNoteText(rackHasBlanks, tiles, use.scoreBlanksZero, showScore,
+                         std::string_view(&kMiddleDot, 1));
+}
+
+std::string BlankNoteText(bool rackHasBlanks, const std::vector<std::string>& tiles,
+                          std::int64_t scoreBlanksZero, bool showScore,
+                          std::string_view middleDot) {
+    if (!rackHasBlanks)
         return "No blank tiles in the rack";
-    const BlankUse use = RowBlankUse(row, rack);
-    if (use.letters.empty())
+    if (tiles.empty())
         return "No blank tiles used";
-    std::string text = use.letters.size() == 1 ? "Blank tile: " : "Blank tiles: ";
-    text += LetterList(use.letters);
+    std::string text = tiles.size() == 1 ? "Blank tile: " : "Blank tiles: ";
+    for (std::size_t k = 0; k < tiles.size(); ++k)
+        text.append(k == 0 ? "" : ", ").append(tiles[k]);
     if (showScore) {
-        text += std::string(" ") + kMiddleDot + " " + std::to_string(use.scoreBlanksZero);
-        text += use.scoreBlanksZero == 1 ? " point" : " points";
+        text.append(" ").append(middleDot).append(" ").append(std::to_string(scoreBlanksZero));
+        text += scoreBlanksZero == 1 ? " point" : " points";
         text += " with blanks at zero";
     }
     return text;

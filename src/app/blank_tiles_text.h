@@ -8,6 +8,8 @@
 #include "search/blank_letters.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace anagrove {
 
@@ -19,5 +21,12 @@ namespace anagrove {
 // needs none of them, gets a sentence that says so.
 [[nodiscard]] std::string BlankTilesText(const FoundRow& row, const SearchRack& rack,
                                          bool showScore);
+
+// The same note from its parts: whether the rack held blanks, the tiles the
+// blanks stand for (their texts), the score with them at zero, and the middle
+// dot in the note's encoding.
+[[nodiscard]] std::string BlankNoteText(bool rackHasBlanks, const std::vector<std::string>& tiles,
+                                        std::int64_t scoreBlanksZero, bool showScore,
+                                        std::string_view middleDot);
 
 } // namespace anagrove

@@ -43,4 +43,24 @@ std::optional<std::string> LookupAddress(std::string_view prefix, std::string_vi
     return address;
 }
 
+std::optional<std::string> WordLookupAddress(std::string_view pattern, std::string_view word) {
+    const std::size_t at = pattern.find("%s");
+    if (word.empty() || at == std::string_view::npos)
+        return std::nullopt;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string address(pattern.substr(0, at));
+    for (const unsigned char c : word) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
+        if (plain) {
+            address += static_cast<char>(c);
+        } else {
+            address += '%';
+            address += kHex[c >> 4];
+            address += kHex[c & 15];
+        }
+    }
+    return address.append(pattern.substr(at + 2));
+}
+
 } // namespace anagrove

@@ -45,4 +45,20 @@ TEST(Lookup, AddressIsTheFixedPrefixAndTheEncodedWord) {
             << row.item;
 }
 
+// A word of any language goes into its alphabet's address as UTF-8, every byte
+// that could end or change the address encoded once.
+TEST(LookupAddress, PutsAUtf8WordIntoAnAddressPattern) {
+    using anagrove::WordLookupAddress;
+    const char* es = "https://es.wiktionary.org/wiki/%s";
+    EXPECT_EQ(WordLookupAddress(es, "ni\xc3\xb1o"), "https://es.wiktionary.org/wiki/ni%C3%B1o");
+    EXPECT_EQ(WordLookupAddress(es, "col\xc2\xb7legi"),
+              "https://es.wiktionary.org/wiki/col%C2%B7legi");
+    EXPECT_EQ(WordLookupAddress(es, "a/b?c#d e%"),
+              "https://es.wiktionary.org/wiki/a%2Fb%3Fc%23d%20e%25");
+    EXPECT_EQ(WordLookupAddress("https://x.org/?w=%s&l=pl", "\xc5\xbc\xc3\xb3\xc5\x82w"),
+              "https://x.org/?w=%C5%BC%C3%B3%C5%82w&l=pl");
+    EXPECT_EQ(WordLookupAddress(es, ""), std::nullopt);
+    EXPECT_EQ(WordLookupAddress("https://x.org/", "casa"), std::nullopt);
+}
+
 } // namespace
