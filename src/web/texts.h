@@ -36,9 +36,4 @@ inline constexpr const char* kBoardBoxes[] = {
            " scores its standard tile values.";
 }
 
-// "Loading the Español word list... please wait".
-[[nodiscard]] inline std::string LoadingLanguageText(const std::string& language) {
-    return "Loading the " + language + " word list... please wait";
-}
-
 } // namespace anagrove::web

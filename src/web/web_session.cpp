@@ -179,8 +179,6 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
                    : "";
     case TextKind::language_name:
         return alphabet_ ? alphabet_->name : "";
-    case TextKind::loading_language_status:
-        return alphabet_ ? LoadingLanguageText(alphabet_->name) : "";
     case TextKind::tiles:
     case TextKind::spelling:
     case TextKind::blank_letters:

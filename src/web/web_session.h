@@ -60,7 +60,6 @@ enum class TextKind : int {
     spelling,       // the row's spelling as its list gives it ("Häuser"), or nothing
     tile,           // row: a tile's index; its text ("CH")
     language_name,  // the loaded alphabet's language, by its own name ("Español")
-    loading_language_status,
 };
 
 class Session {
