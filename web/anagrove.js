@@ -1,7 +1,7 @@
 // Anagrove's web page: the search of the desktop program, run by the same core
 // compiled to WebAssembly, with the page's controls around it.
 
-import { choicesFromAddress, addressOf, storage } from "./choices.js";
+import { choicesFromAddress, addressOf, storage, tileCustomStorage } from "./choices.js";
 import { boardFields, Engine, giveRequest } from "./engine.js";
 import { keepOwnList, keptOwnList, languageOf, languages, loadLanguage, loadOwnList, namedAlphabet } from "./language_lists.js";
 import * as ids from "./module_ids.js";
@@ -67,6 +67,8 @@ class Page {
       custom: this.#language() === "en" ? this.#customBoxes().map((box) => box.value) : this.custom.en,
       allSchemes: this.$("all-schemes").checked,
       language: this.#language(),
+      // another language's custom values, as its boxes show them
+      tileCustom: this.#shownAlphabet === "en" ? null : this.#customBoxes().map((box) => box.value),
     };
   }
 
@@ -134,7 +136,9 @@ class Page {
       this.custom.en = boxes.map((box) => box.value);
     }
     this.#offerOwnList(own);
+    Object.assign(this.custom, tileCustomStorage.read());
     this.$("language").value = addressed.choices.language;
+    if (addressed.tileCustom) this.custom[this.#alphabetCode()] = addressed.tileCustom;
     if (this.$("language").value !== addressed.choices.language) this.$("language").value = "en";
     if (addressed.letters !== null && !this.pending) {
       this.$("letters").value = addressed.letters;
@@ -329,7 +333,11 @@ class Page {
   }
 
   keep() {
-    storage.write(this.choices());
+    const choices = this.choices();
+    storage.write({ ...choices, tileCustom: undefined });
+    if (choices.tileCustom) this.custom[this.#shownAlphabet] = choices.tileCustom;
+    const { en, ...others } = this.custom;
+    tileCustomStorage.write(others);
   }
 
   // The list's word count, once it is loaded into the module.
@@ -400,7 +408,7 @@ class Page {
       }
       if (!loaded || searches !== this.searches) return; // a later Find Words runs instead
       this.#showLanguage(e.tiles(loaded.tiles));
-      request.custom = this.#customBoxes().map((box) => box.value);
+      request.custom = request.tileCustom = this.#customBoxes().map((box) => box.value);
     } else this.#showLanguage();
     giveRequest(e, request);
     const refused = e.check();

@@ -613,8 +613,13 @@ test("other languages: chosen by keys, a tile typed by its button, custom values
     /scheme=custom/.test(location.search));
   values.set("l·l", 1);
   await listed("custom values", "--language", "ca", "--custom", [...values].map(([tile, v]) => `${tile}=${v}`).join(","), "ego*[l·l]");
+  await sameByAddress(page, "Catalan with custom values");
+  await page.goto(home);
+  await page.waitForFunction(() => globalThis.anagrove);
+  await waitForStatus(page, new RegExp(ready));
+  assert.equal(await page.$eval("::-p-aria(L·L points)", (box) => box.value), "1", "kept per language");
   await press(page, "Use Scrabble® point associations");
-  await refusalIn(page, "Letters", "[xx]", "ego*[xx]");
+  await refusalIn(page, "Letters", "ego*[xx]", "[xx]");
 
   // Spanish: searched, checked by axe, then kept for use without the server.
   await chooseLanguage(page, "Español");
@@ -659,7 +664,7 @@ test("other languages: chosen by keys, a tile typed by its button, custom values
 async function refusalIn(page, box, typed, rack) {
   await search(page, typed, box);
   await page.waitForFunction(() => document.getElementById("letters-message").textContent !== "");
-  const run = spawnSync(process.env.ANAGROVE_FIND, ["--language", "ca", "--", rack.replace("ego*", "")], { encoding: "utf8" });
+  const run = spawnSync(process.env.ANAGROVE_FIND, ["--language", "ca", "--", rack], { encoding: "utf8" });
   assert.equal(`anagrove-find: ${await text(page, "#letters-message")}\n`, run.stderr);
 }
 
