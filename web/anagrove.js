@@ -246,6 +246,7 @@ class Page {
   async chooseLanguage() {
     this.keep();
     this.#clearMessages();
+    this.$("list-note").textContent = "";
     if (this.#language() === "en") {
       this.#showLanguage();
       if (this.search && this.$("letters").value !== "") await this.find();
@@ -262,6 +263,9 @@ class Page {
     }
     if (!loaded) return; // another language was chosen meanwhile
     this.#showLanguage(this.engine.tiles(loaded.tiles));
+    const left = loaded.leftOut;
+    if (left && left.notTiles + left.tooLong > 0)
+      this.$("list-note").textContent = pageTexts.leftOut(this.ownList.name, left, languageOf(this.ownList.code).name);
     if (this.search && this.$("letters").value !== "") await this.find();
     else if (searches === this.searches) this.setStatus(this.engine.text(TextKind.ready_status));
   }

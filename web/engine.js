@@ -98,6 +98,11 @@ export class Engine {
     return this.#x.anagrove_end_tile_list(this.#session);
   }
 
+  // The words of that list left out: { notTiles, tooLong }.
+  leftOut() {
+    return { notTiles: this.#x.anagrove_left_out(this.#session, 0), tooLong: this.#x.anagrove_left_out(this.#session, 1) };
+  }
+
   // The loaded alphabet's tiles: their texts and standard values, tile 1 first.
   tiles(count) {
     return Array.from({ length: count }, (_, k) => ({

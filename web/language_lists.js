@@ -118,5 +118,5 @@ export async function loadOwnList(engine, blob, code, progress, wanted) {
   let arrived = 0;
   const stream = await unpackedStream(blob.stream(), (n) => progress(Math.min(1, (arrived += n) / blob.size)));
   const words = await readList(engine, stream, { bytes: blob.size }, wanted);
-  return words === null ? null : { tiles, words };
+  return words === null ? null : { tiles, words, leftOut: engine.leftOut() };
 }

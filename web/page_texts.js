@@ -14,6 +14,8 @@ export const pageTexts = Object.freeze({
   loadingList: (name) => `Loading the ${name} word list... please wait`,
   loadingShare: (status, share) => `${status} ${Math.floor(share * 100)}%`,
   ownList: (name) => `Own list: ${name}`,
+  leftOut: (list, { notTiles, tooLong }, language) =>
+    `${notTiles + tooLong} words of the list ${list} were left out: ${notTiles} not ${language} tiles, ${tooLong} over 63 tiles.`,
   tilesNote: (example) => `Type a tile of several letters in brackets, as ${example}.`,
   unknownAlphabet: (file, code) => `${file} names the alphabet "${code}", which is not one of the languages.`,
 });

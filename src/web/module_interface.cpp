@@ -143,6 +143,11 @@ EXPORT(anagrove_end_tile_list) std::int32_t anagrove_end_tile_list(Handle* h) {
     return h->session.EndTileList();
 }
 
+// The list's words left out: why 0 not the alphabet's tiles, why 1 too long.
+EXPORT(anagrove_left_out) double anagrove_left_out(Handle* h, std::int32_t why) {
+    return static_cast<double>(h->session.LeftOut(why));
+}
+
 // A tile's value (1 to the alphabet's letter tiles) in its standard set.
 EXPORT(anagrove_tile_value) std::int32_t anagrove_tile_value(Handle* h, std::int32_t tile) {
     return h->session.TileValue(tile);

@@ -84,6 +84,9 @@ class Session {
     std::int32_t ReadTileList();
     // Takes the last line; gives the list's word count.
     std::int32_t EndTileList();
+    // The words of the list read last that were left out: not the alphabet's
+    // tiles (why 0), or over the most tiles a word has (why 1).
+    [[nodiscard]] std::int64_t LeftOut(int why) const;
     // A tile's value in the alphabet's standard set (0 for none).
     [[nodiscard]] std::int32_t TileValue(std::int32_t tile) const;
 

@@ -73,6 +73,12 @@ std::int32_t Session::EndTileList() {
     return tileList_->WordCount();
 }
 
+std::int64_t Session::LeftOut(int why) const {
+    if (!tileList_)
+        return 0;
+    return why == 0 ? tileList_->LeftOut().notTiles : tileList_->LeftOut().tooLong;
+}
+
 std::int32_t Session::TileValue(std::int32_t tile) const {
     if (!alphabet_ || tile < 1 || static_cast<std::size_t>(tile) >= alphabet_->tiles.size())
         return 0;

@@ -646,6 +646,9 @@ test("other languages: chosen by keys, a tile typed by its button, custom values
   await chooser.accept([file]);
   await page.waitForFunction(() => document.getElementById("language").value === "own");
   await waitForStatus(page, /words found/);
+  // As anagrove-find says it, the word without a Spanish tile (K) left out.
+  const leftOut = spawnSync(process.env.ANAGROVE_FIND, ["--word-list", file, "--check", "casa"], { encoding: "utf8" }).stderr;
+  assert.equal(leftOut.replace(file, "club.txt"), `anagrove-find: ${(await text(page, "#list-note")).slice(0, -1)}\n`);
   await searched(page, "[ll]ama*");
   await listed("own list", "--word-list", file, "[ll]ama*");
   await searched(page, "nio*");
