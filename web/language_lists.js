@@ -11,7 +11,9 @@ export const languageOf = (code) => languages.find((language) => language.code =
 const ownCache = "anagrove-own";
 const ownKey = "own-list.txt";
 
-const givePageItsTurn = () => new Promise((done) => setTimeout(done, 0));
+// Lets the page handle its input and paint, then goes on (scheduler.yield,
+// where there is one, goes on first among the tasks waiting).
+const givePageItsTurn = () => globalThis.scheduler?.yield?.() ?? new Promise((done) => setTimeout(done, 0));
 const gzipped = (bytes) => bytes.length >= 2 && bytes[0] === 0x1f && bytes[1] === 0x8b;
 
 // The stream's bytes, unpacked when they are gzip (a host may have sent them
