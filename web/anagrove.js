@@ -337,11 +337,12 @@ class Page {
   }
 
   keep() {
+    // English keeps what it always kept; the other languages add to it.
     const choices = this.choices();
-    storage.write({ ...choices, tileCustom: undefined });
+    storage.write({ ...choices, tileCustom: undefined, language: choices.language === "en" ? undefined : choices.language });
     if (choices.tileCustom) this.custom[this.#shownAlphabet] = choices.tileCustom;
     const { en, ...others } = this.custom;
-    tileCustomStorage.write(others);
+    if (Object.keys(others).length > 0) tileCustomStorage.write(others);
   }
 
   // The list's word count, once it is loaded into the module.

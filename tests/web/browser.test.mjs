@@ -194,6 +194,10 @@ test("a search, its order, kept choices, then the page without its server and af
   await page.waitForFunction(() => globalThis.anagrove);
   const choices = await page.evaluate(() => globalThis.anagrove.choices());
   assert.deepEqual([choices.sort, choices.list, choices.maximum, choices.minimum], ["score", "extended", "9", "2"]);
+  // In English the storage holds what it always held, whatever the other languages add.
+  assert.deepEqual(await page.evaluate(() => [Object.keys(localStorage),
+    Object.keys(JSON.parse(localStorage.getItem("anagrove.choices")))]), [["anagrove.choices"],
+    ["sort", "minimum", "maximum", "nomax", "anagram", "list", "points", "scheme", "custom", "allSchemes"]]);
 
   // Without the server (and the browser's own cache), the service worker's copy answers.
   await page.evaluate(() => navigator.serviceWorker.ready);
