@@ -48,6 +48,7 @@ class BenchDesktop final : public ui::Desktop {
     [[nodiscard]] QString settingsPath() const override { return settings_.filePath("data.dat"); }
     void showMessage(QWidget*, const QString&, const QString&, ui::MessageIcon) override {}
     void openDocument(const QString&, std::function<void(ui::OpenResult)>) override {}
+    [[nodiscard]] QString chooseWordListFile(QWidget*, const QString&) override { return {}; }
     void endProgram() override {}
 
   private:

@@ -52,6 +52,13 @@ std::string TileBlanksText(const FoundRow& row, const TileRack& rack, bool showS
     return BlanksSentence(used, "\u00b7");
 }
 
+BlankUse TileBlankUse(const FoundRow& row, const TileRack& rack) {
+    std::string tiles;
+    for (const TileIndex t : BlankTilesOf(RowTiles(row, rack), rack.rack))
+        tiles.append(tiles.empty() ? "" : " ").append(rack.list->Letters().tiles[t].lower);
+    return {tiles, row.score};
+}
+
 std::string RowSpelling(const FoundRow& row, const TileRack& rack) {
     const std::int32_t i = rack.listIndex[static_cast<std::size_t>(row.index)];
     const std::string_view spellings = rack.list->Spelling(i);

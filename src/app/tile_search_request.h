@@ -6,6 +6,7 @@
 #include "alphabet/alphabet.h"
 #include "app/search_request.h"
 #include "base/expected.h"
+#include "search/blank_letters.h"
 #include "search/tile_search.h"
 #include "word_list/tile_list.h"
 
@@ -41,6 +42,10 @@ struct TileSearchOutcome {
 // "Blank tiles: ch, e · 7 points with blanks at zero" (UTF-8), as
 // BlankTilesText says it for English letters; the row's score is that score.
 [[nodiscard]] std::string TileBlanksText(const FoundRow& row, const TileRack& rack, bool showScore);
+
+// The tiles the blanks stand for in a row, apart by blanks ("ch e"), and its
+// score, which has them at zero already.
+[[nodiscard]] BlankUse TileBlankUse(const FoundRow& row, const TileRack& rack);
 
 // The word to look a row up by: its first spelling ("mère"), else its playing form.
 [[nodiscard]] std::string RowSpelling(const FoundRow& row, const TileRack& rack);
