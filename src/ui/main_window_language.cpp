@@ -28,6 +28,8 @@
 #include <QStatusBar>
 #include <QThread>
 
+#include <algorithm>
+
 namespace anagrove::ui {
 
 namespace {
@@ -250,7 +252,12 @@ void MainWindow::showTileRow() {
             button->setObjectName("cmdTile" + name);
             button->setAccessibleName(TileButtonName(name));
             button->setFocusPolicy(Qt::NoFocus); // the letters box keeps the focus
-            button->setFixedHeight(tileRow_->height());
+            // As narrow as its text: a row holds the nine Polish letters.
+            const int height = tileRow_->height();
+            button->setFixedSize(
+                std::max(height * 3 / 2,
+                         button->fontMetrics().horizontalAdvance(name) + height / 2),
+                height);
             const QString typed = TypedTile(tile);
             button->setToolTip(typed);
             connect(button, &QPushButton::clicked, this,
