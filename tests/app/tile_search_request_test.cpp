@@ -52,6 +52,11 @@ TEST(TileSearchRequest, ListsScoresAndCountsInTiles) {
     EXPECT_EQ(TileBlanksText(RowOf(s, "chal"), s.rack, true),
               "Blank tile: l \u00b7 6 points with blanks at zero");
     EXPECT_EQ(TileBlanksText(RowOf(s, "cha"), s.rack, false), "No blank tiles used");
+    // The saved table's blank column: the tiles apart, the score as it stands.
+    const TileSearchOutcome blanks = Search(list, "a**");
+    const BlankUse cha = TileBlankUse(RowOf(blanks, "chal"), blanks.rack);
+    EXPECT_EQ(cha.letters, "ch l");
+    EXPECT_EQ(cha.scoreBlanksZero, 1);
     const TileSearchOutcome noBlanks = Search(list, "[ch]a");
     EXPECT_EQ(TileBlanksText(RowOf(noBlanks, "cha"), noBlanks.rack, true),
               "No blank tiles in the rack");

@@ -159,6 +159,18 @@ void LanguagesTest::spanishByTheMenuThenEnglish() {
     Press(Qt::Key_Escape);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
     QCOMPARE(Options(p), english);
+    // The right button on the other option opens it too, through the window
+    // system as a real click comes, and selects nothing.
+    QWidget& extended = p.get("optExtended");
+    QTest::mouseClick(p.window->windowHandle(), Qt::RightButton, {},
+                      extended.mapTo(p.window.get(), extended.rect().center()));
+    QVERIFY(QTest::qWaitFor([] {
+        return QApplication::activePopupWidget() &&
+               QApplication::activePopupWidget()->objectName() == "mnuLanguages";
+    }));
+    Press(Qt::Key_Escape);
+    QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    QCOMPARE(Options(p), english);
 
     ChooseFromMenu(p, 2); // Español
     QVERIFY(p.statuses.contains("Loading Spanish dictionary... please wait"));
