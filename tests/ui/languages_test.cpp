@@ -103,6 +103,7 @@ class LanguagesTest : public QObject {
     void keptOverARestart();
     void ownWordList();
     void polishSearches();
+    void laterChoiceStands();
     void unreadableLanguage();
 };
 
@@ -302,12 +303,25 @@ void LanguagesTest::customValuesPerLanguage() {
     QVERIFY(Child<QLineEdit>(*editor, "txtA").isVisible() &&
             !Child<QWidget>(*editor, "tileGrid").isVisible());
     QVERIFY(p.closeEditor());
-    // Spanish again: the values set before.
+    // Polish values of its own; Spanish keeps the values set before.
+    ChooseFromMenu(p, 5);
+    QVERIFY(Loaded(p));
+    p.set("optPoints1");
+    QVERIFY(p.openEditor());
+    QCOMPARE(Child<QLineEdit>(*editor, "tile\u0104").text(), "5");
+    Retype(Child<QLineEdit>(*editor, "tile\u0104"), "2");
+    Press(Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowActive(p.window.get()));
     ChooseFromMenu(p, 2);
     QVERIFY(Loaded(p));
     p.set("optPoints1");
     QVERIFY(p.openEditor());
     QCOMPARE(Child<QLineEdit>(*editor, "tileCH").text(), "9");
+    QVERIFY(p.closeEditor());
+    ChooseFromMenu(p, 5);
+    QVERIFY(Loaded(p));
+    QVERIFY(p.openEditor(Mouse::doubleClick));
+    QCOMPARE(Child<QLineEdit>(*editor, "tile\u0104").text(), "2");
 }
 
 void LanguagesTest::keptOverARestart() {
@@ -318,6 +332,8 @@ void LanguagesTest::keptOverARestart() {
         p.set("optExtended");
         ChooseFromMenu(p, 2);
         QVERIFY(Loaded(p));
+        // Spanish takes the options, and loads no English list through them.
+        QCOMPARE(p.state().wordList->WordCount(), kExtended.size());
         CustomPointsEditor* editor = p.openEditor();
         QVERIFY(editor);
         Retype(Child<QLineEdit>(*editor, "tileCH"), "7");
@@ -399,6 +415,27 @@ void LanguagesTest::polishSearches() {
     QVERIFY(QTest::qWaitFor([&p] { return p.get("cmdDict").isEnabled(); }));
     p.clickOn("cmdDict");
     QCOMPARE(p.desktop.opened.last(), "https://pl.wiktionary.org/wiki/szw%C4%85");
+}
+
+// A choice made while another language still loads: the later one stands,
+// whenever the earlier load ends.
+void LanguagesTest::laterChoiceStands() {
+    Program p(Languages());
+    ClickOn(p.get("optStandard"));
+    // Each key is handled at once: the Polish result waits for the event loop.
+    Press(Qt::Key_Menu);
+    for (int i = 0; i < 5; ++i)
+        Press(Qt::Key_Down);
+    Press(Qt::Key_Return); // Polski: its load starts
+    QVERIFY(p.window->languageLoading() && FocusName() == "optStandard");
+    Press(Qt::Key_Menu);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return); // English
+    QVERIFY(Loaded(p));
+    QTest::qWait(50); // room for the Polish result, had it been taken
+    QCOMPARE(Options(p), "Standard English*|Extended English|no row|note");
+    p.find("tea");
+    QCOMPARE(p.items(), "a (1)|at (2)|ate (3)|eat (3)|eta (3)|tae (3)|tea (3)");
 }
 
 void LanguagesTest::unreadableLanguage() {
