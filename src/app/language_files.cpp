@@ -3,6 +3,7 @@
 #include "alphabet/alphabet_file.h"
 #include "app/languages.h"
 #include "platform/whole_file.h"
+#include "word_list/tile_file.h"
 
 namespace anagrove {
 
@@ -18,11 +19,17 @@ Expected<std::shared_ptr<const Alphabet>> LoadAlphabet(const std::string& progra
 
 Expected<LanguageFiles> LoadShippedLanguage(const std::string& programDirectory,
                                             std::string_view code) {
+    auto alphabet = LoadAlphabet(programDirectory, code);
+    // The tiles made beside the text load without splitting it; the text
+    // stands in when they are missing or were made for other tiles.
+    if (alphabet)
+        if (auto tiles = TileFile::Read(LanguageTilesPath(programDirectory, code), *alphabet))
+            return LanguageFiles{*alphabet,
+                                 std::make_shared<const TileWordList>(std::move(*tiles))};
     const std::string path = LanguageListPath(programDirectory, code);
     const FileText file = ReadWholeFile(path);
     if (!file)
         return FailureText("cannot read the word list " + path + ": " + file.error());
-    auto alphabet = LoadAlphabet(programDirectory, code);
     if (!alphabet)
         return FailureText(alphabet.error());
     return LanguageFiles{*alphabet,

@@ -2,12 +2,14 @@
 // a list is read with, and what is said when a file is missing.
 
 #include "app/language_files.h"
+#include "word_list/tile_file.h"
 
 #include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace anagrove {
 namespace {
@@ -44,6 +46,35 @@ TEST(LanguageFiles, SaysWhichFileIsMissing) {
     EXPECT_TRUE(noAlphabet.error().starts_with("cannot read the alphabet ")) << noAlphabet.error();
     EXPECT_FALSE(LoadAlphabet(empty.path.string(), "es"));
     EXPECT_EQ((*LoadAlphabet(BinDir(), "es"))->name, "Espa\xc3\xb1ol");
+}
+
+TEST(LanguageFiles, LoadsTheTilesMadeBesideTheTextAndTheTextWhenTheyDoNotFit) {
+    const ScratchDir dir;
+    std::filesystem::create_directory(dir.path / "alphabets");
+    std::filesystem::create_directory(dir.path / "languages");
+    std::filesystem::copy_file(std::filesystem::path(BinDir()) / "alphabets" / "es.txt",
+                               dir.path / "alphabets" / "es.txt");
+    const auto words = [&dir] {
+        const auto files = LoadShippedLanguage(dir.path.string(), "es");
+        return files ? files->list->PlayingForm(0) + "," + std::to_string(files->list->WordCount())
+                     : files.error();
+    };
+    dir.File("languages/es.txt", "#alphabet es\nola\n");
+    EXPECT_EQ(words(), "ola,1");
+    // Tiles of other words show they are read first.
+    auto alphabet = *LoadAlphabet(dir.path.string(), "es");
+    std::ostringstream tiles;
+    ASSERT_TRUE(TileFile::Write(ReadTileWordList("calle\nllama\n", alphabet), tiles));
+    dir.File("languages/es.tiles", tiles.str());
+    EXPECT_EQ(words(), "calle,2");
+    // Tiles made for another alphabet, or damaged, give way to the text.
+    std::ostringstream catalan;
+    ASSERT_TRUE(
+        TileFile::Write(ReadTileWordList("calle\n", *LoadAlphabet(BinDir(), "ca")), catalan));
+    dir.File("languages/es.tiles", catalan.str());
+    EXPECT_EQ(words(), "ola,1");
+    dir.File("languages/es.tiles", tiles.str().substr(0, 90));
+    EXPECT_EQ(words(), "ola,1");
 }
 
 } // namespace
