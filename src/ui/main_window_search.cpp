@@ -87,11 +87,11 @@ void MainWindow::findTileWords(const SearchRequest& request, const SearchLimits&
     // Custom values that were never set, or no longer read, score nothing.
     TileValues values = StandardTileValues(alphabet);
     if (SelectedValue(choices_.schemes) == PointScheme::custom) {
-        const auto kept = state_.languages.customValues.find(alphabet.code);
-        const auto read = kept == state_.languages.customValues.end()
-                              ? Expected<TileValues, TileValueError>(Failure{TileValueError{}})
-                              : ReadTileValueTexts(alphabet, kept->second);
-        values = read ? *read : TileValues{};
+        values = TileValues{};
+        const auto& kept = state_.languages.customValues;
+        if (const auto texts = kept.find(alphabet.code); texts != kept.end())
+            if (const auto read = ReadTileValueTexts(alphabet, texts->second))
+                values = *read;
     }
     auto searched = RunTileSearch(request, limits, list, values);
     if (!searched) {
@@ -117,7 +117,7 @@ void MainWindow::describeResultList() {
 void MainWindow::resortShown(SortOrder order) {
     resultModel_->clear();
     const ResultListing listing = Resort(state_.found, order);
-    resultModel_->show(state_.found, listing);
+    resultModel_->show(state_.found, listing, state_.tileResults);
 }
 
 } // namespace anagrove::ui
