@@ -172,6 +172,11 @@ void LanguagesTest::spanishByTheMenuThenEnglish() {
     Press(Qt::Key_Escape);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
     QCOMPARE(Options(p), english);
+    // The "?" beside the options says how.
+    p.clickOn("cmdNote1");
+    QVERIFY(p.messages().endsWith("To search another language, or a word list of your own, "
+                                  "right-click either dictionary option (or press the Menu key or "
+                                  "Shift+F10 on it) and choose from its menu."));
 
     ChooseFromMenu(p, 2); // Español
     QVERIFY(p.statuses.contains("Loading Spanish dictionary... please wait"));
