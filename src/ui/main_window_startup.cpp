@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -41,8 +42,10 @@ void MainWindow::startUp() {
         state_.languages = ReadLanguageSettings(LanguageSettingsPath(path));
     }
     // The command line's choice stands for this run and is kept for the next.
-    if (start_.wordListFile)
-        state_.languages.listFile = start_.wordListFile;
+    if (start_.wordListFile) // kept as a path that a run from elsewhere finds
+        state_.languages.listFile = QFileInfo(QString::fromStdString(*start_.wordListFile))
+                                        .absoluteFilePath()
+                                        .toStdString();
     else if (start_.language)
         state_.languages.listFile.reset();
     if (start_.language)
