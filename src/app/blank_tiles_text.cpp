@@ -6,7 +6,7 @@ namespace anagrove {
 
 namespace {
 
-constexpr char kMiddleDot = '\xB7'; // Latin-1
+constexpr std::string_view kMiddleDot = "\xB7"; // Latin-1
 
 std::string LetterList(const std::string& letters) {
     std::string list;
@@ -27,16 +27,24 @@ BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack) {
 }
 
 std::string BlankTilesText(const FoundRow& row, const SearchRack& rack, bool showScore) {
-    if (std::count(rack.letters.begin(), rack.letters.end(), '*') == 0)
+    const bool rackHasBlanks = std::count(rack.letters.begin(), rack.letters.end(), '*') > 0;
+    const BlankUse use = rackHasBlanks ? RowBlankUse(row, rack) : BlankUse{};
+    return BlanksSentence({rackHasBlanks, LetterList(use.letters), use.letters.size(),
+                           showScore ? std::optional(use.scoreBlanksZero) : std::nullopt},
+                          kMiddleDot);
+}
+
+std::string BlanksSentence(const BlanksUsed& used, std::string_view middleDot) {
+    if (!used.rackHasBlanks)
         return "No blank tiles in the rack";
-    const BlankUse use = RowBlankUse(row, rack);
-    if (use.letters.empty())
+    if (used.count == 0)
         return "No blank tiles used";
-    std::string text = use.letters.size() == 1 ? "Blank tile: " : "Blank tiles: ";
-    text += LetterList(use.letters);
-    if (showScore) {
-        text += std::string(" ") + kMiddleDot + " " + std::to_string(use.scoreBlanksZero);
-        text += use.scoreBlanksZero == 1 ? " point" : " points";
+    std::string text = used.count == 1 ? "Blank tile: " : "Blank tiles: ";
+    text += used.list;
+    if (used.scoreBlanksZero) {
+        const std::int64_t score = *used.scoreBlanksZero;
+        text.append(" ").append(middleDot).append(" ").append(std::to_string(score));
+        text += score == 1 ? " point" : " points";
         text += " with blanks at zero";
     }
     return text;

@@ -7,7 +7,11 @@
 #include "results/found_words.h"
 #include "search/blank_letters.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace anagrove {
 
@@ -19,5 +23,15 @@ namespace anagrove {
 // needs none of them, gets a sentence that says so.
 [[nodiscard]] std::string BlankTilesText(const FoundRow& row, const SearchRack& rack,
                                          bool showScore);
+
+// The parts of that sentence, in letters or in a language's tiles.
+struct BlanksUsed {
+    bool rackHasBlanks = false;
+    std::string list;                            // the blanks' letters or tiles, apart by ", "
+    std::size_t count = 0;                       // how many blanks the word uses
+    std::optional<std::int64_t> scoreBlanksZero; // when the score is shown
+};
+// The sentence, with middleDot in the text's encoding.
+[[nodiscard]] std::string BlanksSentence(const BlanksUsed& used, std::string_view middleDot);
 
 } // namespace anagrove

@@ -45,11 +45,17 @@ std::string ListedItemsText(const FoundWords& found, const ResultListing& listin
 
 std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
                           const SearchRack& rack) {
+    return ListedCsvText(found, listing,
+                         [&rack](const FoundRow& row) { return RowBlankUse(row, rack); });
+}
+
+std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
+                          const std::function<BlankUse(const FoundRow&)>& blanksOf) {
     std::string text = kCsvHeaderLine;
     ForEachListed(found, listing, [&](const FoundRow& row) {
-        const BlankUse use = RowBlankUse(row, rack);
+        const BlankUse use = blanksOf(row);
         text += CsvField(row.word) + ',' + std::to_string(row.length) + ',' +
-                std::to_string(row.score) + ',' + use.letters + ',' +
+                std::to_string(row.score) + ',' + CsvField(use.letters) + ',' +
                 std::to_string(use.scoreBlanksZero) + "\r\n";
     });
     return text;

@@ -6,6 +6,7 @@
 #include "results/found_words.h"
 #include "results/result_text.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,8 @@ namespace anagrove {
 // and a field that holds a comma, a quote or a line break is quoted.
 [[nodiscard]] std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
                                         const SearchRack& rack);
+// The same table with each row's blanks given by blanksOf (a search in tiles).
+[[nodiscard]] std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
+                                        const std::function<BlankUse(const FoundRow&)>& blanksOf);
 
 } // namespace anagrove

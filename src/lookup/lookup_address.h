@@ -23,4 +23,9 @@ inline constexpr const char* kThesaurusAddress = "https://www.thesaurus.com/sear
 [[nodiscard]] std::optional<std::string> LookupAddress(std::string_view prefix,
                                                        std::string_view item);
 
+// A language's lookup address: pattern with its "%s" replaced by the word
+// (UTF-8), whose bytes beyond ASCII and those that would change the meaning of
+// the address are percent-encoded ("mère" is m%C3%A8re).
+[[nodiscard]] std::string WordAddress(std::string_view pattern, std::string_view utf8Word);
+
 } // namespace anagrove

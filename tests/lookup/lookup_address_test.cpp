@@ -45,4 +45,16 @@ TEST(Lookup, AddressIsTheFixedPrefixAndTheEncodedWord) {
             << row.item;
 }
 
+// A language's address carries the word's UTF-8 bytes encoded, wherever the
+// alphabet's pattern puts it, and nothing breaks out of its place.
+TEST(Lookup, LanguageAddressPutsTheEncodedWordInThePattern) {
+    const std::string wiki = "https://fr.wiktionary.org/wiki/%s";
+    EXPECT_EQ(WordAddress(wiki, "m\u00e8re"), "https://fr.wiktionary.org/wiki/m%C3%A8re");
+    EXPECT_EQ(WordAddress(wiki, "l\u00b7l"), "https://fr.wiktionary.org/wiki/l%C2%B7l");
+    EXPECT_EQ(WordAddress(wiki, "a b?c#d&e"), "https://fr.wiktionary.org/wiki/a%20b%3Fc%23d%26e");
+    EXPECT_EQ(WordAddress("https://x.org/?q=%s&lang=pl", "\u017c\u00f3\u0142w"),
+              "https://x.org/?q=%C5%BC%C3%B3%C5%82w&lang=pl");
+    EXPECT_EQ(WordAddress("https://x.org/%s", "50%"), "https://x.org/50%25");
+}
+
 } // namespace
