@@ -6,7 +6,17 @@ namespace anagrove {
 
 namespace {
 
-constexpr char kMiddleDot = '\xB7'; // Latin-1
+constexpr std::string_view kMiddleDot = "\xB7"; // Latin-1
+
+std::string LetterList(const std::string& letters) {
+    std::string list;
+    for (const char letter : letters) {
+        if (!list.empty())
+            list += ", ";
+        list += letter;
+    }
+    return list;
+}
 
 } // namespace
 
@@ -19,26 +29,22 @@ BlankUse RowBlankUse(const FoundRow& row, const SearchRack& rack) {
 std::string BlankTilesText(const FoundRow& row, const SearchRack& rack, bool showScore) {
     const bool rackHasBlanks = std::count(rack.letters.begin(), rack.letters.end(), '*') > 0;
     const BlankUse use = rackHasBlanks ? RowBlankUse(row, rack) : BlankUse{};
-    std::vector<std::string> tiles;
-    for (const char letter : use.letters)
-        tiles.emplace_back(1, letter);
-    return BlankNoteText(rackHasBlanks, tiles, use.scoreBlanksZero, showScore,
-                         std::string_view(&kMiddleDot, 1));
+    return BlanksSentence({rackHasBlanks, LetterList(use.letters), use.letters.size(),
+                           showScore ? std::optional(use.scoreBlanksZero) : std::nullopt},
+                          kMiddleDot);
 }
 
-std::string BlankNoteText(bool rackHasBlanks, const std::vector<std::string>& tiles,
-                          std::int64_t scoreBlanksZero, bool showScore,
-                          std::string_view middleDot) {
-    if (!rackHasBlanks)
+std::string BlanksSentence(const BlanksUsed& used, std::string_view middleDot) {
+    if (!used.rackHasBlanks)
         return "No blank tiles in the rack";
-    if (tiles.empty())
+    if (used.count == 0)
         return "No blank tiles used";
-    std::string text = tiles.size() == 1 ? "Blank tile: " : "Blank tiles: ";
-    for (std::size_t k = 0; k < tiles.size(); ++k)
-        text.append(k == 0 ? "" : ", ").append(tiles[k]);
-    if (showScore) {
-        text.append(" ").append(middleDot).append(" ").append(std::to_string(scoreBlanksZero));
-        text += scoreBlanksZero == 1 ? " point" : " points";
+    std::string text = used.count == 1 ? "Blank tile: " : "Blank tiles: ";
+    text += used.list;
+    if (used.scoreBlanksZero) {
+        const std::int64_t score = *used.scoreBlanksZero;
+        text.append(" ").append(middleDot).append(" ").append(std::to_string(score));
+        text += score == 1 ? " point" : " points";
         text += " with blanks at zero";
     }
     return text;

@@ -7,9 +7,11 @@
 #include "results/found_words.h"
 #include "search/blank_letters.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace anagrove {
 
@@ -22,11 +24,14 @@ namespace anagrove {
 [[nodiscard]] std::string BlankTilesText(const FoundRow& row, const SearchRack& rack,
                                          bool showScore);
 
-// The same note from its parts: whether the rack held blanks, the tiles the
-// blanks stand for (their texts), the score with them at zero, and the middle
-// dot in the note's encoding.
-[[nodiscard]] std::string BlankNoteText(bool rackHasBlanks, const std::vector<std::string>& tiles,
-                                        std::int64_t scoreBlanksZero, bool showScore,
-                                        std::string_view middleDot);
+// The parts of that sentence, in letters or in a language's tiles.
+struct BlanksUsed {
+    bool rackHasBlanks = false;
+    std::string list;                            // the blanks' letters or tiles, apart by ", "
+    std::size_t count = 0;                       // how many blanks the word uses
+    std::optional<std::int64_t> scoreBlanksZero; // when the score is shown
+};
+// The sentence, with middleDot in the text's encoding.
+[[nodiscard]] std::string BlanksSentence(const BlanksUsed& used, std::string_view middleDot);
 
 } // namespace anagrove

@@ -50,10 +50,10 @@ std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
 }
 
 std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
-                          const std::function<BlankUse(const FoundRow&)>& blanks) {
+                          const std::function<BlankUse(const FoundRow&)>& blanksOf) {
     std::string text = kCsvHeaderLine;
     ForEachListed(found, listing, [&](const FoundRow& row) {
-        const BlankUse use = blanks(row);
+        const BlankUse use = blanksOf(row);
         text += CsvField(row.word) + ',' + std::to_string(row.length) + ',' +
                 std::to_string(row.score) + ',' + CsvField(use.letters) + ',' +
                 std::to_string(use.scoreBlanksZero) + "\r\n";

@@ -25,8 +25,8 @@ namespace anagrove {
 // and a field that holds a comma, a quote or a line break is quoted.
 [[nodiscard]] std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
                                         const SearchRack& rack);
-// The same with each row's blank use given by blanks(row).
+// The same table with each row's blanks given by blanksOf (a search in tiles).
 [[nodiscard]] std::string ListedCsvText(const FoundWords& found, const ResultListing& listing,
-                                        const std::function<BlankUse(const FoundRow&)>& blanks);
+                                        const std::function<BlankUse(const FoundRow&)>& blanksOf);
 
 } // namespace anagrove

@@ -17,19 +17,21 @@ bool NeedsEncoding(unsigned char c) {
            c == '|' || c == '}';
 }
 
+void Escape(std::string& address, unsigned char byte) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    address += '%';
+    address += kHex[byte >> 4];
+    address += kHex[byte & 15];
+}
+
 } // namespace
 
 std::optional<std::string> LookupAddress(std::string_view prefix, std::string_view item) {
     auto word = LookupWord(item);
     if (!word)
         return std::nullopt;
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string address(prefix);
-    const auto escape = [&address](unsigned char byte) {
-        address += '%';
-        address += kHex[byte >> 4];
-        address += kHex[byte & 15];
-    };
+    const auto escape = [&address](unsigned char byte) { Escape(address, byte); };
     for (unsigned char c : *word) {
         if (c >= 128) { // a Latin-1 letter: the two bytes of its UTF-8 form
             escape(static_cast<unsigned char>(0xC0 | (c >> 6)));
@@ -43,24 +45,20 @@ std::optional<std::string> LookupAddress(std::string_view prefix, std::string_vi
     return address;
 }
 
-std::optional<std::string> WordLookupAddress(std::string_view pattern, std::string_view word) {
+std::string WordAddress(std::string_view pattern, std::string_view utf8Word) {
+    std::string address;
     const std::size_t at = pattern.find("%s");
-    if (word.empty() || at == std::string_view::npos)
-        return std::nullopt;
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string address(pattern.substr(0, at));
-    for (const unsigned char c : word) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-        if (plain) {
+    address.append(pattern.substr(0, at));
+    if (at == std::string_view::npos)
+        return address;
+    for (const unsigned char c : utf8Word) {
+        if (NeedsEncoding(c))
+            Escape(address, c);
+        else
             address += static_cast<char>(c);
-        } else {
-            address += '%';
-            address += kHex[c >> 4];
-            address += kHex[c & 15];
-        }
     }
-    return address.append(pattern.substr(at + 2));
+    address.append(pattern.substr(at + 2));
+    return address;
 }
 
 } // namespace anagrove

@@ -23,11 +23,9 @@ inline constexpr const char* kThesaurusAddress = "https://www.thesaurus.com/sear
 [[nodiscard]] std::optional<std::string> LookupAddress(std::string_view prefix,
                                                        std::string_view item);
 
-// The address pattern with its "%s" replaced by the word (UTF-8), each byte
-// that is not an ASCII letter, digit or one of "-._~" percent-encoded
-// ("https://es.wiktionary.org/wiki/%s" and "niño": ".../ni%C3%B1o"). Nothing
-// for an empty word or a pattern without "%s".
-[[nodiscard]] std::optional<std::string> WordLookupAddress(std::string_view pattern,
-                                                           std::string_view word);
+// A language's lookup address: pattern with its "%s" replaced by the word
+// (UTF-8), whose bytes beyond ASCII and those that would change the meaning of
+// the address are percent-encoded ("mère" is m%C3%A8re).
+[[nodiscard]] std::string WordAddress(std::string_view pattern, std::string_view utf8Word);
 
 } // namespace anagrove

@@ -3,11 +3,7 @@
 namespace anagrove {
 
 std::string CustomValueRangeText(char letter) {
-    return CustomValueRangeText(std::string_view(&letter, 1));
-}
-
-std::string CustomValueRangeText(std::string_view tile) {
-    return "Please enter a number from -2147483648 to 2147483647 for " + std::string(tile) + ".";
+    return std::string("Please enter a number from -2147483648 to 2147483647 for ") + letter + ".";
 }
 
 } // namespace anagrove

@@ -14,6 +14,16 @@ inline constexpr const char* kResultListName = "Words found";
 inline QString LetterPointsName(QChar letter) {
     return QString(letter) + " points";
 }
+// A tile's box in the editor for another language: "CH points".
+inline QString TilePointsName(const QString& tile) {
+    return tile + " points";
+}
+// A button of the tile row under the letters box: "Tile CH".
+inline QString TileButtonName(const QString& tile) {
+    return "Tile " + tile;
+}
+inline constexpr const char* kTileRowName = "Tiles to type";
+inline constexpr const char* kLanguageMenuName = "Languages and word lists";
 
 // The result list's description: the count its frame shows, if any, and its
 // Alt key ("1072 words found, Alt+W").

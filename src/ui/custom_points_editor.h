@@ -1,12 +1,15 @@
 #pragma once
-// The custom point editor: one box per letter for the user's own values. It
-// takes the main window's place while it is open.
+// The custom point editor: one box per letter for the user's own values, or
+// one per tile of another language's alphabet. It takes the main window's
+// place while it is open.
 
 #include "program_state.h"
 
 #include <QWidget>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -25,6 +28,10 @@ class CustomPointsEditor final : public QWidget {
     CustomPointsEditor(ProgramState& state, Desktop& desktop, QWidget* mainWindow);
 
     void showStoredValues();
+    // Shows the boxes of the language the main window searches in (the 26
+    // letters for English), filled with its kept values, when it is not the
+    // one shown already.
+    void followLanguage();
     void setValues();
     void cancel();
 
@@ -34,6 +41,8 @@ class CustomPointsEditor final : public QWidget {
   private:
     void createFrame();
     void createLetterGrid();
+    void createTileGrid();
+    void setTileValues();
     void createButtons();
     void createKeyboard();
     void setFocusOrder();
@@ -45,6 +54,11 @@ class CustomPointsEditor final : public QWidget {
 
     QGroupBox* frame_ = nullptr;
     std::array<QLineEdit*, 26> letterBoxes_{}; // txtA to txtZ
+    std::array<QLabel*, 26> letterLabels_{};
+    // Another language's boxes, by tile from tile 1 on, under their own widget.
+    QWidget* tileGrid_ = nullptr;
+    std::shared_ptr<const Alphabet> tileAlphabet_; // whose tiles the grid shows
+    std::vector<QLineEdit*> tileBoxes_;
     QPushButton* setButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

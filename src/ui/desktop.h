@@ -31,6 +31,9 @@ class Desktop {
     // Hands an address to the desktop's default handler without waiting for the
     // browser; done receives the outcome, possibly later.
     virtual void openDocument(const QString& address, std::function<void(OpenResult)> done) = 0;
+    // Asks for a word list file to open, starting in folder; empty when the user
+    // cancels.
+    [[nodiscard]] virtual QString chooseWordListFile(QWidget* owner, const QString& folder) = 0;
     // Ends the program at once: no window handler runs afterwards.
     virtual void endProgram() = 0;
 };

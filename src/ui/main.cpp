@@ -11,8 +11,9 @@
 #include <sstream>
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = anagrove::CommandLineArguments(argc, argv);
     std::ostringstream answer;
-    if (auto status = anagrove::ui::AnswerCommandLine({argv + 1, argv + argc}, answer)) {
+    if (auto status = anagrove::ui::AnswerCommandLine(args, answer)) {
         anagrove::PrintFromWindowedProgram(answer.str());
         return *status;
     }
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("org.anagrove.Anagrove");
     QApplication::setWindowIcon(QIcon::fromTheme("org.anagrove.Anagrove"));
     anagrove::ui::SystemDesktop desktop;
-    anagrove::ui::MainWindow window(desktop);
+    anagrove::ui::MainWindow window(desktop, anagrove::ui::ReadStartChoice(args));
     window.show();
     return QApplication::exec();
 }

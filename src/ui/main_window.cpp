@@ -10,6 +10,7 @@
 #include "loading_window.h"
 #include "option_group.h"
 #include "result_list_model.h"
+#include "texts.h"
 #include "twips.h"
 #include "whole_area_button.h"
 #include "window_font.h"
@@ -27,6 +28,7 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 
 namespace anagrove::ui {
@@ -60,13 +62,24 @@ void RefuseQuotes(QLineEdit& box) {
     box.setValidator(new QRegularExpressionValidator(kNoQuotes, &box));
 }
 
+bool IsMenuRequest(const QEvent& event) {
+    if (event.type() == QEvent::ContextMenu)
+        return true;
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return (key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier) ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
 bool IsPressOrDoubleClick(const QEvent& event) {
     return event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
 }
 
 } // namespace
 
-MainWindow::MainWindow(Desktop& desktop) : QWidget(nullptr), desktop_(desktop) {
+MainWindow::MainWindow(Desktop& desktop, StartChoice start)
+    : QWidget(nullptr), desktop_(desktop), start_(std::move(start)) {
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setFont(SansFont(font()));
@@ -87,11 +100,18 @@ MainWindow::MainWindow(Desktop& desktop) : QWidget(nullptr), desktop_(desktop) {
     collectChoices();
     connectHandlers();
     createKeyboard();
+    createLanguageMenu();
+    createTileRow();
     setFocusOrder();
     startUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // A load still running hands its result to this window: wait for it. The
+    // result it posts goes with the window.
+    for (QThread* loader : findChildren<QThread*>())
+        loader->wait();
+}
 
 void MainWindow::createLettersArea() {
     const Twips tw(*this);
@@ -150,9 +170,9 @@ void MainWindow::createWordListFrame() {
     wordListFrame_ =
         Make<QGroupBox>("Frame4", tw, {120, 4770, 3840, 990}, "Dictionary to use:", this);
     standardList_ = Make<WholeAreaButton<QRadioButton>>("optStandard", tw, {180, 330, 2700, 270},
-                                                        "Standard English", wordListFrame_);
+                                                        kStandardEnglishCaption, wordListFrame_);
     extendedList_ = Make<WholeAreaButton<QRadioButton>>("optExtended", tw, {180, 630, 2700, 270},
-                                                        "Extended English", wordListFrame_);
+                                                        kExtendedEnglishCaption, wordListFrame_);
     MakeOptionGroup(*this, "dictionaryGroup", {standardList_, extendedList_});
     standardList_->setChecked(true);
     wordListHelpButton_ =
@@ -313,6 +333,11 @@ void MainWindow::setFocusOrder() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The dictionary options' menu: the right button, the Menu key, Shift+F10.
+    if ((watched == standardList_ || watched == extendedList_) && IsMenuRequest(*event)) {
+        popUpLanguageMenu(*static_cast<QWidget*>(watched));
+        return true;
+    }
     // A greyed option takes no double-click, as it takes no click.
     if (watched == customScheme_ && event->type() == QEvent::MouseButtonDblClick &&
         customScheme_->isEnabled())

@@ -3,11 +3,14 @@
 // point schemes and the lookups. It owns the state that the windows share.
 
 #include "choice_controls.h"
+#include "command_line.h"
 #include "program_state.h"
 #include "results/sort_order.h"
 #include "word_list/word_list.h"
 
 #include <QWidget>
+
+#include <string>
 
 #include <initializer_list>
 #include <memory>
@@ -18,6 +21,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -33,8 +37,9 @@ class ResultListModel;
 class MainWindow final : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and runs startUp; the caller shows it.
-    explicit MainWindow(Desktop& desktop);
+    // Builds the window and runs startUp; the caller shows it. start names a
+    // language or list to open with in place of the one kept from the last run.
+    explicit MainWindow(Desktop& desktop, StartChoice start = {});
     ~MainWindow() override;
 
     [[nodiscard]] const ProgramState& state() const { return state_; }
@@ -60,6 +65,16 @@ class MainWindow final : public QWidget {
 
     // Word list.
     void wordListChosen(WordListKind kind);
+
+    // Languages: the menu of the dictionary options, a language or an own list
+    // chosen from it, and its load on a thread of its own.
+    void popUpLanguageMenu(QWidget& option);
+    void languageChosen(const std::string& code);
+    void openOwnWordList();
+    // Whether a language's list is loading.
+    [[nodiscard]] bool languageLoading() const { return loading_; }
+    // The shown results as a table of comma-separated values.
+    [[nodiscard]] std::string listedCsvText() const;
 
     // Search and order.
     void findWords();
@@ -96,6 +111,21 @@ class MainWindow final : public QWidget {
     void setFocusOrder();
 
     void applyStartupSettings();
+    void finishStartup(const std::optional<QString>& failure);
+    void createLanguageMenu();
+    void createTileRow();
+    // Starts loading the chosen language or own list; languageLoaded takes it.
+    void loadLanguage();
+    void languageLoaded(int load, Expected<LanguageFiles> files);
+    // The dictionary options, the loading window and the tile row for the choice.
+    void showLanguageChoice();
+    void showTileRow();
+    void enableSchemes();
+    // Keeps the English list's option before another language takes the options.
+    void keepEnglishChoice();
+    [[nodiscard]] QString languageTitle() const;
+    void findTileWords(const SearchRequest& request, const SearchLimits& limits);
+    [[nodiscard]] QString rowNote(const FoundRow& row) const;
     void showLoadingWindow();
     void setStatusText(const std::string& text);
     // Gives the result list's description the count its frame shows.
@@ -112,6 +142,11 @@ class MainWindow final : public QWidget {
     ResultListModel* resultModel_ = nullptr;
     LoadingWindow* loadingWindow_ = nullptr;
     std::unique_ptr<CustomPointsEditor> pointsEditor_;
+    StartChoice start_;
+    QMenu* languageMenu_ = nullptr;
+    QWidget* tileRow_ = nullptr;
+    bool loading_ = false; // a language's list is loading
+    int loads_ = 0;        // loads started; a load's result counts only if it is the last
 
     QGroupBox* resultsFrame_ = nullptr;
     QGroupBox* lettersFrame_ = nullptr;

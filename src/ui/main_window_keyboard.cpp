@@ -68,10 +68,24 @@ void MainWindow::createKeyboard() {
 
     // The list's context menu, Enter, Ctrl+S and the tooltips of its items.
     new ResultListActions(*this, *resultList_, *resultModel_, desktop_);
-    new ResultToolTip(*resultList_, *resultModel_, state_.rack, *usePoints_);
+    new ResultToolTip(*resultList_, *resultModel_,
+                      [this](const FoundRow& row) { return rowNote(row); });
+}
+
+QString MainWindow::rowNote(const FoundRow& row) const {
+    const bool showScore = usePoints_->isChecked();
+    if (state_.tileResults)
+        return QString::fromStdString(TileBlanksText(row, state_.tileRack, showScore));
+    return FromLatin1(BlankTilesText(row, state_.rack, showScore));
 }
 
 void MainWindow::copySelectedWord() {
+    if (state_.tileResults) { // the item up to its first blank
+        const QString item = selectedItemText();
+        if (const qsizetype blank = item.indexOf(' '); blank > 0)
+            QGuiApplication::clipboard()->setText(item.left(blank));
+        return;
+    }
     if (auto word = LookupWord(ToLatin1(selectedItemText())))
         QGuiApplication::clipboard()->setText(FromLatin1(*word));
 }

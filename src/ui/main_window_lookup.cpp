@@ -3,10 +3,12 @@
 #include "main_window.h"
 
 #include "app/data_files.h"
+#include "app/listed_words.h"
 #include "app/texts.h"
 #include "desktop.h"
 #include "latin1_text.h"
 #include "lookup/lookup_address.h"
+#include "result_list_model.h"
 
 #include <QFile>
 #include <QItemSelectionModel>
@@ -47,8 +49,25 @@ void MainWindow::lookUpInThesaurus() {
 }
 
 void MainWindow::lookUp(const char* prefix) {
+    if (state_.tileResults) { // the language's own dictionary, with the word's spelling
+        const QModelIndexList selected = resultList_->selectionModel()->selectedIndexes();
+        if (selected.isEmpty())
+            return;
+        const FoundRow& row = resultModel_->foundRow(selected.first().row());
+        openAddress(QString::fromStdString(WordAddress(state_.tileRack.list->Letters().lookup,
+                                                       RowSpelling(row, state_.tileRack))));
+        return;
+    }
     if (auto address = LookupAddress(prefix, ToLatin1(selectedItemText()))) // else none selected
         openAddress(FromLatin1(*address));
+}
+
+std::string MainWindow::listedCsvText() const {
+    if (state_.tileResults)
+        return ListedCsvText(
+            resultModel_->found(), resultModel_->listing(),
+            [this](const FoundRow& row) { return TileBlankUse(row, state_.tileRack); });
+    return ListedCsvText(resultModel_->found(), resultModel_->listing(), state_.rack);
 }
 
 void MainWindow::openHelpPage() {

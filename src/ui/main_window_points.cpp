@@ -23,6 +23,7 @@ void MainWindow::openPointsEditor() {
         return;
     if (!pointsEditor_)
         pointsEditor_ = std::make_unique<CustomPointsEditor>(state_, desktop_, this);
+    pointsEditor_->followLanguage();
     pointsEditor_->move(pos());
     pointsEditor_->show();
     hide();
@@ -31,8 +32,7 @@ void MainWindow::openPointsEditor() {
 void MainWindow::usePointsToggled() {
     const bool on = usePoints_->isChecked();
     sortByScore_->setEnabled(on);
-    for (const auto& option : choices_.schemes)
-        option.button->setEnabled(on);
+    enableSchemes();
     if (!on && sortByScore_->isChecked())
         sortAlphabetically_->setChecked(true);
 }

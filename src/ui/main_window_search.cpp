@@ -7,6 +7,7 @@
 #include "app/texts.h"
 #include "latin1_text.h"
 #include "result_list_model.h"
+#include "texts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -34,7 +35,8 @@ void MainWindow::clearLetters() {
 
 void MainWindow::findWords() {
     SearchRequest request;
-    request.letters = ToLatin1(lettersBox_->text());
+    const bool tiles = state_.InTiles(); // typed in the alphabet's letters, any of Unicode
+    request.letters = tiles ? lettersBox_->text().toStdString() : ToLatin1(lettersBox_->text());
     request.minimumText = ToLatin1(minimumBox_->text());
     request.maximumText = ToLatin1(maximumBox_->text());
     request.noMaximum = noMaximum_->isChecked();
@@ -59,14 +61,51 @@ void MainWindow::findWords() {
         return;
     request.order = *order;
     statusBar_->repaint();
+    if (tiles) {
+        findTileWords(request, *limits);
+        return;
+    }
 
     SearchOutcome outcome = RunSearch(request, *limits, state_.wordList, state_.letterPoints);
     state_.found = std::move(outcome.found);
     state_.rack = {request.letters, state_.letterPoints};
+    state_.tileResults = false;
     resultModel_->show(state_.found, outcome.listing);
     resultsFrame_->setTitle(FromLatin1(outcome.caption));
     describeResultList();
     setStatusText(outcome.status);
+}
+
+void MainWindow::findTileWords(const SearchRequest& request, const SearchLimits& limits) {
+    const auto& list = state_.languageFiles.list;
+    if (!list) {
+        statusBar_->showMessage(loading_ ? QString(kLoadingLanguageStatus).arg(languageTitle())
+                                         : QString(kNoWordListStatusText));
+        return;
+    }
+    const Alphabet& alphabet = list->Letters();
+    // Custom values that were never set, or no longer read, score nothing.
+    TileValues values = StandardTileValues(alphabet);
+    if (SelectedValue(choices_.schemes) == PointScheme::custom) {
+        values = TileValues{};
+        const auto& kept = state_.languages.customValues;
+        if (const auto texts = kept.find(alphabet.code); texts != kept.end())
+            if (const auto read = ReadTileValueTexts(alphabet, texts->second))
+                values = *read;
+    }
+    auto searched = RunTileSearch(request, limits, list, values);
+    if (!searched) {
+        setStatusText(kReadyStatusText); // nothing was searched
+        showMessage(QString::fromStdString(searched.error()));
+        return;
+    }
+    state_.found = std::move(searched->outcome.found);
+    state_.tileRack = std::move(searched->rack);
+    state_.tileResults = true;
+    resultModel_->show(state_.found, searched->outcome.listing, true);
+    resultsFrame_->setTitle(FromLatin1(searched->outcome.caption));
+    describeResultList();
+    setStatusText(searched->outcome.status);
 }
 
 void MainWindow::describeResultList() {
@@ -78,7 +117,7 @@ void MainWindow::describeResultList() {
 void MainWindow::resortShown(SortOrder order) {
     resultModel_->clear();
     const ResultListing listing = Resort(state_.found, order);
-    resultModel_->show(state_.found, listing);
+    resultModel_->show(state_.found, listing, state_.tileResults);
 }
 
 } // namespace anagrove::ui

@@ -12,6 +12,8 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -34,9 +36,21 @@ void MendUnknownWords(Settings& settings) {
 void MainWindow::startUp() {
     state_.startupDone = false;
     if (state_.keepLoaderOnTop) {
-        state_.settings = ReadSettings(desktop_.settingsPath().toStdString());
+        const std::string path = desktop_.settingsPath().toStdString();
+        state_.settings = ReadSettings(path);
         MendUnknownWords(state_.settings);
+        state_.languages = ReadLanguageSettings(LanguageSettingsPath(path));
     }
+    // The command line's choice stands for this run and is kept for the next.
+    if (start_.wordListFile) // kept as a path that a run from elsewhere finds
+        state_.languages.listFile = QFileInfo(QString::fromStdString(*start_.wordListFile))
+                                        .absoluteFilePath()
+                                        .toStdString();
+    else if (start_.language)
+        state_.languages.listFile.reset();
+    if (start_.language)
+        state_.languages.language = *start_.language;
+    start_ = {};
     applyStartupSettings();
     // The timer already runs from the window's creation. Starting it again
     // counts its interval afresh, so that its one tick comes a full interval
@@ -49,6 +63,8 @@ void MainWindow::startUp() {
 void MainWindow::applyStartupSettings() {
     const Settings& s = state_.settings;
     ShowSettings(choices_, s);
+    if (state_.InTiles())
+        showLanguageChoice();
     showLoadingWindow();
 
     const PointScheme scheme = *Known(s.scheme);
@@ -65,14 +81,23 @@ void MainWindow::showLoadingWindow() {
         loadingWindow_ = new LoadingWindow(this, [this] { return state_.keepLoaderOnTop; });
     const Twips tw(*this);
     loadingWindow_->move(x() + tw.px(130), y() + (height() - loadingWindow_->height()) / 2);
-    loadingWindow_->setCaption(LoadingCaption(*Known(state_.settings.wordList)));
+    loadingWindow_->setCaption(state_.InTiles()
+                                   ? QString(kLoadingLanguageCaption).arg(languageTitle())
+                                   : LoadingCaption(*Known(state_.settings.wordList)));
     loadingWindow_->show();
 }
 
 void MainWindow::loadStartupWordList() {
-    auto failure = loadWordList(*Known(state_.settings.wordList));
     // The start-up timer ticks once only.
     startupTimer_->stop();
+    if (state_.InTiles()) {
+        loadLanguage(); // start-up ends when it has loaded
+        return;
+    }
+    finishStartup(loadWordList(*Known(state_.settings.wordList)));
+}
+
+void MainWindow::finishStartup(const std::optional<QString>& failure) {
     loadingWindow_->hide();
     loadingWindow_->onTopTimer().stop();
     state_.startupDone = true;
@@ -88,12 +113,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::shutDown() {
     Settings& s = state_.settings;
+    // Another language's options stand for its list; the English choice stays.
+    const StoredChoice<WordListKind> englishList = s.wordList;
     TakeSettings(choices_, s);
+    if (state_.InTiles())
+        s.wordList = englishList;
 
     const QString path = desktop_.settingsPath();
     if (const auto written = WriteSettings(path.toStdString(), s); !written)
         showMessage(QString(kSettingsNotSavedText)
                         .arg(path, QString::fromLocal8Bit(written.error().c_str())));
+    // Written only once there is something beyond English to keep.
+    const std::string languagesPath = LanguageSettingsPath(path.toStdString());
+    if (!state_.languages.IsInitial() || QFile::exists(QString::fromStdString(languagesPath)))
+        if (const auto written = WriteLanguageSettings(languagesPath, state_.languages); !written)
+            showMessage(QString(kSettingsNotSavedText)
+                            .arg(QString::fromStdString(languagesPath),
+                                 QString::fromLocal8Bit(written.error().c_str())));
     desktop_.endProgram();
 }
 

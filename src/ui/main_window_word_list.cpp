@@ -13,11 +13,11 @@
 
 namespace anagrove::ui {
 
-namespace {} // namespace
-
 // The standard list loads at once, as at start-up; the extended list only once
 // a list has loaded, and it counts as the user's choice.
 void MainWindow::wordListChosen(WordListKind kind) {
+    if (state_.InTiles()) // the options stand for the language's list, loaded already
+        return;
     const bool extended = kind == WordListKind::extended;
     if (extended && !state_.wordListReady)
         return;

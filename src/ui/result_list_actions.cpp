@@ -129,7 +129,7 @@ bool ResultListActions::eventFilter(QObject* watched, QEvent* event) {
 
 void ResultListActions::copyAllWords() {
     QGuiApplication::clipboard()->setText(
-        FromLatin1(ListedWordsText(model_.found(), model_.listing())));
+        model_.fromTableText(ListedWordsText(model_.found(), model_.listing())));
 }
 
 void ResultListActions::saveListAs() {
@@ -152,10 +152,9 @@ void ResultListActions::saveListAs() {
 
 void ResultListActions::save(const QString& path, bool csv) {
     lastFolder_ = QFileInfo(path).absolutePath();
-    const std::string text =
-        csv ? ListedCsvText(model_.found(), model_.listing(), window_.state().rack)
-            : ListedItemsText(model_.found(), model_.listing(), kTextLineEnd);
-    const QByteArray bytes = FromLatin1(text).toUtf8();
+    const std::string text = csv ? window_.listedCsvText()
+                                 : ListedItemsText(model_.found(), model_.listing(), kTextLineEnd);
+    const QByteArray bytes = model_.fromTableText(text).toUtf8();
     // The file appears whole, or not at all: QSaveFile writes beside it and
     // renames only once everything is written.
     QSaveFile file(path);

@@ -6,10 +6,11 @@ namespace anagrove::ui {
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void ResultListModel::show(const FoundWords& table, const ResultListing& listing) {
+void ResultListModel::show(const FoundWords& table, const ResultListing& listing, bool utf8) {
     beginResetModel();
     table_ = &table;
     listing_ = listing;
+    utf8_ = utf8;
     endResetModel();
 }
 
@@ -34,7 +35,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 QString ResultListModel::itemText(int row) const {
     if (!table_ || row < 0 || row >= listing_.rowCount)
         return {};
-    return FromLatin1(ItemText(foundRow(row), listing_.form));
+    return fromTableText(ItemText(foundRow(row), listing_.form));
+}
+
+QString ResultListModel::fromTableText(std::string_view text) const {
+    return utf8_ ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                 : FromLatin1(text);
 }
 
 } // namespace anagrove::ui

@@ -7,6 +7,8 @@
 
 #include <QAbstractListModel>
 
+#include <string_view>
+
 namespace anagrove::ui {
 
 class ResultListModel final : public QAbstractListModel {
@@ -15,8 +17,9 @@ class ResultListModel final : public QAbstractListModel {
     explicit ResultListModel(QObject* parent = nullptr);
 
     // Shows the rows of a listing of table, in table order, in place of every
-    // item. The table must stay as it is until the next show() or clear().
-    void show(const FoundWords& table, const ResultListing& listing);
+    // item. The table must stay as it is until the next show() or clear(). Its
+    // words are Latin-1, or UTF-8 from a search in tiles.
+    void show(const FoundWords& table, const ResultListing& listing, bool utf8 = false);
     // Removes every item, and forgets the table.
     void clear();
 
@@ -30,6 +33,9 @@ class ResultListModel final : public QAbstractListModel {
         return table_ ? *table_ : kNone;
     }
     [[nodiscard]] const ResultListing& listing() const { return listing_; }
+    [[nodiscard]] bool utf8() const { return utf8_; }
+    // The program's text of a shown table (an item, the words) as Qt's.
+    [[nodiscard]] QString fromTableText(std::string_view text) const;
     [[nodiscard]] const FoundRow& foundRow(int row) const {
         return table_->rows[static_cast<std::size_t>(listing_.firstRow + row)];
     }
@@ -37,6 +43,7 @@ class ResultListModel final : public QAbstractListModel {
   private:
     const FoundWords* table_ = nullptr;
     ResultListing listing_;
+    bool utf8_ = false;
 };
 
 } // namespace anagrove::ui

@@ -1,20 +1,17 @@
 #include "result_tooltip.h"
 
-#include "app/blank_tiles_text.h"
-#include "latin1_text.h"
 #include "result_list_model.h"
 
-#include <QCheckBox>
 #include <QHelpEvent>
 #include <QListView>
 #include <QToolTip>
 
 namespace anagrove::ui {
 
-ResultToolTip::ResultToolTip(QListView& list, const ResultListModel& model, const SearchRack& rack,
-                             const QCheckBox& usePoints)
-    : QObject(&list), list_(list), viewport_(*list.viewport()), model_(model), rack_(rack),
-      usePoints_(usePoints) {
+ResultToolTip::ResultToolTip(QListView& list, const ResultListModel& model,
+                             std::function<QString(const FoundRow&)> noteOf)
+    : QObject(&list), list_(list), viewport_(*list.viewport()), model_(model),
+      noteOf_(std::move(noteOf)) {
     viewport_.installEventFilter(this);
 }
 
@@ -26,9 +23,8 @@ bool ResultToolTip::eventFilter(QObject* watched, QEvent* event) {
     const QModelIndex index = list_.indexAt(help.pos());
     if (!index.isValid())
         return false; // below the items: the list's own tooltip, its key
-    const std::string text =
-        BlankTilesText(model_.foundRow(index.row()), rack_, usePoints_.isChecked());
-    QToolTip::showText(help.globalPos(), FromLatin1(text), &viewport_, list_.visualRect(index));
+    QToolTip::showText(help.globalPos(), noteOf_(model_.foundRow(index.row())), &viewport_,
+                       list_.visualRect(index));
     return true;
 }
 

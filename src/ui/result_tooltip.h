@@ -4,13 +4,15 @@
 // It is worked out only when the tooltip is asked for.
 
 #include <QObject>
+#include <QString>
 
-class QCheckBox;
+#include <functional>
+
 class QListView;
 class QWidget;
 
 namespace anagrove {
-struct SearchRack;
+struct FoundRow;
 }
 
 namespace anagrove::ui {
@@ -20,9 +22,9 @@ class ResultListModel;
 class ResultToolTip final : public QObject {
     Q_OBJECT
   public:
-    // rack is the letters and values of the search whose rows the model shows.
-    ResultToolTip(QListView& list, const ResultListModel& model, const SearchRack& rack,
-                  const QCheckBox& usePoints);
+    // noteOf gives a row's note, from the search whose rows the model shows.
+    ResultToolTip(QListView& list, const ResultListModel& model,
+                  std::function<QString(const FoundRow&)> noteOf);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,8 +33,7 @@ class ResultToolTip final : public QObject {
     QListView& list_;
     QWidget& viewport_;
     const ResultListModel& model_;
-    const SearchRack& rack_;
-    const QCheckBox& usePoints_;
+    std::function<QString(const FoundRow&)> noteOf_;
 };
 
 } // namespace anagrove::ui

@@ -2,6 +2,7 @@
 
 #include "app/data_files.h"
 #include "platform/program_directory.h"
+#include "texts.h"
 
 #ifdef Q_OS_WIN
 #include "platform/shell_open.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -115,6 +117,10 @@ void SystemDesktop::openDocument(const QString& address, std::function<void(Open
     process->start(opener, {address});
 }
 #endif
+
+QString SystemDesktop::chooseWordListFile(QWidget* owner, const QString& folder) {
+    return QFileDialog::getOpenFileName(owner, kOpenWordListTitle, folder, kWordListFilter);
+}
 
 void SystemDesktop::endProgram() {
     // Leaves the event loop; main() returns and the windows go with it, without

@@ -15,6 +15,7 @@ class SystemDesktop final : public Desktop {
     void showMessage(QWidget* owner, const QString& title, const QString& text,
                      MessageIcon icon) override;
     void openDocument(const QString& address, std::function<void(OpenResult)> done) override;
+    [[nodiscard]] QString chooseWordListFile(QWidget* owner, const QString& folder) override;
     void endProgram() override;
 };
 

@@ -4,6 +4,9 @@
 
 #include "word_list/word_list_kind.h"
 
+#include <string_view>
+#include <utility>
+
 namespace anagrove::ui {
 
 // %1 the word list's path, %2 the system's reason.
@@ -21,7 +24,42 @@ inline constexpr const char* kSettingsNotSavedText = "The settings could not be 
 
 inline constexpr const char* kAboutWordListsText =
     "If words in the extended dictionary are found to be ineligible in your game, you will have "
-    "to use the standard dictionary.";
+    "to use the standard dictionary.\r\n\r\nTo search another language, or a word list of your "
+    "own, right-click either dictionary option (or press the Menu key or Shift+F10 on it) and "
+    "choose from its menu.";
+
+// A shipped language's name in English ("Spanish"), for the window's English
+// captions; the language menu names each in its own language.
+[[nodiscard]] constexpr const char* LanguageInEnglish(std::string_view code) {
+    constexpr std::pair<std::string_view, const char*> kNames[] = {
+        {"en", "English"}, {"es", "Spanish"},    {"fr", "French"},
+        {"de", "German"},  {"pl", "Polish"},     {"ca", "Catalan"},
+        {"nl", "Dutch"},   {"pt", "Portuguese"}, {"pt-BR", "Brazilian Portuguese"},
+        {"it", "Italian"}};
+    for (const auto& [known, name] : kNames)
+        if (known == code)
+            return name;
+    return "";
+}
+
+inline constexpr const char* kStandardEnglishCaption = "Standard English";
+inline constexpr const char* kExtendedEnglishCaption = "Extended English";
+// The dictionary options' captions in another language: %1 its English name.
+inline constexpr const char* kStandardLanguageCaption = "Standard %1";
+inline constexpr const char* kExtendedLanguageCaption = "Extended %1";
+// The first option's caption for a word list of the player's own: %1 its file name.
+inline constexpr const char* kOwnListCaption = "Own list: %1";
+// The loading window's caption and the status while another language's list
+// loads: %1 its English name, or the own list's file name.
+inline constexpr const char* kLoadingLanguageCaption = "Loading %1 Dictionary";
+inline constexpr const char* kLoadingLanguageStatus = "Loading %1 dictionary... please wait";
+// %1 the language's English name or the list's path, %2 why it could not be loaded.
+inline constexpr const char* kLanguageNotLoadedText = "The word list of %1 could not be loaded: %2";
+
+// The language menu of the dictionary options.
+inline constexpr const char* kOpenWordListItem = "Open Word List\u2026";
+inline constexpr const char* kOpenWordListTitle = "Open Word List";
+inline constexpr const char* kWordListFilter = "Word lists (*.txt);;All files (*)";
 inline constexpr const char* kAboutPointsText =
     "Many word games, such as scrabble, give points in relation to individual letters in your "
     "word.\r\n\r\nWith this option, you can specify the point value of each letter to make "

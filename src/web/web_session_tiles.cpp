@@ -9,9 +9,9 @@
 #include "app/blank_tiles_text.h"
 #include "app/listed_words.h"
 #include "app/texts.h"
+#include "app/tile_search_request.h"
 #include "base/number_text.h"
 #include "lookup/lookup_address.h"
-#include "points/texts.h"
 #include "results/result_text.h"
 #include "search/tile_board.h"
 #include "web/texts.h"
@@ -109,15 +109,16 @@ Expected<Session::CheckedTiles, int> Session::CheckedInTiles() {
     if (scheme_ == PointScheme::literati || scheme_ == PointScheme::wordmojo)
         return Refuse(TextField::letters, EnglishSchemeMessage(alphabet.name));
     c.values = StandardTileValues(alphabet);
-    if (scheme_ == PointScheme::custom)
-        for (std::size_t t = 1; t < alphabet.tiles.size(); ++t) {
-            const int offset = static_cast<int>(t) - 1;
-            const auto value = ParseWholeNumber(Field(TextField::custom_a, offset));
-            if (!value)
-                return Refuse(TextField::custom_a, CustomValueRangeText(alphabet.tiles[t].upper),
-                              offset);
-            c.values[t] = *value;
-        }
+    if (scheme_ == PointScheme::custom) {
+        std::vector<std::string> texts(alphabet.tiles.size());
+        for (std::size_t t = 1; t < texts.size(); ++t)
+            texts[t] = Field(TextField::custom_a, static_cast<int>(t) - 1);
+        auto values = ReadTileValueTexts(alphabet, texts);
+        if (!values)
+            return Refuse(TextField::custom_a, values.error().message,
+                          static_cast<int>(values.error().tile) - 1);
+        c.values = *values;
+    }
     const struct {
         TextField field;
         Tiles& tiles;
@@ -189,17 +190,21 @@ std::string Session::TileRowText(TextKind kind, std::int32_t row) const {
         return text;
     }
     case TextKind::blank_note: {
-        std::vector<std::string> blanks;
-        for (const TileIndex t : blankTiles(tiles))
-            blanks.push_back(alphabet.tiles[t].lower);
-        return BlankNoteText(std::ranges::count(c.rack, kBlankTile) > 0, blanks, found.score,
-                             c.request.usePoints, kMiddleDot);
+        BlanksUsed used;
+        used.rackHasBlanks = std::ranges::count(c.rack, kBlankTile) > 0;
+        const Tiles blanks = used.rackHasBlanks ? blankTiles(tiles) : Tiles{};
+        for (const TileIndex t : blanks)
+            used.list.append(used.list.empty() ? "" : ", ").append(alphabet.tiles[t].lower);
+        used.count = blanks.size();
+        if (c.request.usePoints) // blanks score nothing in tiles
+            used.scoreBlanksZero = found.score;
+        return BlanksSentence(used, kMiddleDot);
     }
     case TextKind::dictionary_link: {
         const std::string_view spelling = listed ? tileList_->Spelling(index) : "";
         const std::string_view word =
             spelling.empty() ? found.word : spelling.substr(0, spelling.find('\t'));
-        return listed ? WordLookupAddress(alphabet.lookup, word).value_or("") : "";
+        return listed ? WordAddress(alphabet.lookup, word) : "";
     }
     case TextKind::thesaurus_link:
         return "";

@@ -45,20 +45,16 @@ TEST(Lookup, AddressIsTheFixedPrefixAndTheEncodedWord) {
             << row.item;
 }
 
-// A word of any language goes into its alphabet's address as UTF-8, every byte
-// that could end or change the address encoded once.
-TEST(LookupAddress, PutsAUtf8WordIntoAnAddressPattern) {
-    using anagrove::WordLookupAddress;
-    const char* es = "https://es.wiktionary.org/wiki/%s";
-    EXPECT_EQ(WordLookupAddress(es, "ni\xc3\xb1o"), "https://es.wiktionary.org/wiki/ni%C3%B1o");
-    EXPECT_EQ(WordLookupAddress(es, "col\xc2\xb7legi"),
-              "https://es.wiktionary.org/wiki/col%C2%B7legi");
-    EXPECT_EQ(WordLookupAddress(es, "a/b?c#d e%"),
-              "https://es.wiktionary.org/wiki/a%2Fb%3Fc%23d%20e%25");
-    EXPECT_EQ(WordLookupAddress("https://x.org/?w=%s&l=pl", "\xc5\xbc\xc3\xb3\xc5\x82w"),
-              "https://x.org/?w=%C5%BC%C3%B3%C5%82w&l=pl");
-    EXPECT_EQ(WordLookupAddress(es, ""), std::nullopt);
-    EXPECT_EQ(WordLookupAddress("https://x.org/", "casa"), std::nullopt);
+// A language's address carries the word's UTF-8 bytes encoded, wherever the
+// alphabet's pattern puts it, and nothing breaks out of its place.
+TEST(Lookup, LanguageAddressPutsTheEncodedWordInThePattern) {
+    const std::string wiki = "https://fr.wiktionary.org/wiki/%s";
+    EXPECT_EQ(WordAddress(wiki, "m\u00e8re"), "https://fr.wiktionary.org/wiki/m%C3%A8re");
+    EXPECT_EQ(WordAddress(wiki, "l\u00b7l"), "https://fr.wiktionary.org/wiki/l%C2%B7l");
+    EXPECT_EQ(WordAddress(wiki, "a b?c#d&e"), "https://fr.wiktionary.org/wiki/a%20b%3Fc%23d%26e");
+    EXPECT_EQ(WordAddress("https://x.org/?q=%s&lang=pl", "\u017c\u00f3\u0142w"),
+              "https://x.org/?q=%C5%BC%C3%B3%C5%82w&lang=pl");
+    EXPECT_EQ(WordAddress("https://x.org/%s", "50%"), "https://x.org/50%25");
 }
 
 } // namespace

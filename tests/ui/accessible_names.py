@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 # Reads the running program's controls over AT-SPI, as a screen reader does,
 # checks the names of its focusable controls, then types a search with xdotool
-# and checks that the change of the status or of the list's count was sent.
+# and checks that the change of the status or of the list's count was sent;
+# last, opens the language menu with Shift+F10 on a dictionary option, reads its
+# entries, chooses Spanish and reads the tile row's buttons.
 # Exit status 0 when all is as expected; each difference is printed.
 import subprocess
 import sys
@@ -49,6 +51,68 @@ def focusable(node):
     return found
 
 
+def every(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from every(child)
+
+
+def named(role_names, name):
+    """The program's node of one of the roles with that name, waiting for it."""
+    for _ in range(30):
+        for node in every(application()):
+            if node.name == name and node.getRoleName() in role_names:
+                return node
+        time.sleep(0.1)
+    return None
+
+
+def languages(faults):
+    """The language menu as its entries take the focus (a popup menu is no
+    child of the program's node, so a screen reader hears it only so), then,
+    with Spanish chosen, the tile row's buttons by their names."""
+    heard = []
+
+    def listen(event):
+        if event.detail1 and event.source.getRoleName() in ("menu item", "check menu item",
+                                                           "radio menu item"):
+            heard.append((event.source.parent.name, event.source.name))
+
+    pyatspi.Registry.registerEventListener(listen, "object:state-changed:focused")
+
+    def keys(*names):
+        subprocess.run(["xdotool", "key", "--delay", "150", *names], check=False)
+
+    def choose():
+        time.sleep(0.5)
+        keys("alt+r", "shift+F10")
+        time.sleep(0.5)
+        keys(*(["Down"] * 11))
+        time.sleep(0.5)
+        keys("Escape")
+        time.sleep(0.3)
+        keys("shift+F10")
+        time.sleep(0.5)
+        keys("Down", "Down", "Return")
+        time.sleep(2)  # the small window's list loads on a thread
+        GLib.idle_add(pyatspi.Registry.stop)
+
+    threading.Thread(target=choose, daemon=True).start()
+    pyatspi.Registry.start()
+    menus = {menu for menu, _ in heard}
+    entries = [entry for _, entry in heard]
+    if menus != {"Languages and word lists"} or entries[:11] != [
+            "English", "Espa\u00f1ol", "Fran\u00e7ais", "Deutsch", "Polski", "Catal\u00e0",
+            "Nederlands", "Portugu\u00eas", "Portugu\u00eas do Brasil", "Italiano",
+            "Open Word List\u2026"]:
+        faults.append(f"the language menu was heard as {heard!r}")
+    row = named(("filler", "panel"), "Tiles to type")
+    buttons = [b.name for b in row] if row is not None else []
+    if buttons != ["Tile CH", "Tile LL", "Tile \u00d1", "Tile RR"]:
+        faults.append(f"the Spanish tile row reads {buttons!r}")
+
+
 def main():
     faults = []
     main_window = next(w for w in application() if w.name == "Anagrove")
@@ -88,6 +152,7 @@ def main():
     pyatspi.Registry.start()
     if not announced(heard):
         faults.append("the search was not announced; heard: " + "; ".join(heard))
+    languages(faults)
     for fault in faults:
         print(fault)
     return 1 if faults else 0

@@ -29,6 +29,8 @@ struct RecordingDesktop final : Desktop {
     OpenResult answer;    // what the shell answers
     QStringList messages; // each shown: the title, (!) for a warning, the text
     QStringList opened;   // every address handed to the shell
+    QString listFile;     // the file dialog's answer; empty: the user cancels
+    int fileDialogs = 0;  // how often a file was asked for
     int ends = 0;         // how often the program was ended
 
     explicit RecordingDesktop(QString dir) : directory(std::move(dir)) {}
@@ -44,6 +46,10 @@ struct RecordingDesktop final : Desktop {
     void openDocument(const QString& address, std::function<void(OpenResult)> done) override {
         opened << address;
         done(answer);
+    }
+    QString chooseWordListFile(QWidget*, const QString&) override {
+        ++fileDialogs;
+        return listFile;
     }
     void endProgram() override { ++ends; }
 };
@@ -177,7 +183,20 @@ struct Setup {
     bool wait = true;                            // until the start-up load has finished
     bool standardList = true;                    // whether standard.txt exists
     QStringList standard = kStandard;            // its words
+    // The alphabets and the small lists of tests/data/languages beside the program.
+    bool languages = false;
+    QByteArray languageSettings{}; // languages.dat; empty: none
+    StartChoice start{};           // what the command line names
 };
+
+// Copies every file of a source folder into a folder of the program directory.
+inline void CopyFolder(const QString& from, const QDir& program, const QString& folder) {
+    if (!program.mkpath(folder))
+        qFatal("cannot make %s", qPrintable(folder));
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        if (!QFile::copy(QDir(from).filePath(name), program.filePath(folder + "/" + name)))
+            qFatal("cannot copy %s", qPrintable(name));
+}
 
 // The main window, shown, over a fresh program directory.
 struct Program {
@@ -197,7 +216,14 @@ struct Program {
             write("standard.txt", setup.standard.join("\r\n").toLatin1() + "\r\n");
         if (!setup.options.isEmpty())
             write("data.dat", SettingsLine(setup.options, setup.custom));
-        window = std::make_unique<MainWindow>(desktop);
+        if (setup.languages) {
+            const QDir program(dir.path());
+            CopyFolder(ANAGROVE_SOURCE_DIR "/data/alphabets", program, "alphabets");
+            CopyFolder(ANAGROVE_SOURCE_DIR "/tests/data/languages", program, "languages");
+        }
+        if (!setup.languageSettings.isEmpty())
+            write("languages.dat", setup.languageSettings);
+        window = std::make_unique<MainWindow>(desktop, setup.start);
         // Qt's own checks of the result list's model, after every search,
         // re-sort and clearing.
         new QAbstractItemModelTester(get<QListView>("lstWords").model(),
@@ -208,7 +234,7 @@ struct Program {
         window->show();
         window->activateWindow(); // as for a user at the keyboard
         if (!QTest::qWaitForWindowActive(window.get()) ||
-            (setup.wait && !QTest::qWaitFor([this] { return state().startupDone; })))
+            (setup.wait && !QTest::qWaitFor([this] { return state().startupDone; }, 20000)))
             qFatal("the window did not start");
     }
 
