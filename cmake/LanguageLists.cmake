@@ -1,6 +1,6 @@
 # The word lists of the languages beside English are made at build time, into
 # bin/languages/CODE.txt with a summary CODE.summary of the words kept and left
-# out, by tools/make-word-lists.sh from Debian's tanglet-data and witalian: the
+# out and the same words as tiles in CODE.tiles, which loads without splitting, by tools/make-word-lists.sh from Debian's tanglet-data and witalian: the
 # largest are far too big to keep in git. Where those packages or Python are
 # missing, the lists are not made, with a note; nor in a cross build (Windows),
 # whose tests run under an emulator and leave the languages to the native one.
@@ -38,6 +38,12 @@ foreach(code ${ANAGROVE_LANGUAGE_CODES})
             ${PROJECT_SOURCE_DIR}/data/alphabets/${code}.txt ${source}
     COMMENT "Making the word list of language ${code}"
     VERBATIM)
-  list(APPEND lists ${list})
+  set(tiles ${ANAGROVE_LANGUAGE_DIR}/${code}.tiles)
+  add_custom_command(OUTPUT ${tiles}
+    COMMAND anagrove-make-tiles ${PROJECT_SOURCE_DIR}/data/alphabets/${code}.txt ${list} ${tiles}
+    DEPENDS anagrove-make-tiles ${list} ${PROJECT_SOURCE_DIR}/data/alphabets/${code}.txt
+    COMMENT "Making the tile file of language ${code}"
+    VERBATIM)
+  list(APPEND lists ${list} ${tiles})
 endforeach()
 add_custom_target(anagrove_language_lists ALL DEPENDS ${lists})

@@ -1,16 +1,19 @@
 // Any bytes read as a word-list file in an alphabet with multi-letter tiles,
 // aliases and folds: every line is a word kept or a word counted as left out,
 // and each kept word holds 1 to 63 letter tiles, its mask, and splits back
-// from its playing form into the same tiles.
+// from its playing form into the same tiles. Its tile file gives it back, and
+// the same bytes read as a tile file are refused or hold only letter tiles.
 
 #include "alphabet/alphabet_file.h"
 #include "alphabet/tile_split.h"
 #include "mixed_alphabet.h"
+#include "word_list/tile_file.h"
 #include "word_list/tile_list.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -49,5 +52,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!again || !std::ranges::equal(*again, tiles))
             std::abort();
     }
+    std::stringstream file;
+    if (!TileFile::Write(list, file))
+        std::abort();
+    const std::uint64_t fileBytes = file.str().size();
+    const auto back = TileFile::Read(file, fileBytes, alphabet);
+    if (!back || back->WordCount() != list.WordCount() ||
+        back->LeftOut().Total() != list.LeftOut().Total())
+        std::abort();
+    for (std::int32_t i = 0; i < list.WordCount(); ++i)
+        if (!std::ranges::equal(back->WordTiles(i), list.WordTiles(i)) ||
+            back->Mask(i) != list.Mask(i) || back->Spelling(i) != list.Spelling(i))
+            std::abort();
+    std::istringstream raw{std::string(text)};
+    if (const auto read = TileFile::Read(raw, size, alphabet))
+        for (std::int32_t i = 0; i < read->WordCount(); ++i)
+            for (const TileIndex t : read->WordTiles(i))
+                if (t == kBlankTile || t >= alphabet->tiles.size())
+                    std::abort();
     return 0;
 }

@@ -52,6 +52,10 @@ std::string LanguageListPath(const std::string& programDirectory, std::string_vi
     return DataFilePath(programDirectory, "languages/" + std::string(code) + ".txt");
 }
 
+std::string LanguageTilesPath(const std::string& programDirectory, std::string_view code) {
+    return DataFilePath(programDirectory, "languages/" + std::string(code) + ".tiles");
+}
+
 std::string LanguageSummaryPath(const std::string& programDirectory, std::string_view code) {
     return DataFilePath(programDirectory, "languages/" + std::string(code) + ".summary");
 }

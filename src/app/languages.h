@@ -26,6 +26,9 @@ inline constexpr std::string_view kEnglishCode = "en";
 [[nodiscard]] std::string AlphabetPath(const std::string& programDirectory, std::string_view code);
 [[nodiscard]] std::string LanguageListPath(const std::string& programDirectory,
                                            std::string_view code);
+// The list as tiles, made beside its text at build time (word_list/tile_file.h).
+[[nodiscard]] std::string LanguageTilesPath(const std::string& programDirectory,
+                                            std::string_view code);
 [[nodiscard]] std::string LanguageSummaryPath(const std::string& programDirectory,
                                               std::string_view code);
 

@@ -106,6 +106,8 @@ int Run(const FindOptions& o, const std::string& programDirectory, std::istream&
             listText = std::move(**preread);
         return RunInTiles(o, programDirectory, std::move(listText), in, out, err);
     }
+    if (o.englishRefusal)
+        return Refuse(err, *o.englishRefusal);
     if (o.check)
         return Check(o, programDirectory, in, out, err, std::move(preread));
     const auto points = ChooseLetterPoints(o);

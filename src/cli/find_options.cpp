@@ -17,12 +17,13 @@ Failure<std::string> Error(std::string message) {
 
 // The complaint about options that cannot go together, once all are read.
 // searchOption names the first option given that only a search uses, if any.
-Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption, bool inTiles) {
+Complaint RefuseConflicts(const FindOptions& o, const std::string& searchOption, bool asTyped) {
     const BoardLetters& b = o.board;
+    const BoardLetters& t = o.typedBoard;
     // Each text was read as it was given; what is left is the rule between them.
     const bool patternWithOthers =
-        inTiles
-            ? !b.pattern.empty() && (!b.starts.empty() || !b.ends.empty() || !b.contains.empty())
+        asTyped
+            ? !t.pattern.empty() && (!t.starts.empty() || !t.ends.empty() || !t.contains.empty())
             : !ReadBoardLetters({b.starts, b.ends, b.contains, b.pattern});
     if (patternWithOthers)
         return "--pattern cannot go with --starts, --ends or --contains";
@@ -50,9 +51,15 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
     std::vector<std::string> words;
     std::string searchOption;
     // In another language the board texts are read later, through its alphabet.
-    for (std::size_t k = 0; k < arguments.size(); ++k)
-        if (arguments[k].option && arguments[k].text == "--language")
-            read.inTiles = arguments[k].value && *arguments[k].value != "en";
+    bool languageGiven = false, listGiven = false;
+    for (const Argument& a : arguments) {
+        if (a.option && a.text == "--language") {
+            languageGiven = true;
+            read.inTiles = a.value && *a.value != "en";
+        }
+        listGiven = listGiven || (a.option && a.text == "--word-list");
+    }
+    read.listMayNameAlphabet = listGiven && !languageGiven;
 
     for (const Argument& argument : arguments) {
         const std::string& arg = argument.text;
@@ -87,7 +94,7 @@ Expected<ParsedCommandLine> ParseFindArguments(const std::vector<std::string>& a
             return read.parsed;
     }
 
-    if (auto complaint = RefuseConflicts(o, searchOption, read.inTiles))
+    if (auto complaint = RefuseConflicts(o, searchOption, read.inTiles || read.listMayNameAlphabet))
         return Error(*complaint);
     if (o.check) {
         if (words.empty())

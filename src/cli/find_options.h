@@ -27,10 +27,15 @@ struct FindOptions {
     SortOrder order = InitialChoice<SortOrder>(SettingKey::order);
     PointScheme scheme = InitialChoice<PointScheme>(SettingKey::scheme);
     std::optional<std::vector<std::string>> customEntries; // 26 entries A to Z
-    std::optional<std::string> customTiles; // with --language: TILE=VALUE,... as typed
+    std::optional<std::string> customTiles; // TILE=VALUE,... as typed, for another alphabet
     bool usePoints = InitiallyOn(SettingKey::use_points);
     std::vector<SortOrder> thenOrders;
-    BoardLetters board;
+    BoardLetters board;      // as the English search reads them
+    BoardLetters typedBoard; // as typed (UTF-8), to be read through another alphabet
+    // A refusal of an English board text or custom values that waits until the
+    // word list shows whether it is English.
+    std::optional<std::string> englishRefusal;
+    bool dictionaryGiven = false; // --dictionary was given
     OutputFormat format = OutputFormat::text;
     bool allSchemes = false;
     bool check = false;                       // check words instead of searching

@@ -58,14 +58,29 @@ template <auto field> Complaint SetText(Read& r, Name, Value v) {
     r.parsed.options.*field = Latin1FromUtf8(v);
     return kNoComplaint;
 }
-template <auto board, BoardBox box> Complaint SetBoard(Read& r, Name name, Value v) {
-    std::string& text = r.parsed.options.board.*board;
-    if (!r.inTiles)
-        return TakeBoard(text, name, v, box);
-    if (!text.empty() || v.empty())
-        return std::string(name) + (v.empty() ? " needs tiles" : " may be given only once");
-    text = v;
+// An English refusal; with a list that may name another alphabet, kept until
+// the list shows which.
+Complaint Defer(Read& r, Complaint complaint) {
+    if (!complaint || !r.listMayNameAlphabet)
+        return complaint;
+    if (!r.parsed.options.englishRefusal)
+        r.parsed.options.englishRefusal = std::move(complaint);
     return kNoComplaint;
+}
+template <auto board, BoardBox box> Complaint SetBoard(Read& r, Name name, Value v) {
+    std::string& typed = r.parsed.options.typedBoard.*board;
+    const bool again = !typed.empty();
+    if (!again)
+        typed = v;
+    if (r.inTiles) {
+        if (again || v.empty())
+            return std::string(name) + (v.empty() ? " needs tiles" : " may be given only once");
+        return kNoComplaint;
+    }
+    Complaint complaint = TakeBoard(r.parsed.options.board.*board, name, v, box);
+    if (complaint && (again || v.empty())) // refused in any alphabet
+        return complaint;
+    return Defer(r, std::move(complaint));
 }
 template <Action action> Complaint Answer(Read& r, Name, Value) {
     r.parsed.action = action;
@@ -90,8 +105,12 @@ using B = BoardLetters;
 
 const FindOption kOptions[] = {
     {"--dictionary", text, WordsOf<WordListKind>, any, "",
-     "which shipped word list (default {word_list})",
-     "Options:", SetWord<&O::wordList, ValueOf<WordListKind>>},
+     "which shipped word list (default {word_list})", "Options:",
+     [](Read& r, Name, Value v) {
+         r.parsed.options.wordList = *ValueOf<WordListKind>(v);
+         r.parsed.options.dictionaryGiven = true;
+         return kNoComplaint;
+     }},
     {"--word-list", file, nullptr, any, "FILE",
      "search any word-list file of the same format\n(one word per line) instead;\n"
      "--word-list - reads standard input",
@@ -136,15 +155,15 @@ const FindOption kOptions[] = {
      "the custom values A to Z, as typed into the\ncustom point editor (implies --points custom)",
      nullptr,
      [](Read& r, Name, Value v) -> Complaint {
-         if (r.inTiles) { // values per named tile, read through the alphabet later
-             r.parsed.options.customTiles = v;
-             r.parsed.options.customEntries.emplace();
+         // Values per named tile, for another alphabet, are read through it later.
+         r.parsed.options.customTiles = v;
+         r.parsed.options.customEntries.emplace();
+         if (r.inTiles)
              return kNoComplaint;
-         }
          auto entries = SplitCommas(Latin1FromUtf8(v));
          if (entries.size() != 26)
-             return "--custom needs 26 values, A to Z, separated by commas (" +
-                    std::to_string(entries.size()) + " given)";
+             return Defer(r, "--custom needs 26 values, A to Z, separated by commas (" +
+                                 std::to_string(entries.size()) + " given)");
          r.parsed.options.customEntries = std::move(entries);
          return kNoComplaint;
      }},

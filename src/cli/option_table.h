@@ -32,6 +32,10 @@ struct OptionsRead {
     // --language names a language other than English: board texts are kept
     // as typed, to be read through its alphabet.
     bool inTiles = false;
+    // --word-list without --language: the list's first line may name another
+    // alphabet, so the English refusals of board texts and custom values wait
+    // until it is read.
+    bool listMayNameAlphabet = false;
 };
 
 // A refusal of an option, as its one line.

@@ -5,6 +5,7 @@
 #include "alphabet/tile_split.h"
 #include "alphabet/utf8.h"
 #include "app/data_files.h"
+#include "app/language_files.h"
 #include "app/languages.h"
 #include "app/search_request.h"
 #include "app/texts.h"
@@ -86,10 +87,6 @@ Expected<TileValues> ReadCustomTileValues(std::string_view text, const Alphabet&
 Expected<TileValues> ChooseTileValues(const FindOptions& o, const Alphabet& alphabet) {
     if (o.customTiles)
         return ReadCustomTileValues(*o.customTiles, alphabet);
-    if (o.customEntries)
-        return FailureText("--custom gives the values of English letters A to Z; "
-                           "it cannot go with --language " +
-                           alphabet.code);
     if (o.allSchemes)
         return FailureText("--all-schemes compares English schemes; it cannot go with --language " +
                            alphabet.code);
@@ -106,29 +103,42 @@ Expected<TileValues> ChooseTileValues(const FindOptions& o, const Alphabet& alph
     }
 }
 
-struct LoadedLanguage {
-    std::shared_ptr<const Alphabet> alphabet;
-    std::shared_ptr<const TileWordList> list;
-};
+using LoadedLanguage = LanguageFiles;
+
+// Tells how many words of the list were left out, and why; passes the list on.
+LoadedLanguage ReportLeftOut(LoadedLanguage loaded, const std::string& shown, std::ostream& err) {
+    const LeftOutWords& left = loaded.list->LeftOut();
+    if (left.notTiles + left.tooLong > 0)
+        err << "anagrove-find: " << left.notTiles + left.tooLong << " words of the list " << shown
+            << " were left out: " << left.notTiles << " not " << loaded.alphabet->name << " tiles, "
+            << left.tooLong << " over " << kMostWordTiles << " tiles\n";
+    return loaded;
+}
 
 // The alphabet and the list that the options name, or the exit status after a complaint.
 Expected<LoadedLanguage, int> LoadLanguage(const FindOptions& o,
                                            const std::string& programDirectory,
                                            std::optional<std::string> listText, std::istream& in,
                                            std::ostream& err) {
-    std::string path =
-        o.wordListFile ? *o.wordListFile : LanguageListPath(programDirectory, o.language.value());
+    const auto complain = [&err](const std::string& why, int status) {
+        err << "anagrove-find: " << why << '\n';
+        return Failure{status};
+    };
+    if (!o.wordListFile) {
+        auto shipped = LoadShippedLanguage(programDirectory, o.language.value());
+        if (!shipped)
+            return complain(shipped.error(), kExitNoWordList);
+        return ReportLeftOut(*shipped, LanguageListPath(programDirectory, *o.language), err);
+    }
+    const std::string& path = *o.wordListFile;
+    const std::string shown = path == kStandardInputName ? "from standard input" : path;
     if (!listText) {
-        FileText file = o.wordListFile ? ReadWordListSource(path, in) : ReadWholeFile(path);
-        if (!file) {
-            err << "anagrove-find: cannot read the word list "
-                << (path == kStandardInputName ? "from standard input" : path) << ": "
-                << file.error() << '\n';
-            return Failure{kExitNoWordList};
-        }
+        FileText file = ReadWordListSource(path, in);
+        if (!file)
+            return complain("cannot read the word list " + shown + ": " + file.error(),
+                            kExitNoWordList);
         listText = std::move(*file);
     }
-    const std::string shown = path == kStandardInputName ? "from standard input" : path;
     const std::optional<std::string> named = NamedAlphabet(*listText);
     if (named && o.language && *named != *o.language)
         return Failure{Refuse(err, "the word list " + shown + " names the alphabet " + *named +
@@ -137,26 +147,13 @@ Expected<LoadedLanguage, int> LoadLanguage(const FindOptions& o,
     if (!FindShippedLanguage(code))
         return Failure{Refuse(err, "the word list " + shown + " names the alphabet \"" + code +
                                        "\", which is not one of the languages")};
-    const std::string alphabetPath = AlphabetPath(programDirectory, code);
-    const FileText alphabetFile = ReadWholeFile(alphabetPath);
-    auto alphabet = alphabetFile ? ReadAlphabet(*alphabetFile)
-                                 : Expected<Alphabet>(FailureText(alphabetFile.error()));
-    if (!alphabet) {
-        err << "anagrove-find: cannot read the alphabet " << alphabetPath << ": "
-            << alphabet.error() << '\n';
-        return Failure{kExitNoWordList};
-    }
-    LoadedLanguage loaded;
-    loaded.alphabet = std::make_shared<const Alphabet>(std::move(*alphabet));
-    loaded.list =
-        std::make_shared<const TileWordList>(ReadTileWordList(*listText, loaded.alphabet));
+    auto alphabet = LoadAlphabet(programDirectory, code);
+    if (!alphabet)
+        return complain(alphabet.error(), kExitNoWordList);
+    LoadedLanguage loaded{
+        *alphabet, std::make_shared<const TileWordList>(ReadTileWordList(*listText, *alphabet))};
     listText.reset();
-    const LeftOutWords& left = loaded.list->LeftOut();
-    if (left.notTiles + left.tooLong > 0)
-        err << "anagrove-find: " << left.notTiles + left.tooLong << " words of the list " << shown
-            << " were left out: " << left.notTiles << " not " << loaded.alphabet->name << " tiles, "
-            << left.tooLong << " over " << kMostWordTiles << " tiles\n";
-    return loaded;
+    return ReportLeftOut(loaded, shown, err);
 }
 
 WordCheck CheckTiles(const LoadedLanguage& l, const std::unordered_set<std::string_view>& words,
@@ -275,6 +272,9 @@ bool SearchesInTiles(const FindOptions& o, const std::string* listText) {
 int RunInTiles(const FindOptions& o, const std::string& programDirectory,
                std::optional<std::string> listText, std::istream& in, std::ostream& out,
                std::ostream& err) {
+    if (o.dictionaryGiven)
+        return Refuse(err, "--dictionary chooses between the English lists; a list in "
+                           "another language has no second list");
     SearchRequest request{o.rack,    o.minimumText, o.maximumText, o.noMaximum,
                           o.anagram, o.order,       o.usePoints};
     std::optional<SearchLimits> limits;
@@ -302,7 +302,7 @@ int RunInTiles(const FindOptions& o, const std::string& programDirectory,
     if (!rack)
         return Refuse(err, TextFaultText(rack.error(), alphabet.name));
 
-    const auto board = ReadTileBoard(alphabet, o.board);
+    const auto board = ReadTileBoard(alphabet, o.typedBoard);
     if (!board)
         return Refuse(err, board.error());
 

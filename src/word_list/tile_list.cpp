@@ -92,10 +92,18 @@ std::string TileWordList::PlayingForm(std::int32_t i) const {
 }
 
 std::string_view TileWordList::Spelling(std::int32_t i) const {
-    const auto at =
-        std::ranges::lower_bound(spellings_, i, {}, &decltype(spellings_)::value_type::first);
-    return at != spellings_.end() && at->first == i ? std::string_view(at->second)
-                                                    : std::string_view();
+    const auto at = std::ranges::lower_bound(spelled_, i);
+    if (at == spelled_.end() || *at != i)
+        return {};
+    const auto k = static_cast<std::size_t>(at - spelled_.begin());
+    return std::string_view(spellingText_)
+        .substr(spellingStarts_[k], spellingStarts_[k + 1] - spellingStarts_[k]);
+}
+
+void TileWordList::AddSpelling(std::string_view spelling) {
+    spelled_.push_back(WordCount());
+    spellingText_ += spelling;
+    spellingStarts_.push_back(static_cast<std::uint32_t>(spellingText_.size()));
 }
 
 std::optional<std::string> NamedAlphabet(std::string_view fileText) {
@@ -143,9 +151,8 @@ TileWordList ReadTileWordList(std::string_view fileText, std::shared_ptr<const A
         std::uint64_t mask = 0;
         for (const TileIndex t : tiles)
             mask |= std::uint64_t{1} << t;
-        const auto index = list.WordCount();
         if (tab != std::string_view::npos)
-            list.spellings_.emplace_back(index, std::string(line.substr(tab + 1)));
+            list.AddSpelling(line.substr(tab + 1));
         list.tiles_.insert(list.tiles_.end(), tiles.begin(), tiles.end());
         list.starts_.push_back(static_cast<std::uint32_t>(list.tiles_.size()));
         list.masks_.push_back(mask);

@@ -9,7 +9,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace anagrove {
@@ -50,13 +49,20 @@ class TileWordList {
 
     friend TileWordList ReadTileWordList(std::string_view fileText,
                                          std::shared_ptr<const Alphabet> alphabet);
+    friend class TileFile;
 
   private:
+    void AddSpelling(std::string_view spelling);
+
     std::shared_ptr<const Alphabet> alphabet_;
     std::vector<TileIndex> tiles_;
     std::vector<std::uint32_t> starts_{0}; // word i is tiles_[starts_[i], starts_[i + 1])
     std::vector<std::uint64_t> masks_;
-    std::vector<std::pair<std::int32_t, std::string>> spellings_; // by word
+    // The words that have spellings, ascending; the k-th one's spelling is
+    // spellingText_[spellingStarts_[k], spellingStarts_[k + 1]).
+    std::vector<std::int32_t> spelled_;
+    std::vector<std::uint32_t> spellingStarts_{0};
+    std::string spellingText_;
     LeftOutWords leftOut_;
 };
 

@@ -48,9 +48,15 @@ TEST(FindLanguage, SearchesTheListInItsTilesAndWritesUtf8) {
 
 TEST(FindLanguage, ReadsBoardLettersAsTilesOfTheLanguage) {
     // The board's tiles take no tile of the rack but score; a dot is one tile.
-    // Only --language reads them through the alphabet.
-    EXPECT_EQ(Find(Args({"--starts", "[ll]", "ama"}), kSpanish).status, 2);
+    // A list that names its alphabet has them read through it, as --language does.
+    EXPECT_EQ(Find(Args({"--starts", "[ll]", "ama"}), kSpanish).out, "llama (13)\n");
     EXPECT_EQ(Find(Args({"--starts", "LL", "ama", "--language", "es"}), kSpanish).out, "");
+    // An English list refuses what English cannot read, once the list shows it is English.
+    EXPECT_EQ(Find({"--word-list", "-", "--starts", "\xc5\x82", "ab"}, "ab\n").err,
+              "anagrove-find: --starts must be letters a-z, not \"\xc5\x82\"\n");
+    EXPECT_EQ(Find({"--word-list", "-", "--custom", "a=1", "ab"}, "ab\n").err,
+              "anagrove-find: --custom needs 26 values, A to Z, separated by commas (1 given)\n");
+    EXPECT_EQ(Find(Args({"--starts", "a", "--starts", "c", "ola"}), kSpanish).status, 2);
     EXPECT_EQ(
         Find(Args({"--language", "es", "--starts", "[LL]", "ama", "--anagram"}), kSpanish).out,
         "llama (13)\n");
@@ -78,6 +84,14 @@ TEST(FindLanguage, TakesCustomValuesForNamedTiles) {
     };
     // Tiles not named score nothing; a multi-letter tile is named with or without brackets.
     EXPECT_EQ(custom("a=2,ll=10"), "calle 12\n");
+    // The list's own alphabet names the tiles without --language too.
+    EXPECT_EQ(Find(Args({"--custom", "a=2,ll=10", "--sort", "score", "ca[ll]e"}), kSpanish).out,
+              "calle 12\n");
+    // Spanish has one list: --dictionary has nothing to choose.
+    EXPECT_EQ(Find(Args({"--dictionary", "extended", "ola"}), kSpanish).status, 2);
+    EXPECT_EQ(Find(Args({"--dictionary", "standard", "--language", "es", "ola"}), kSpanish).err,
+              "anagrove-find: --dictionary chooses between the English lists; a list in another "
+              "language has no second list\n");
     EXPECT_EQ(custom("[LL]=1,c=0,e=4"), "calle 5\n");
     EXPECT_EQ(custom("a=2,k=1"),
               "anagrove-find: --custom takes TILE=VALUE entries of Español apart by commas, not "
