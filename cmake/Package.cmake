@@ -27,8 +27,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# xz, as dpkg-deb compresses by default: the language lists make the package
-# 13.6 MB instead of gzip's 19.4 MB.
+# xz, as dpkg-deb compresses by default: the language lists and their tile
+# files make the package 35 MB instead of gzip's 52 MB.
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ANAGROVE_MAINTAINER}")
