@@ -18,15 +18,19 @@
 
 namespace {
 
+// The text after its first line.
+std::string_view AfterFirstLine(std::string_view text) {
+    const std::size_t end = text.find('\n');
+    return end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+}
+
 // The lines of the file after its "#alphabet" line, if any.
 std::int64_t CountLines(std::string_view text) {
     if (anagrove::NamedAlphabet(text))
-        text.remove_prefix(std::min(text.size(), text.find('\n') + 1));
+        text = AfterFirstLine(text);
     std::int64_t lines = 0;
-    while (!text.empty()) {
+    for (; !text.empty(); text = AfterFirstLine(text))
         ++lines;
-        text.remove_prefix(std::min(text.size(), text.find('\n') + 1));
-    }
     return lines;
 }
 

@@ -13,7 +13,7 @@ Expected<std::string, BoardFault> ReadBoardText(std::string_view text, BoardBox 
     std::string lower;
     for (char c : text) {
         if (!IsLetter(c) && !(dots && c == '.'))
-            return Failure(BoardFault{BoardFault::Kind::not_letters, box});
+            return Failure{BoardFault{BoardFault::Kind::not_letters, box}};
         lower += LowerLetter(c);
     }
     return lower;
@@ -25,12 +25,12 @@ Expected<BoardLetters, BoardFault> ReadBoardLetters(const std::array<std::string
     for (std::size_t k = 0; k < texts.size(); ++k) {
         auto text = ReadBoardText(texts[k], static_cast<BoardBox>(k));
         if (!text)
-            return Failure(text.error());
+            return Failure{text.error()};
         *read[k] = std::move(*text);
     }
     if (!board.pattern.empty() &&
         (!board.starts.empty() || !board.ends.empty() || !board.contains.empty()))
-        return Failure(BoardFault{BoardFault::Kind::pattern_with_others, BoardBox::pattern});
+        return Failure{BoardFault{BoardFault::Kind::pattern_with_others, BoardBox::pattern}};
     return board;
 }
 

@@ -117,8 +117,10 @@ TileWordList ReadTileWordList(std::string_view fileText, std::shared_ptr<const A
     TileWordList list;
     list.alphabet_ = std::move(alphabet);
     std::string_view rest = fileText;
-    if (NamedAlphabet(fileText))
-        rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
+    if (NamedAlphabet(fileText)) { // its line, which may be the file's only one
+        const std::size_t end = rest.find('\n');
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
     const ByteForms forms(*list.alphabet_);
     const auto lines = static_cast<std::size_t>(std::ranges::count(rest, '\n')) + 1;
     list.masks_.reserve(lines);

@@ -61,6 +61,8 @@ TEST(TileWordList, LeavesOutAndCountsWhatDoesNotSplit) {
 
     EXPECT_EQ(ReadTileWordList("", Shared("es")).WordCount(), 0);
     EXPECT_EQ(ReadTileWordList("#alphabet es\r\n", Shared("es")).WordCount(), 0);
+    // The alphabet's line with no line end is no word left out.
+    EXPECT_EQ(ReadTileWordList("#alphabet es", Shared("es")).LeftOut().Total(), 0);
 }
 
 TEST(TileWordList, ReadsTheAlphabetLineAndMultiLetterTiles) {
