@@ -43,6 +43,12 @@ list(TRANSFORM manual_pages APPEND .gz)
 
 install(TARGETS anagrove-find RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/standard.txt data/extended.txt DESTINATION ${ANAGROVE_INSTALL_DATADIR})
+# The alphabets, and whatever the build made in languages/ (each list with its
+# summary and any file made from it), lie in share/anagrove as beside the program.
+install(FILES ${alphabet_files} DESTINATION ${ANAGROVE_INSTALL_DATADIR}/alphabets)
+if(ANAGROVE_LANGUAGE_LISTS)
+  install(DIRECTORY ${ANAGROVE_LANGUAGE_DIR}/ DESTINATION ${ANAGROVE_INSTALL_DATADIR}/languages)
+endif()
 install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES LICENSE data/COPYING.word-lists DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -27,6 +27,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# xz, as dpkg-deb compresses by default: the language lists and their tile
+# files make the package 35 MB instead of gzip's 52 MB.
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ANAGROVE_MAINTAINER}")
 # A word finder plays no game itself: like the dictionary tools and word lists
@@ -56,6 +59,20 @@ install(FILES ${ANAGROVE_DIST_DIR}/changelog.Debian.gz dist/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES dist/debian/lintian-overrides RENAME anagrove
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
+# The package ships every language: it is not made from a build that lacks a list.
+set(missing_lists "")
+foreach(code ${ANAGROVE_LANGUAGE_CODES})
+  string(APPEND missing_lists "
+    if(NOT EXISTS \"${ANAGROVE_LANGUAGE_DIR}/${code}.txt\")
+      list(APPEND missing ${code})
+    endif()")
+endforeach()
+install(CODE "set(missing \"\")${missing_lists}
+  if(missing)
+    message(FATAL_ERROR \"The Debian package ships every language, but this build has no \"
+      \"word list of \${missing} in ${ANAGROVE_LANGUAGE_DIR}: install tanglet-data, \"
+      \"witalian and python3, configure and build again.\")
+  endif()" COMPONENT debian EXCLUDE_FROM_ALL)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_COMPONENTS_ALL Unspecified debian)

@@ -77,12 +77,14 @@ Section "Anagrove"
   SetShellVarContext current
   Call WaitUntilClosed
 
-  ; Over an older version: its libraries and plugins go first, so that none
-  ; that this version no longer ships is left behind.
+  ; Over an older version: its libraries, plugins and language files go
+  ; first, so that none that this version no longer ships is left behind.
   Delete "$INSTDIR\*.dll"
   RMDir /r "$INSTDIR\platforms"
   RMDir /r "$INSTDIR\styles"
   RMDir /r "$INSTDIR\licenses"
+  RMDir /r "$INSTDIR\alphabets"
+  RMDir /r "$INSTDIR\languages"
 
   !insertmacro InstallFiles
   WriteUninstaller "$INSTDIR\uninstall.exe"

@@ -207,9 +207,18 @@ void MainWindow::showLanguageChoice() {
         standardList_->setChecked(true); // the one list there is
     }
     extendedList_->setEnabled(!tiles);
-    // Literati and Wordmojo have English values only.
-    if (tiles && (literatiScheme_->isChecked() || wordmojoScheme_->isChecked()))
+    // Literati and Wordmojo have English values only: the language's standard
+    // values stand in, until English chooses the scheme again.
+    if (tiles && (literatiScheme_->isChecked() || wordmojoScheme_->isChecked())) {
+        state_.englishOnlyScheme =
+            literatiScheme_->isChecked() ? PointScheme::literati : PointScheme::wordmojo;
         scrabbleScheme_->setChecked(true);
+    } else if (!tiles && state_.englishOnlyScheme) {
+        if (scrabbleScheme_->isChecked())
+            (*state_.englishOnlyScheme == PointScheme::literati ? literatiScheme_ : wordmojoScheme_)
+                ->setChecked(true);
+        state_.englishOnlyScheme.reset();
+    }
     enableSchemes();
     showTileRow();
 }

@@ -116,8 +116,11 @@ void MainWindow::shutDown() {
     // Another language's options stand for its list; the English choice stays.
     const StoredChoice<WordListKind> englishList = s.wordList;
     TakeSettings(choices_, s);
-    if (state_.InTiles())
+    if (state_.InTiles()) {
         s.wordList = englishList;
+        if (state_.englishOnlyScheme && Known(s.scheme) == PointScheme::scrabble)
+            s.scheme = *state_.englishOnlyScheme;
+    }
 
     const QString path = desktop_.settingsPath();
     if (const auto written = WriteSettings(path.toStdString(), s); !written)

@@ -11,6 +11,7 @@
 #include "word_list/word_list.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace anagrove::ui {
@@ -32,6 +33,9 @@ struct ProgramState {
     LanguageFiles languageFiles; // the chosen one's alphabet and list, once loaded
     TileRack tileRack;           // what found was found with, when tileResults
     bool tileResults = false;    // found holds a search in tiles (UTF-8 words)
+    // The English-only scheme (Literati, Wordmojo) that another language's
+    // standard values stand in for, chosen again back in English.
+    std::optional<PointScheme> englishOnlyScheme;
 
     [[nodiscard]] bool InTiles() const {
         return languages.language != kEnglishCode || languages.listFile.has_value();

@@ -1,13 +1,15 @@
 #!/bin/sh
 # The installed program. Exit 77 (skipped) when a tool is missing.
-#   check.sh layout PREFIX VERSION BUILT_FIND: exactly the expected files, the
-#       installed anagrove-find, run from elsewhere, lists what the built one
-#       lists, and both programs, the manual pages and the help page name VERSION
+#   check.sh layout PREFIX VERSION BUILT_FIND: exactly the expected files (and
+#       every file the build made in languages/), the installed anagrove-find,
+#       run from elsewhere, lists what the built one lists in every language, and
+#       both programs, the manual pages and the help page name VERSION
 #   check.sh metadata PREFIX VERSION: the desktop entry and metadata pass their
 #       validators without warnings, name the installed program, icon and entry,
 #       and release VERSION
 #   check.sh package BUILD_DIR VERSION: the Debian package's fields, files and
-#       dependencies, its anagrove-find runs, and lintian finds no fault in it
+#       dependencies, its anagrove-find runs in every language as the built
+#       one does, and lintian finds no fault in it
 set -u
 dir=${2:?usage: check.sh layout|metadata|package DIR VERSION [BUILT_FIND]}
 version=${3:?no VERSION}
@@ -15,16 +17,41 @@ here=$(cd "$(dirname "$0")" && pwd) work=$(mktemp -d) id=org.anagrove.Anagrove s
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*"; status=1; }
 need() { for tool; do command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }; done; }
-# expected_files MESSAGE [EXTRA_LIST]: the files listed in $work/files are those expected.
+# expected_files MESSAGE BIN [EXTRA_LIST]: the files listed in $work/files are those
+# expected, with every file that the build in BIN made in languages/.
 expected_files() {
-    LC_ALL=C sort "$here/expected-files.txt" ${2:+"$2"} >"$work/expected"
+    if [ -d "$2/languages" ]; then
+        (cd "$2/languages" && find . -type f | sed 's|^\./|share/anagrove/languages/|')
+    fi >"$work/languages"
+    LC_ALL=C sort "$here/expected-files.txt" "$work/languages" ${3:+"$3"} >"$work/expected"
     LC_ALL=C sort "$work/files" | diff -u "$work/expected" - || fail "$1"
+}
+# same_in_languages INSTALLED_FIND BUILT_FIND: with the build's language lists, both
+# list every language with its words and find the same words in Spanish and Polish.
+same_in_languages() {
+    [ -d "$(dirname "$2")/languages" ] || { echo "no language lists were built: not checked"; return; }
+    (
+        set -f # the racks' brackets and stars are no file names
+        cd "$work" || exit 1
+        # shellcheck disable=SC2086 # the arguments are split on purpose
+        for args in "--list-languages" "--language es [ch]ao*" \
+            "--language pl --sort score --format tsv źdźbło*" "--language ca --check col·legi"; do
+            "$1" $args >installed 2>&1
+            "$2" $args >built 2>&1
+            { [ -s built ] && cmp -s built installed; } || { echo "anagrove-find $args: the copies differ"; exit 1; }
+        done
+        "$1" --list-languages >languages
+        [ "$(wc -l <languages)" -eq "$(find "$(dirname "$2")/alphabets" -type f | wc -l)" ] &&
+            awk -F '\t' '$3 !~ /^[1-9][0-9]*$/ { exit 1 }' languages ||
+            { cat languages; echo "not every language is listed with its words"; exit 1; }
+    ) || status=1
 }
 
 case $1 in
 layout)
     (cd "$dir" && find . -type f | sed 's|^\./||') >"$work/files"
-    expected_files "the installed files differ from the expected ones"
+    expected_files "the installed files differ from the expected ones" "$(dirname "$4")"
+    same_in_languages "$dir/bin/anagrove-find" "$4"
     cd "$work" || exit 1
     # shellcheck disable=SC2086 # the arguments are split on purpose
     for args in "tea*" "--dictionary extended --sort score retains*"; do
@@ -74,7 +101,10 @@ metadata)
     grep -q '<image>https://[^<]*/docs/screenshot.png</image>' "$metainfo" || fail "no screenshot" ;;
 package)
     need cpack dpkg-deb dpkg-shlibdeps
-    cpack -G DEB --config "$dir/CPackConfig.cmake" -B "$work/out" >"$work/log" 2>&1 ||
+    [ -d "$dir/bin/languages" ] || { echo "skipped: no language lists built, and no package without them"; exit 77; }
+    # Compressed quickly: the contents are checked here, not the compression.
+    cpack -G DEB --config "$dir/CPackConfig.cmake" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip \
+        -B "$work/out" >"$work/log" 2>&1 ||
         { cat "$work/log"; exit 1; }
     deb=$(echo "$work"/out/*.deb)
     [ -f "$deb" ] || { echo "cpack made no single package: $deb"; exit 1; }
@@ -87,10 +117,11 @@ package)
         dpkg-deb -f "$deb" Depends | grep -q "\(^\|, \)$package\( \|,\|$\)" || fail "no $package"
     done
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' >"$work/files"
-    expected_files "the packaged files differ from the expected ones" "$here/package-files.txt"
+    expected_files "the packaged files differ from the expected ones" "$dir/bin" "$here/package-files.txt"
     dpkg-deb -x "$deb" "$work/root"
     (cd "$work" && root/usr/bin/anagrove-find tea) | grep -qx 'tea (3)' ||
         fail "the packaged anagrove-find did not find tea"
+    same_in_languages "$work/root/usr/bin/anagrove-find" "$dir/bin/anagrove-find"
     if command -v lintian >/dev/null; then
         lintian --fail-on error,warning "$deb" || fail "lintian finds faults in the package"
     else

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The Debian package on a clean Debian 12 system, as a user gets it: apt installs
 # it into a copy of a minimal Debian 12 root, fetching its dependencies, and the
-# menu entry, both programs, both manual pages and (when the package has one)
-# the completion script are checked there. Needs root and Debian's package
+# menu entry, both programs (anagrove-find in Spanish too, and every language
+# listed with its words), both manual pages and (when the package has one) the
+# completion script are checked there. Needs root and Debian's package
 # archive, so it is run by hand rather than by ctest:
 #   tests/install/clean-root.sh build/release/anagrove_*.deb [ROOT]
 # ROOT is a tree made by `debootstrap --variant=minbase bookworm ROOT`; it is
@@ -40,6 +41,10 @@ chroot "$work/root" env -i PATH=/usr/bin:/bin HOME=/tmp/home sh -eu -c '
         gzip -dc "/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH" || fail "no manual page of $page"
     done
     (cd /tmp && anagrove-find tea) | grep -qx "tea (3)" || fail "anagrove-find did not find tea"
+    (cd /tmp && anagrove-find --language es "[ch]ao*") | grep -qx "chao (7)" ||
+        fail "anagrove-find did not find the Spanish chao"
+    anagrove-find --list-languages | awk -F "\t" "\$3 !~ /^[1-9][0-9]*\$/ { exit 1 }" ||
+        fail "anagrove-find does not list every language with its words"
     completion=$(dpkg -L anagrove | grep completion || true)
     if [ -n "$completion" ]; then
         echo "$completion" | grep -qx /usr/share/bash-completion/completions/anagrove-find ||

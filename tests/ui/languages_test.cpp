@@ -197,6 +197,7 @@ void LanguagesTest::spanishByTheMenuThenEnglish() {
     QCOMPARE(p.items(), spanishItems);
     QCOMPARE(p.state().wordList->WordCount(), kStandard.size());
     QVERIFY(p.get("optPoints2").isEnabled());
+    QVERIFY(p.get<QRadioButton>("optPoints2").isChecked()); // Literati again
     p.find("tea");
     QCOMPARE(p.items(), "a (1)|at (2)|ate (3)|eat (3)|eta (3)|tae (3)|tea (3)");
 }
@@ -367,6 +368,16 @@ void LanguagesTest::keptOverARestart() {
     ChooseFromMenu(again, 1);
     QVERIFY(again.get<QRadioButton>("optExtended").isChecked());
     QCOMPARE(again.state().wordList->WordCount(), kExtended.size());
+
+    // Literati, chosen in English, is kept when the program closes in Spanish.
+    {
+        Program p(Languages({.options = With(kShortWords, 7, "literati")}));
+        ChooseFromMenu(p, 2);
+        QVERIFY(Loaded(p));
+        QVERIFY(p.get<QRadioButton>("optPoints1").isChecked());
+        p.window->close();
+        QCOMPARE(p.read("data.dat"), SettingsLine(With(kShortWords, 7, "literati")));
+    }
 
     // An English user who never chose a language gets no languages.dat.
     Program english(Languages());
