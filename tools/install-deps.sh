@@ -4,9 +4,10 @@
 # With "web", only those that building the web page needs; with
 # "--only PACKAGE...", only those packages (the Windows scripts name theirs).
 set -eu
-# The web page's WebAssembly module: its compiler and libraries.
+# The web page's WebAssembly module: its compiler and libraries; and the other
+# languages' lists, which python3 makes from tanglet-data and witalian.
 web="cmake ninja-build clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
-  libclang-rt-19-dev-wasm32 wasi-libc"
+  libclang-rt-19-dev-wasm32 wasi-libc python3 tanglet-data witalian"
 # chromium: the browser of the web page's tests. tanglet-data and witalian: the
 # word lists of the languages beside English, which python3 builds.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev

@@ -1,11 +1,15 @@
 // The web page's build and a static server for trying it out and for its tests.
-//   node tools/web-page.mjs build MODULE.wasm OUTDIR   the page into OUTDIR
+//   node tools/web-page.mjs build MODULE.wasm OUTDIR [LANGUAGES]
+//                                      the page into OUTDIR, with the lists
+//                                      LANGUAGES/CODE.txt of the other languages
 //   node tools/web-page.mjs serve DIR [--port N]       DIR at http://127.0.0.1:N (8080)
 //
 // The page's files from web/ get their content's hash in their names, so a
 // host may keep them for ever; index.html and the service worker sw.js keep
 // their names and name the others, and each script names the hashed scripts
-// it imports. The word lists are shipped gzip-compressed. The numbers the page
+// it imports. The word lists are shipped gzip-compressed; the other
+// languages' lists and alphabets are fetched only when chosen, and languages.js
+// names them. The numbers the page
 // passes to the module (module_ids.js) are written from the module's headers.
 
 import { createHash } from "node:crypto";
@@ -59,14 +63,51 @@ export function moduleIdsScript(ids = moduleIds()) {
 }
 
 // The page's scripts, each after those it imports.
-const scripts = ["page_texts.js", "engine.js", "choices.js", "word_rows.js", "anagrove.js"];
+const scripts = ["page_texts.js", "engine.js", "choices.js", "word_rows.js", "language_lists.js", "anagrove.js"];
 
-export function buildPage(modulePath, outDir) {
+// The languages beside English, in the order the page offers them.
+export const languageCodes = ["es", "fr", "de", "pl", "ca", "nl", "pt", "pt-BR", "it"];
+
+// The page's languages.js: for each language its code, its own name, its
+// alphabet's and list's files, and the list's lines and bytes unpacked and
+// packed (for its progress and to size it once). English comes first, with
+// its alphabet only (for lists the player opens).
+function addLanguages(add, languagesDir) {
+  const languages = [];
+  for (const code of ["en", ...(languagesDir ? languageCodes : [])]) {
+    const alphabet = readFileSync(join(root, "data", "alphabets", `${code}.txt`));
+    const name = alphabet.toString().match(/^name (.+)$/m)[1];
+    const entry = { code, name, alphabet: add(`alphabet-${code}.txt`, alphabet) };
+    if (code !== "en") {
+      const text = readFileSync(join(languagesDir, `${code}.txt`));
+      const packed = gzipSync(text, { level: 9 });
+      let lines = 0;
+      for (let at = text.indexOf(10); at >= 0; at = text.indexOf(10, at + 1)) lines++;
+      Object.assign(entry, { list: add(`${code}.txt.gz`, packed), lines, bytes: text.length, packed: packed.length });
+    }
+    languages.push(entry);
+  }
+  return `// Written by tools/web-page.mjs: the languages and their files, English first.\n` +
+    `export const languages = Object.freeze(${JSON.stringify(languages)});\n`;
+}
+
+export function buildPage(modulePath, outDir, languagesDir = null) {
   const web = (name) => readFileSync(join(root, "web", name));
   const files = new Map(); // placeholder name -> [output name, bytes]
-  const add = (name, bytes) => files.set(name, [hashedName(name, bytes), bytes]);
+  const add = (name, bytes) => {
+    files.set(name, [hashedName(name, bytes), bytes]);
+    return files.get(name)[0];
+  };
+  // Fetched when a language is chosen, not when the page is first kept.
+  const onDemand = new Set();
+  const addOnDemand = (name, bytes) => {
+    const hashed = add(name, bytes);
+    onDemand.add(hashed);
+    return hashed;
+  };
   add("anagrove.wasm", readFileSync(modulePath));
   add("module_ids.js", Buffer.from(moduleIdsScript()));
+  add("languages.js", Buffer.from(addLanguages(addOnDemand, languagesDir)));
   for (const name of scripts) {
     const source = web(name).toString().replace(/(from\s+|import\s+)"\.\/([\w.]+\.js)"/g, (whole, head, imported) => {
       if (!files.has(imported)) throw new Error(`web/${name}: imports ${imported} before it is built`);
@@ -93,7 +134,8 @@ export function buildPage(modulePath, outDir) {
   const worker = web("sw.js")
     .toString()
     .replace("{{cache}}", `anagrove-${build}`)
-    .replace("{{files}}", JSON.stringify(["./", ...names]));
+    .replace("{{files}}", JSON.stringify(["./", ...names.filter((name) => !onDemand.has(name))]))
+    .replace("{{onDemand}}", JSON.stringify([...onDemand].sort()));
 
   rmSync(outDir, { recursive: true, force: true });
   mkdirSync(outDir, { recursive: true });
@@ -150,7 +192,7 @@ export function servePage(dir, { port = 8080, listsEncoded = false } = {}) {
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
   const [command, ...args] = process.argv.slice(2);
   if (command === "build") {
-    const { build } = buildPage(args[0], args[1]);
+    const { build } = buildPage(args[0], args[1], args[2] ?? null);
     console.log(`${args[1]}: build ${build}, ${readdirSync(args[1]).length} files`);
   } else if (command === "serve") {
     const at = args.indexOf("--port");

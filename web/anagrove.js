@@ -1,8 +1,9 @@
 // Anagrove's web page: the search of the desktop program, run by the same core
 // compiled to WebAssembly, with the page's controls around it.
 
-import { choicesFromAddress, addressOf, storage } from "./choices.js";
+import { choicesFromAddress, addressOf, storage, tileCustomStorage } from "./choices.js";
 import { boardFields, Engine, giveRequest } from "./engine.js";
+import { keepOwnList, keptOwnList, languageOf, languages, loadLanguage, loadOwnList, namedAlphabet } from "./language_lists.js";
 import * as ids from "./module_ids.js";
 import { pageTexts } from "./page_texts.js";
 import { WordRows } from "./word_rows.js";
@@ -33,6 +34,11 @@ class Page {
     this.$ = (id) => doc.getElementById(id);
     this.form = this.$("search");
     this.lists = {}; // list word -> promise of its word count
+    this.tileList = null; // the other language's list in the module: { key, promise of { tiles, words } }
+    this.loads = 0; // lists of other languages asked for so far
+    this.ownList = null; // the player's list: { name, code, blob }
+    this.custom = { en: null }; // custom values kept per language while another is shown
+    this.#makeLanguageChoice();
     this.search = null; // the search on show: its choices, letters, board and re-sorts (then)
     this.searches = 0; // Find Words pressed so far
     this.pending = false; // Find Words pressed before the module started
@@ -58,9 +64,45 @@ class Page {
       list: value("list") || "standard",
       points: this.$("points").checked,
       scheme: value("scheme") || "scrabble",
-      custom: this.#customBoxes().map((box) => box.value),
+      custom: this.#language() === "en" ? this.#customBoxes().map((box) => box.value) : this.custom.en,
       allSchemes: this.$("all-schemes").checked,
+      language: this.#language(),
+      // another language's custom values, as its boxes show them
+      tileCustom: this.#shownAlphabet === "en" ? null : this.#customBoxes().map((box) => box.value),
     };
+  }
+
+  #language() {
+    return this.$("language").value || "en";
+  }
+
+  // The language whose alphabet a language choice searches in.
+  #alphabetCode(language = this.#language()) {
+    return language === "own" ? this.ownList?.code ?? "en" : language;
+  }
+
+  #makeLanguageChoice() {
+    const select = this.$("language");
+    for (const { code, name } of languages.slice(1)) {
+      const option = this.doc.createElement("option");
+      Object.assign(option, { value: code, lang: code, textContent: name });
+      select.append(option);
+    }
+  }
+
+  // Offers the player's kept list in the language choice.
+  #offerOwnList(own) {
+    this.ownList = own;
+    let option = this.$("language").querySelector('option[value="own"]');
+    if (!own) return option?.remove();
+    if (!option) {
+      option = this.doc.createElement("option");
+      option.value = "own";
+      this.$("language").append(option);
+    }
+    option.textContent = pageTexts.ownList(own.name);
+    option.lang = own.code;
+    return undefined;
   }
 
   // Sets the controls; custom values of null are left for start() to fill.
@@ -71,9 +113,12 @@ class Page {
     this.$("nomax").checked = choices.nomax;
     this.$("anagram").checked = choices.anagram;
     this.form.elements.list.value = choices.list;
+    this.$("language").value = choices.language;
+    if (this.$("language").value !== choices.language) this.$("language").value = "en";
     this.$("points").checked = choices.points;
     this.form.elements.scheme.value = choices.scheme;
-    if (choices.custom) this.#customBoxes().forEach((box, k) => (box.value = choices.custom[k]));
+    if (choices.custom && this.#shownAlphabet === "en") this.#customBoxes().forEach((box, k) => (box.value = choices.custom[k]));
+    if (choices.custom) this.custom.en = [...choices.custom];
     this.$("all-schemes").checked = choices.allSchemes;
     this.#showAllSchemes();
     this.#enable();
@@ -82,34 +127,190 @@ class Page {
   // Takes the started module: custom values never chosen start from the
   // Scrabble values, and a Find Words pressed meanwhile (or the address's
   // search) runs.
-  async start(engine, addressed) {
+  async start(engine, addressed, own) {
     this.engine = engine;
     const boxes = this.#customBoxes();
     if (boxes.every((box) => box.value === "")) {
       const values = engine.letterValues(PointScheme.scrabble);
       boxes.forEach((box, k) => (box.value = String(values[k])));
+      this.custom.en = boxes.map((box) => box.value);
     }
+    this.#offerOwnList(own);
+    Object.assign(this.custom, tileCustomStorage.read());
+    this.$("language").value = addressed.choices.language;
+    if (addressed.tileCustom) this.custom[this.#alphabetCode()] = addressed.tileCustom;
+    if (this.$("language").value !== addressed.choices.language) this.$("language").value = "en";
     if (addressed.letters !== null && !this.pending) {
       this.$("letters").value = addressed.letters;
       for (const name of boardFields) this.$(name).value = addressed.board[name];
     }
     if (addressed.letters !== null || this.pending) await this.find(this.pending ? [] : addressed.then);
+    else if (this.#language() !== "en") await this.chooseLanguage();
     else await this.chooseList(this.choices().list);
+  }
+
+  // The custom values' boxes, the tile row, the list options and the schemes
+  // follow the language; English shows the page as it always was.
+  #shownAlphabet = "en";
+  #showLanguage(tiles) {
+    const code = this.#alphabetCode();
+    const english = this.#language() === "en";
+    for (const label of this.doc.querySelectorAll(".english-list")) label.hidden = !english;
+    this.$("words").lang = code;
+    for (const scheme of ["literati", "wordmojo"]) {
+      const box = this.form.querySelector(`input[name="scheme"][value="${scheme}"]`);
+      box.dataset.english = "true";
+      if (!english && box.checked) this.form.elements.scheme.value = "scrabble";
+    }
+    this.$("all-schemes").disabled = !english;
+    if (!english) this.$("all-schemes").checked = false;
+    this.#showAllSchemes();
+    if (code !== this.#shownAlphabet) {
+      this.custom[this.#shownAlphabet] = this.#customBoxes().map((box) => box.value);
+      this.#shownAlphabet = code;
+      if (code === "en") this.#makeCustomGrid();
+      else this.#makeCustomGrid(tiles);
+      const kept = this.custom[code];
+      const boxes = this.#customBoxes();
+      if (kept?.length === boxes.length) boxes.forEach((box, k) => (box.value = kept[k]));
+      this.#makeTileRow(tiles ?? []);
+    }
+    this.#enable();
+  }
+
+  // Buttons that type the tiles a Latin keyboard lacks: those of several
+  // letters (in brackets) and letters beyond a-z, into the box typed in last.
+  #makeTileRow(tiles) {
+    const row = this.$("tile-row");
+    row.replaceChildren();
+    for (const { text } of tiles) {
+      const lower = text.toLowerCase();
+      const several = [...lower].length > 1;
+      if (!several && /^[a-z]$/.test(lower)) continue;
+      const button = this.doc.createElement("button");
+      button.type = "button";
+      button.textContent = text;
+      button.dataset.typed = several ? `[${lower}]` : lower;
+      row.append(button);
+    }
+    row.hidden = row.childElementCount === 0;
+    const several = [...row.children].find((button) => button.dataset.typed.startsWith("["));
+    this.$("tiles-note").hidden = !several;
+    if (several) this.$("tiles-note").textContent = pageTexts.tilesNote(several.dataset.typed);
+  }
+
+  #typeTile(typed) {
+    const box = this.typingBox ?? this.$("letters");
+    const [from, to] = [box.selectionStart ?? box.value.length, box.selectionEnd ?? box.value.length];
+    box.setRangeText(typed, from, to, "end");
+    box.focus();
+  }
+
+  // The module's list of the chosen language, loaded once; the status tells
+  // how far it has come. Gives { tiles, words }, or null when another list
+  // was chosen meanwhile.
+  loadTileList(language = this.#language()) {
+    const key = language === "own" ? `own:${this.ownList?.name}` : language;
+    if (this.tileList?.key === key) return this.tileList.promise;
+    const load = ++this.loads;
+    const wanted = () => load === this.loads;
+    const previous = this.tileList?.promise.catch(() => null) ?? Promise.resolve();
+    const name = language === "own" ? this.ownList.name : languageOf(language).name;
+    const progress = (share) => {
+      if (wanted() && this.loadingStatus) this.setStatus(pageTexts.loadingShare(pageTexts.loadingList(name), share));
+    };
+    this.loadingStatus = true;
+    this.setStatus(pageTexts.loadingList(name));
+    // One list is read into the module at a time: the one before stops first.
+    const promise = previous.then(() => {
+      if (!wanted()) return null;
+      return language === "own"
+        ? loadOwnList(this.engine, this.ownList.blob, this.ownList.code, progress, wanted)
+        : loadLanguage(this.engine, language, progress, wanted);
+    }).then((loaded) => {
+      if (wanted() && loaded) {
+        this.loadingStatus = false;
+        this.setStatus(this.engine.text(TextKind.ready_status));
+      }
+      return loaded;
+    });
+    this.tileList = { key, promise };
+    promise.catch(() => {
+      if (this.tileList?.promise === promise) this.tileList = null;
+    });
+    return promise;
+  }
+
+  // Chooses a language as the language box does: its list is loaded (and the
+  // search on show searched again in it).
+  async chooseLanguage() {
+    this.keep();
+    this.#clearMessages();
+    this.$("list-note").textContent = "";
+    if (this.#language() === "en") {
+      this.#showLanguage();
+      if (this.search && this.$("letters").value !== "") await this.find();
+      else await this.chooseList(this.choices().list);
+      return;
+    }
+    const searches = this.searches;
+    let loaded = null;
+    try {
+      loaded = await this.loadTileList();
+    } catch {
+      if (searches === this.searches) this.setStatus(this.engine.text(TextKind.no_list_status));
+      return;
+    }
+    if (!loaded) return; // another language was chosen meanwhile
+    this.#showLanguage(this.engine.tiles(loaded.tiles));
+    const left = loaded.leftOut;
+    if (left && left.notTiles + left.tooLong > 0)
+      this.$("list-note").textContent = pageTexts.leftOut(this.ownList.name, left, languageOf(this.ownList.code).name);
+    if (this.search && this.$("letters").value !== "") await this.find();
+    else if (searches === this.searches) this.setStatus(this.engine.text(TextKind.ready_status));
+  }
+
+  // "Open word list…": the chosen file is read here, in the language its
+  // first line names or else the chosen one, kept for the next visits, and
+  // offered in the language choice.
+  async openList(file) {
+    const message = this.$("list-message");
+    message.textContent = "";
+    const named = await namedAlphabet(file);
+    const code = named ?? this.#alphabetCode();
+    if (!languageOf(code)) {
+      message.textContent = pageTexts.unknownAlphabet(file.name, named);
+      return;
+    }
+    const own = { name: file.name, code, blob: file };
+    this.#offerOwnList(own);
+    try {
+      await keepOwnList(file, code);
+    } catch {
+      // not kept for the next visit (no caches here), but searched now
+    }
+    this.$("language").value = "own";
+    await this.chooseLanguage();
   }
 
   #customBoxes() {
     return [...this.$("custom-values").querySelectorAll("input")];
   }
 
-  #makeCustomGrid() {
+  // One box a letter A to Z, or one a tile of another alphabet ({ text, value }),
+  // which starts from its standard value.
+  #makeCustomGrid(tiles = null) {
     const grid = this.$("custom-values");
-    for (let k = 0; k < 26; k++) {
-      const letter = String.fromCharCode(65 + k);
+    grid.replaceChildren();
+    const count = tiles?.length ?? 26;
+    for (let k = 0; k < count; k++) {
+      const letter = tiles ? tiles[k].text : String.fromCharCode(65 + k);
       const label = this.doc.createElement("label");
       const box = this.doc.createElement("input");
       Object.assign(box, { type: "text", id: `custom-${letter}`, autocomplete: "off", spellcheck: false, inputMode: "decimal" });
       box.setAttribute("aria-label", `${letter} points`);
       box.setAttribute("aria-describedby", "custom-message");
+      if (tiles) box.value = String(tiles[k].value);
       label.append(`${letter} =`, box);
       grid.append(label);
     }
@@ -122,13 +323,13 @@ class Page {
     this.$("minimum").disabled = anagram;
     this.$("maximum").disabled = anagram || nomax;
     this.$("nomax").disabled = anagram;
-    for (const box of this.form.elements.scheme) box.disabled = !points;
+    for (const box of this.form.elements.scheme) box.disabled = !points || (box.dataset.english === "true" && this.#language() !== "en");
     this.form.querySelector('input[name="sort"][value="score"]').disabled = !points;
     this.$("custom").hidden = this.form.elements.scheme.value !== "custom";
   }
 
   #showAllSchemes() {
-    this.$("words").classList.toggle("all-schemes", this.$("all-schemes").checked);
+    this.$("words").classList.toggle("all-schemes", this.$("all-schemes").checked && !this.$("all-schemes").disabled);
   }
 
   setStatus(text) {
@@ -136,7 +337,12 @@ class Page {
   }
 
   keep() {
-    storage.write(this.choices());
+    // English keeps what it always kept; the other languages add to it.
+    const choices = this.choices();
+    storage.write({ ...choices, tileCustom: undefined, language: choices.language === "en" ? undefined : choices.language });
+    if (choices.tileCustom) this.custom[this.#shownAlphabet] = choices.tileCustom;
+    const { en, ...others } = this.custom;
+    if (Object.keys(others).length > 0) tileCustomStorage.write(others);
   }
 
   // The list's word count, once it is loaded into the module.
@@ -174,7 +380,7 @@ class Page {
     const names = ["letters", "minimum", "maximum", ...boardFields];
     const custom = field >= TextField.custom_a;
     const name = names.find((n) => TextField[n] === field);
-    const box = custom ? this.$(`custom-${String.fromCharCode(65 + field - TextField.custom_a)}`) : this.$(name);
+    const box = custom ? this.#customBoxes()[field - TextField.custom_a] : this.$(name);
     const messageBox = custom ? this.$("custom-message") : this.$(`${name}-message`);
     messageBox.textContent = message;
     box.setAttribute("aria-invalid", "true");
@@ -189,11 +395,26 @@ class Page {
       this.pending = true;
       return;
     }
-    const request = { ...this.choices(), letters: this.$("letters").value,
+    const choices = this.choices();
+    const tiles = choices.language !== "en";
+    const request = { ...choices, letters: this.$("letters").value, tiles,
+      custom: tiles ? this.#customBoxes().map((box) => box.value) : choices.custom,
       board: Object.fromEntries(boardFields.map((name) => [name, this.$(name).value])) };
     this.keep();
     this.#clearMessages();
     const e = this.engine;
+    if (tiles) {
+      let loaded = null;
+      try {
+        loaded = await this.loadTileList(choices.language);
+      } catch {
+        if (searches === this.searches) this.setStatus(e.text(TextKind.no_list_status));
+        return;
+      }
+      if (!loaded || searches !== this.searches) return; // a later Find Words runs instead
+      this.#showLanguage(e.tiles(loaded.tiles));
+      request.custom = request.tileCustom = this.#customBoxes().map((box) => box.value);
+    } else this.#showLanguage();
     giveRequest(e, request);
     const refused = e.check();
     if (refused >= 0) {
@@ -201,7 +422,7 @@ class Page {
       return;
     }
     try {
-      await this.loadList(request.list);
+      if (!tiles) await this.loadList(request.list);
     } catch {
       this.setStatus(e.text(TextKind.no_list_status));
       return;
@@ -273,18 +494,19 @@ class Page {
     const e = this.engine;
     const item = e.text(TextKind.item, row);
     const word = e.text(TextKind.word, row);
+    const tiles = e.text(TextKind.tiles, row).split(" "); // a tile a square
     const squares = e.text(TextKind.blank_squares, row);
     const text = this.doc.createElement("span");
     text.className = "item";
-    for (let k = 0; k < word.length; k++) {
+    tiles.forEach((tile, k) => {
       const kind = squares[k];
       const letter = kind === "*" ? this.doc.createElement("mark") : kind === "." ? this.doc.createElement("span") : null;
       if (letter) {
         letter.className = kind === "*" ? "blank" : "on-board";
-        letter.textContent = word[k];
+        letter.textContent = tile;
         text.append(letter);
-      } else text.append(word[k]);
-    }
+      } else text.append(tile);
+    });
     text.append(item.slice(word.length));
     element.append(text);
     // Read once, as the row's description; its name is the item.
@@ -378,6 +600,18 @@ class Page {
         if (this.search && this.$("letters").value !== "") this.find();
         else this.chooseList(box.value);
       }));
+    on("language", "change", started(() => this.chooseLanguage()));
+    on("open-list", "click", () => this.$("list-file").click());
+    on("list-file", "change", started(() => {
+      const [file] = this.$("list-file").files;
+      this.$("list-file").value = "";
+      if (file) this.openList(file);
+    }));
+    on("tile-row", "click", (event) => {
+      const button = event.target.closest("button");
+      if (button) this.#typeTile(button.dataset.typed);
+    });
+    for (const id of ["letters", ...boardFields]) on(id, "focus", () => (this.typingBox = this.$(id)));
     for (const id of ["nomax", "anagram"])
       on(id, "change", () => {
         this.#enable();
@@ -426,7 +660,7 @@ async function startPage(doc) {
   page.apply(addressed.choices);
   page.listen();
   page.setStatus(pageTexts.starting);
-  await page.start(await engineReady, addressed);
+  await page.start(await engineReady, addressed, await keptOwnList());
   globalThis.anagrove = page; // for the tests and the curious
   performance.mark("anagrove-ready"); // the first search is possible from here on
   if ("serviceWorker" in navigator)

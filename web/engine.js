@@ -73,6 +73,44 @@ export class Engine {
     return this.#x.anagrove_load_list(this.#session, list);
   }
 
+  // Another language's alphabet file (bytes); gives its letter tiles, or
+  // throws with the module's reason.
+  loadAlphabet(bytes) {
+    this.#input(bytes);
+    const tiles = this.#x.anagrove_load_alphabet(this.#session);
+    if (tiles < 0) throw new Error(this.text(this.ids.TextKind.message));
+    return tiles;
+  }
+
+  // The alphabet's list file in pieces cut anywhere, as they arrive: begin
+  // with its length as far as known (0: not known), read each piece (gives
+  // the words so far), end (gives the word count).
+  beginTileList(lines = 0, bytes = 0) {
+    if (this.#x.anagrove_begin_tile_list(this.#session, lines, bytes) < 0) throw new Error("no alphabet");
+  }
+
+  readTileList(piece) {
+    this.#input(piece);
+    return this.#x.anagrove_read_tile_list(this.#session);
+  }
+
+  endTileList() {
+    return this.#x.anagrove_end_tile_list(this.#session);
+  }
+
+  // The words of that list left out: { notTiles, tooLong }.
+  leftOut() {
+    return { notTiles: this.#x.anagrove_left_out(this.#session, 0), tooLong: this.#x.anagrove_left_out(this.#session, 1) };
+  }
+
+  // The loaded alphabet's tiles: their texts and standard values, tile 1 first.
+  tiles(count) {
+    return Array.from({ length: count }, (_, k) => ({
+      text: this.text(this.ids.TextKind.tile, k + 1),
+      value: this.#x.anagrove_tile_value(this.#session, k + 1),
+    }));
+  }
+
   setText(field, text) {
     this.#input(utf8.encode(text));
     this.#x.anagrove_set_text(this.#session, field);
@@ -125,10 +163,16 @@ export const boardFields = Object.freeze(["starts", "ends", "contains", "pattern
 // The letters as the module takes them: a "?" is a blank, as "*" is.
 export const moduleLetters = (letters) => letters.replaceAll("?", "*");
 
+// The most letter tiles an alphabet has, each with its custom value's field.
+export const mostTiles = 63;
+
 // Gives the engine a whole search: the choices (as the page's choices() has
-// them), the letters, and the board letters by field name (a missing one is empty).
+// them), the letters, and the board letters by field name (a missing one is
+// empty); with tiles, in the alphabet loaded last, whose custom values are
+// one a tile.
 export function giveRequest(engine, request) {
   const { TextField, Choice, WordListKind, SortOrder, PointScheme } = engine.ids;
+  engine.choose(Choice.tiles, Boolean(request.tiles));
   engine.choose(Choice.list, WordListKind[request.list]);
   engine.choose(Choice.order, SortOrder[request.sort]);
   engine.choose(Choice.no_maximum, request.nomax);
@@ -138,6 +182,6 @@ export function giveRequest(engine, request) {
   engine.setText(TextField.letters, moduleLetters(request.letters));
   engine.setText(TextField.minimum, request.minimum);
   engine.setText(TextField.maximum, request.maximum);
-  request.custom.forEach((value, k) => engine.setText(TextField.custom_a + k, value));
+  for (let k = 0; k < mostTiles; k++) engine.setText(TextField.custom_a + k, request.custom[k] ?? "");
   for (const name of boardFields) engine.setText(TextField[name], request.board[name] ?? "");
 }

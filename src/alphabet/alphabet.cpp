@@ -32,4 +32,11 @@ std::string TileText(const Alphabet& alphabet, const Tiles& tiles) {
     return text;
 }
 
+std::string TileTextsApart(const Alphabet& alphabet, std::span<const TileIndex> tiles) {
+    std::string text;
+    for (const TileIndex t : tiles)
+        text.append(text.empty() ? "" : " ").append(alphabet.tiles[t].lower);
+    return text;
+}
+
 } // namespace anagrove

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,5 +55,8 @@ struct Alphabet {
                                            bool withBracketsOnly);
 // The word the tiles spell, in lower case ("calle" for C A LL E).
 [[nodiscard]] std::string TileText(const Alphabet& alphabet, const Tiles& tiles);
+// The tiles' lower-case texts apart ("c a ll e").
+[[nodiscard]] std::string TileTextsApart(const Alphabet& alphabet,
+                                         std::span<const TileIndex> tiles);
 
 } // namespace anagrove

@@ -13,6 +13,7 @@
 #include "cli/result_formats.h"
 #include "cli/word_list_source.h"
 #include "platform/whole_file.h"
+#include "search/tile_board.h"
 #include "search/tile_search.h"
 
 #include <algorithm>
@@ -38,14 +39,6 @@ std::string TypedTiles(const Alphabet& alphabet, std::span<const TileIndex> tile
         const auto characters = DecodeUtf8(lower);
         text += characters && characters->size() > 1 ? "[" + lower + "]" : lower;
     }
-    return text;
-}
-
-// The tiles' texts apart ("c a ll e").
-std::string TilesApart(const Alphabet& alphabet, std::span<const TileIndex> tiles) {
-    std::string text;
-    for (const TileIndex t : tiles)
-        text.append(text.empty() ? "" : " ").append(alphabet.tiles[t].lower);
     return text;
 }
 
@@ -191,30 +184,18 @@ int Check(const FindOptions& o, const LoadedLanguage& l, std::ostream& out) {
     return !out ? kExitNotWritten : allInList ? kExitFound : kExitNotInList;
 }
 
-// One board text through the alphabet: its tiles, and in the pattern a dot
-// for a rack square; why not when it holds a blank or what is no tile.
-Expected<Tiles> ReadBoardTiles(const Alphabet& alphabet, std::string_view name,
-                               std::string_view text, bool pattern) {
-    Tiles tiles;
+// One board text through the alphabet, or why not in anagrove-find's words.
+Expected<Tiles> ReadBoardText(const Alphabet& alphabet, std::string_view name,
+                              std::string_view text, bool pattern) {
+    auto tiles = ReadBoardTiles(alphabet, text, pattern);
+    if (tiles)
+        return std::move(*tiles);
     const std::string refusal = std::string(name) + " must be tiles of " + alphabet.name +
                                 (pattern ? " and dots" : "") + ", not \"" + std::string(text) +
                                 "\"";
-    while (true) {
-        const std::size_t dot = pattern ? text.find('.') : std::string_view::npos;
-        const std::string_view piece = text.substr(0, dot);
-        if (!piece.empty()) {
-            const auto read = ReadRack(alphabet, piece);
-            if (!read)
-                return FailureText(refusal + ": " + TextFaultText(read.error(), alphabet.name));
-            if (std::ranges::count(*read, kBlankTile) > 0)
-                return FailureText(refusal);
-            tiles.insert(tiles.end(), read->begin(), read->end());
-        }
-        if (dot == std::string_view::npos)
-            return tiles;
-        tiles.push_back(kBlankTile);
-        text.remove_prefix(dot + 1);
-    }
+    if (!tiles.error())
+        return FailureText(refusal);
+    return FailureText(refusal + ": " + TextFaultText(*tiles.error(), alphabet.name));
 }
 
 Expected<TileBoard> ReadTileBoard(const Alphabet& alphabet, const BoardLetters& typed) {
@@ -230,22 +211,12 @@ Expected<TileBoard> ReadTileBoard(const Alphabet& alphabet, const BoardLetters& 
     for (const auto& box : boxes) {
         if (box.text.empty())
             continue;
-        auto tiles = ReadBoardTiles(alphabet, box.name, box.text, &box.tiles == &board.pattern);
+        auto tiles = ReadBoardText(alphabet, box.name, box.text, &box.tiles == &board.pattern);
         if (!tiles)
             return FailureText(tiles.error());
         box.tiles = std::move(*tiles);
     }
     return board;
-}
-
-// The tiles of the word that the rack lays.
-Tiles RackPartTiles(std::span<const TileIndex> word, const TileBoard& board) {
-    const auto squares = TileRackSquares(word, board);
-    Tiles part;
-    for (std::size_t k = 0; k < word.size(); ++k)
-        if (!squares || (*squares)[k])
-            part.push_back(word[k]);
-    return part;
 }
 
 void PrintTileListing(std::ostream& out, const FoundWords& found, const ResultListing& listing) {
@@ -322,9 +293,10 @@ int RunInTiles(const FindOptions& o, const std::string& programDirectory,
             std::optional<std::int64_t> score;
             if (o.usePoints)
                 score = row.score;
-            rows.push_back({std::string(row.word), row.length, score,
-                            TilesApart(alphabet, BlankTilesOf(RackPartTiles(tiles, *board), *rack)),
-                            TilesApart(alphabet, tiles), std::string(list.Spelling(i))});
+            rows.push_back(
+                {std::string(row.word), row.length, score,
+                 TileTextsApart(alphabet, BlankTilesOf(RackPartTiles(tiles, *board), *rack)),
+                 TileTextsApart(alphabet, tiles), std::string(list.Spelling(i))});
         }
         WriteTileResults(out, o.format, rows);
     }

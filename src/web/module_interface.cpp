@@ -120,6 +120,39 @@ std::int32_t anagrove_letter_value(std::int32_t scheme, std::int32_t letter) {
     return PresetTable(*known)[static_cast<std::size_t>(letter)];
 }
 
+// Another language: the input as its alphabet file. Gives its letter tiles,
+// or -1 (anagrove_text of TextKind::message says why).
+EXPORT(anagrove_load_alphabet) std::int32_t anagrove_load_alphabet(Handle* h) {
+    return h->session.LoadAlphabet();
+}
+
+// Starts the loaded alphabet's list, lines and bytes long as far as the page
+// knows (0: not known); 0, or -1 without an alphabet.
+EXPORT(anagrove_begin_tile_list)
+std::int32_t anagrove_begin_tile_list(Handle* h, std::uint32_t lines, std::uint32_t bytes) {
+    return h->session.BeginTileList(lines, bytes) ? 0 : -1;
+}
+
+// The input as the list's next piece, cut anywhere; gives the words so far.
+EXPORT(anagrove_read_tile_list) std::int32_t anagrove_read_tile_list(Handle* h) {
+    return h->session.ReadTileList();
+}
+
+// Ends the list; gives its word count.
+EXPORT(anagrove_end_tile_list) std::int32_t anagrove_end_tile_list(Handle* h) {
+    return h->session.EndTileList();
+}
+
+// The list's words left out: why 0 not the alphabet's tiles, why 1 too long.
+EXPORT(anagrove_left_out) double anagrove_left_out(Handle* h, std::int32_t why) {
+    return static_cast<double>(h->session.LeftOut(why));
+}
+
+// A tile's value (1 to the alphabet's letter tiles) in its standard set.
+EXPORT(anagrove_tile_value) std::int32_t anagrove_tile_value(Handle* h, std::int32_t tile) {
+    return h->session.TileValue(tile);
+}
+
 EXPORT(anagrove_blank_zero_score) double anagrove_blank_zero_score(Handle* h, std::int32_t row) {
     return h->session.BlankZeroScore(row);
 }

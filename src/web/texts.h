@@ -22,4 +22,18 @@ inline constexpr const char* kBoardBoxes[] = {
            box + "\".";
 }
 
+// In another language: "Please enter tiles of Español in the box "Starts with:"."; with dots, for
+// the pattern.
+[[nodiscard]] inline std::string BoardTilesMessage(const char* box, const std::string& language,
+                                                   bool dots) {
+    return "Please enter tiles of " + language + (dots ? " and dots" : "") + " in the box \"" +
+           box + "\".";
+}
+
+// Literati and Wordmojo chosen in another language.
+[[nodiscard]] inline std::string EnglishSchemeMessage(const std::string& language) {
+    return "Literati\u00ae and Wordmojo\u00ae have English values only; " + language +
+           " scores its standard tile values.";
+}
+
 } // namespace anagrove::web

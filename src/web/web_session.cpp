@@ -26,6 +26,7 @@ int FieldNumber(TextField field) {
 Session::Session() {
     texts_[FieldNumber(TextField::minimum)] = request_.minimumText;
     texts_[FieldNumber(TextField::maximum)] = request_.maximumText;
+    typed_ = texts_;
     outcome_.found.source = lists_[0] = std::make_shared<const WordList>();
     lists_[1] = lists_[0];
 }
@@ -43,8 +44,10 @@ std::int32_t Session::LoadList(WordListKind kind) {
 }
 
 void Session::SetText(int field) {
-    if (field >= 0 && field < kTextFieldCount)
+    if (field >= 0 && field < kTextFieldCount) {
         texts_[static_cast<std::size_t>(field)] = Latin1FromUtf8(input_);
+        typed_[static_cast<std::size_t>(field)] = input_;
+    }
 }
 
 void Session::Choose(Choice choice, int value) {
@@ -64,6 +67,9 @@ void Session::Choose(Choice choice, int value) {
     case Choice::scheme:
         scheme_ =
             value >= 0 && value <= 3 ? static_cast<PointScheme>(value) : PointScheme::scrabble;
+        break;
+    case Choice::tiles:
+        inTiles_ = value != 0;
         break;
     case Choice::order:
         request_.order = value == 2   ? SortOrder::score
@@ -126,11 +132,17 @@ Expected<Session::CheckedRequest, int> Session::Checked() {
 }
 
 std::optional<int> Session::Check() {
+    if (inTiles_) {
+        const auto checked = CheckedInTiles();
+        return checked ? std::nullopt : std::optional(checked.error());
+    }
     const auto checked = Checked();
     return checked ? std::nullopt : std::optional(checked.error());
 }
 
 std::optional<int> Session::Search() {
+    if (inTiles_)
+        return SearchInTiles();
     const auto checked = Checked();
     if (!checked)
         return checked.error();
@@ -142,6 +154,7 @@ std::optional<int> Session::Search() {
                    ? ListFound(request, FindWithBoard(request.letters, limits, board, list, points))
                    : RunSearch(request, limits, list, points);
     listing_ = outcome_.listing;
+    searchedTiles_ = false;
     return std::nullopt;
 }
 
@@ -157,6 +170,29 @@ const FoundRow& Session::Row(std::int32_t row) const {
 }
 
 std::string Session::Text(TextKind kind, std::int32_t row) const {
+    switch (kind) {
+    case TextKind::message: // UTF-8 already
+        return message_;
+    case TextKind::tile:
+        return alphabet_ && row > 0 && static_cast<std::size_t>(row) < alphabet_->tiles.size()
+                   ? alphabet_->tiles[static_cast<std::size_t>(row)].upper
+                   : "";
+    case TextKind::language_name:
+        return alphabet_ ? alphabet_->name : "";
+    case TextKind::tiles:
+    case TextKind::spelling:
+    case TextKind::blank_letters:
+    case TextKind::blank_squares:
+    case TextKind::blank_note:
+    case TextKind::dictionary_link:
+    case TextKind::thesaurus_link:
+    case TextKind::listed_csv:
+        if (searchedTiles_)
+            return TileRowText(kind, row);
+        break;
+    default:
+        break;
+    }
     const FoundRow& found = Row(row);
     std::string text;
     switch (kind) {
@@ -168,9 +204,6 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
         break;
     case TextKind::status:
         text = outcome_.status;
-        break;
-    case TextKind::message:
-        text = message_;
         break;
     case TextKind::blank_letters:
         text = RowBlankUse(found, rack_).letters;
@@ -227,17 +260,28 @@ std::string Session::Text(TextKind kind, std::int32_t row) const {
     case TextKind::no_list_status:
         text = kNoWordListStatusText;
         break;
+    case TextKind::tiles: // a letter is a tile
+        for (const char letter : found.word)
+            text.append(text.empty() ? "" : " ").append(1, letter);
+        break;
+    default:
+        break;
     }
-    return Utf8FromLatin1(text);
+    // The words of a search in tiles are UTF-8 already.
+    return searchedTiles_ ? text : Utf8FromLatin1(text);
 }
 
 double Session::SchemeScore(std::int32_t row, PointScheme scheme) const {
+    if (searchedTiles_) // scored in the searched values only
+        return scheme == scheme_ ? static_cast<double>(Row(row).score) : 0;
     if (scheme == PointScheme::custom)
         return custom_ ? static_cast<double>(WordScore(Row(row).word, *custom_)) : 0;
     return static_cast<double>(WordScore(Row(row).word, PresetTable(scheme)));
 }
 
 double Session::BlankZeroScore(std::int32_t row) const {
+    if (searchedTiles_) // blanks score nothing in tiles
+        return static_cast<double>(Row(row).score);
     return static_cast<double>(RowBlankUse(Row(row), rack_).scoreBlanksZero);
 }
 

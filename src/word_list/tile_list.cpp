@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace anagrove {
 
@@ -18,6 +19,8 @@ std::string_view FirstLine(std::string_view text) {
         line.remove_suffix(1);
     return line;
 }
+
+} // namespace
 
 // The alphabet's forms as UTF-8 bytes, by their first byte, longest first: a
 // word already in lower case and composed splits on its bytes alone, as
@@ -82,8 +85,6 @@ class ByteForms {
     std::array<TileIndex, 256> single_{}; // kBlankTile: look through byFirst_
 };
 
-} // namespace
-
 std::string TileWordList::PlayingForm(std::int32_t i) const {
     std::string text;
     for (const TileIndex t : WordTiles(i))
@@ -113,53 +114,85 @@ std::optional<std::string> NamedAlphabet(std::string_view fileText) {
     return std::string(line.substr(kAlphabetLine.size()));
 }
 
+TileListReader::TileListReader(std::shared_ptr<const Alphabet> alphabet, std::size_t expectedLines,
+                               std::size_t expectedBytes)
+    : forms_(std::make_unique<const ByteForms>(*alphabet)) {
+    list_.alphabet_ = std::move(alphabet);
+    list_.masks_.reserve(expectedLines);
+    list_.starts_.reserve(expectedLines + 1);
+    list_.tiles_.reserve(expectedBytes - std::min(expectedBytes, expectedLines));
+}
+
+TileListReader::TileListReader(TileListReader&&) noexcept = default;
+TileListReader& TileListReader::operator=(TileListReader&&) noexcept = default;
+TileListReader::~TileListReader() = default;
+
+void TileListReader::Read(std::string_view piece) {
+    if (!unfinished_.empty()) {
+        const std::size_t end = piece.find('\n');
+        unfinished_.append(piece.substr(0, end));
+        if (end == std::string_view::npos)
+            return;
+        ReadLine(unfinished_);
+        unfinished_.clear();
+        piece.remove_prefix(end + 1);
+    }
+    for (std::size_t end = piece.find('\n'); end != std::string_view::npos;
+         end = piece.find('\n')) {
+        ReadLine(piece.substr(0, end));
+        piece.remove_prefix(end + 1);
+    }
+    unfinished_.assign(piece);
+}
+
+TileWordList TileListReader::Finish() {
+    if (!unfinished_.empty())
+        ReadLine(unfinished_);
+    unfinished_.clear();
+    return std::move(list_);
+}
+
+void TileListReader::ReadLine(std::string_view line) {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    if (std::exchange(firstLine_, false) && line.starts_with(kAlphabetLine))
+        return;
+    TileWordList& list = list_;
+    const std::size_t tab = line.find('\t');
+    const std::string_view playing = line.substr(0, tab);
+    if (playing.empty()) {
+        ++list.leftOut_.empty;
+        return;
+    }
+    Tiles& tiles = tiles_;
+    tiles.clear();
+    if (!forms_->Split(playing, tiles)) {
+        auto split = SplitWord(*list.alphabet_, playing);
+        tiles = split ? std::move(*split) : Tiles{};
+    }
+    if (tiles.empty() || std::ranges::count(tiles, kBlankTile) > 0) {
+        ++list.leftOut_.notTiles;
+        return;
+    }
+    if (tiles.size() > kMostWordTiles) {
+        ++list.leftOut_.tooLong;
+        return;
+    }
+    std::uint64_t mask = 0;
+    for (const TileIndex t : tiles)
+        mask |= std::uint64_t{1} << t;
+    if (tab != std::string_view::npos)
+        list.AddSpelling(line.substr(tab + 1));
+    list.tiles_.insert(list.tiles_.end(), tiles.begin(), tiles.end());
+    list.starts_.push_back(static_cast<std::uint32_t>(list.tiles_.size()));
+    list.masks_.push_back(mask);
+}
+
 TileWordList ReadTileWordList(std::string_view fileText, std::shared_ptr<const Alphabet> alphabet) {
-    TileWordList list;
-    list.alphabet_ = std::move(alphabet);
-    std::string_view rest = fileText;
-    if (NamedAlphabet(fileText)) { // its line, which may be the file's only one
-        const std::size_t end = rest.find('\n');
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    }
-    const ByteForms forms(*list.alphabet_);
-    const auto lines = static_cast<std::size_t>(std::ranges::count(rest, '\n')) + 1;
-    list.masks_.reserve(lines);
-    list.starts_.reserve(lines + 1);
-    list.tiles_.reserve(rest.size() - std::min(rest.size(), lines - 1));
-    Tiles tiles;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        std::string_view line = FirstLine(rest);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        const std::size_t tab = line.find('\t');
-        const std::string_view playing = line.substr(0, tab);
-        if (playing.empty()) {
-            ++list.leftOut_.empty;
-            continue;
-        }
-        tiles.clear();
-        if (!forms.Split(playing, tiles)) {
-            auto split = SplitWord(*list.alphabet_, playing);
-            tiles = split ? std::move(*split) : Tiles{};
-        }
-        if (tiles.empty() || std::ranges::count(tiles, kBlankTile) > 0) {
-            ++list.leftOut_.notTiles;
-            continue;
-        }
-        if (tiles.size() > kMostWordTiles) {
-            ++list.leftOut_.tooLong;
-            continue;
-        }
-        std::uint64_t mask = 0;
-        for (const TileIndex t : tiles)
-            mask |= std::uint64_t{1} << t;
-        if (tab != std::string_view::npos)
-            list.AddSpelling(line.substr(tab + 1));
-        list.tiles_.insert(list.tiles_.end(), tiles.begin(), tiles.end());
-        list.starts_.push_back(static_cast<std::uint32_t>(list.tiles_.size()));
-        list.masks_.push_back(mask);
-    }
-    return list;
+    const auto lines = static_cast<std::size_t>(std::ranges::count(fileText, '\n')) + 1;
+    TileListReader reader(std::move(alphabet), lines, fileText.size());
+    reader.Read(fileText);
+    return reader.Finish();
 }
 
 } // namespace anagrove

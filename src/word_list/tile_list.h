@@ -47,8 +47,7 @@ class TileWordList {
     [[nodiscard]] const Alphabet& Letters() const { return *alphabet_; }
     [[nodiscard]] const LeftOutWords& LeftOut() const { return leftOut_; }
 
-    friend TileWordList ReadTileWordList(std::string_view fileText,
-                                         std::shared_ptr<const Alphabet> alphabet);
+    friend class TileListReader;
     friend class TileFile;
 
   private:
@@ -69,6 +68,35 @@ class TileWordList {
 // The alphabet code that a list file names on its first line ("#alphabet es"),
 // if it names one.
 [[nodiscard]] std::optional<std::string> NamedAlphabet(std::string_view fileText);
+
+class ByteForms;
+
+// Reads a list file piece by piece as it arrives, cut anywhere: the same words
+// as ReadTileWordList of the whole text. The expected lines and bytes, when
+// known, size the list once.
+class TileListReader {
+  public:
+    explicit TileListReader(std::shared_ptr<const Alphabet> alphabet, std::size_t expectedLines = 0,
+                            std::size_t expectedBytes = 0);
+    TileListReader(TileListReader&&) noexcept;
+    TileListReader& operator=(TileListReader&&) noexcept;
+    ~TileListReader();
+
+    void Read(std::string_view piece);
+    // The words read so far, the unfinished last line aside.
+    [[nodiscard]] std::int32_t WordCount() const { return list_.WordCount(); }
+    // The list, with the last line read whether or not a line end closed it.
+    [[nodiscard]] TileWordList Finish();
+
+  private:
+    void ReadLine(std::string_view line);
+
+    TileWordList list_;
+    std::unique_ptr<const ByteForms> forms_;
+    std::string unfinished_; // the start of a line that the next piece ends
+    bool firstLine_ = true;
+    Tiles tiles_;
+};
 
 // Reads a list file: an optional "#alphabet CODE" first line, then a word a
 // line (LF or CR LF), its playing form and after a tab its spellings. Words

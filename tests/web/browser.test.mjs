@@ -194,6 +194,10 @@ test("a search, its order, kept choices, then the page without its server and af
   await page.waitForFunction(() => globalThis.anagrove);
   const choices = await page.evaluate(() => globalThis.anagrove.choices());
   assert.deepEqual([choices.sort, choices.list, choices.maximum, choices.minimum], ["score", "extended", "9", "2"]);
+  // In English the storage holds what it always held, whatever the other languages add.
+  assert.deepEqual(await page.evaluate(() => [Object.keys(localStorage),
+    Object.keys(JSON.parse(localStorage.getItem("anagrove.choices")))]), [["anagrove.choices"],
+    ["sort", "minimum", "maximum", "nomax", "anagram", "list", "points", "scheme", "custom", "allSchemes"]]);
 
   // Without the server (and the browser's own cache), the service worker's copy answers.
   await page.evaluate(() => navigator.serviceWorker.ready);
@@ -545,3 +549,188 @@ test("Find Words pressed while the page loads searches once the list is there", 
   await context.close();
   server.close();
 });
+
+// A language's standard values by tile text ("l·l" -> 10), from its alphabet file.
+function standardValues(code) {
+  const values = new Map();
+  for (const line of readFileSync(join(root, "data", "alphabets", `${code}.txt`), "utf8").split("\n")) {
+    const [key, , lower, value] = line.split(" ");
+    if (key === "tile") values.set(lower, Number(value));
+  }
+  return values;
+}
+
+// Chooses a language in the language box by keys, as a player without a
+// mouse does on a closed box: focused, then arrows to the language (each
+// language passed on the way is chosen and given up again).
+async function chooseLanguage(page, name) {
+  const box = await page.waitForSelector("::-p-aria(Language:)", { visible: true });
+  await box.focus();
+  const [from, to] = await box.evaluate((select, wanted) =>
+    [select.selectedIndex, [...select.options].findIndex((option) => option.textContent === wanted)], name);
+  for (let k = from; k !== to; k += Math.sign(to - from)) await page.keyboard.press(to > from ? "ArrowDown" : "ArrowUp");
+  assert.equal(await box.evaluate((select) => select.selectedOptions[0].textContent), name);
+}
+
+test("other languages: chosen by keys, a tile typed by its button, custom values per tile, kept offline, and a player's own list", async () => {
+  const server = await serve(pageDir, { port: 0 });
+  const home = `http://127.0.0.1:${server.address().port}/`;
+  const context = await browser.createBrowserContext();
+  const page = await openPage(context, home);
+  await waitForStatus(page, new RegExp(ready));
+  const listed = async (what, ...args) => {
+    const expected = find(...args);
+    assert.deepEqual(await readWords(page), expected.items, what);
+    assert.equal(await text(page, "#status"), expected.status.trim().split("\n").at(-1).trim(), what);
+    return expected.items;
+  };
+
+  // Catalan: its tile row types L·L in brackets, and the list is anagrove-find's.
+  await chooseLanguage(page, "Català");
+  await waitForStatus(page, new RegExp(ready));
+  assert.deepEqual(await page.$$eval("#tile-row button", (buttons) => buttons.map((b) => b.textContent)), ["Ç", "L·L", "NY", "QU"]);
+  await fill(page, "Letters", "ego*");
+  await press(page, "L·L");
+  assert.equal(await page.$eval("#letters", (box) => [box.value, document.activeElement === box].join()), "ego*[l·l],true");
+  await page.$eval("#status", (status) => (status.textContent = ""));
+  await page.keyboard.press("Enter");
+  await waitForStatus(page, /words found/);
+  const items = await listed("Catalan", "--language", "ca", "ego*[l·l]");
+  assert.ok(items.some((item) => item.startsWith("al·le")));
+  assert.equal(await page.$eval('[aria-label="Words found"]', (box) => box.lang), "ca");
+  assert.match(page.url(), /lang=ca/);
+  await sameByAddress(page, "Catalan");
+  // The lookup is the word's spelling on the Catalan Wiktionary; there is no thesaurus.
+  await page.$eval('[aria-label="Words found"]', (box) => (box.scrollTop = 0));
+  await (await page.waitForSelector("#word-0", { visible: true })).click();
+  assert.equal(await page.$eval("#dictionary", (link) => link.href), "https://ca.wiktionary.org/wiki/al%C2%B7le");
+  assert.equal(await page.$eval("#thesaurus", (link) => link.getAttribute("aria-disabled")), "true");
+  // One custom box a tile, from the standard values; Literati and Wordmojo are English only.
+  assert.equal(await page.$eval('input[value="literati"]', (box) => box.disabled), true);
+  await press(page, "Use custom point associations");
+  const values = standardValues("ca");
+  assert.equal(await page.$$eval("#custom-values input", (boxes) => boxes.length), values.size);
+  assert.equal(await page.$eval("::-p-aria(L·L points)", (box) => box.value), "10");
+  await fill(page, "L·L points", "1");
+  await press(page, "Find Words");
+  await page.waitForFunction(() => /words found/.test(document.getElementById("status").textContent) &&
+    /scheme=custom/.test(location.search));
+  values.set("l·l", 1);
+  await listed("custom values", "--language", "ca", "--custom", [...values].map(([tile, v]) => `${tile}=${v}`).join(","), "ego*[l·l]");
+  await sameByAddress(page, "Catalan with custom values");
+  await page.goto(home);
+  await page.waitForFunction(() => globalThis.anagrove);
+  await waitForStatus(page, new RegExp(ready));
+  assert.equal(await page.$eval("::-p-aria(L·L points)", (box) => box.value), "1", "kept per language");
+  await press(page, "Use Scrabble® point associations");
+  await refusalIn(page, "Letters", "ego*[xx]", "[xx]");
+
+  // Spanish: searched, checked by axe, then kept for use without the server.
+  await chooseLanguage(page, "Español");
+  await waitForStatus(page, /words found|Please enter/);
+  await searched(page, "[ch]a*o");
+  await listed("Spanish", "--language", "es", "[ch]a*o");
+  await noAxeViolations(page, "Spanish chosen, after a search");
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await (await page.createCDPSession()).send("Network.clearBrowserCache");
+  await new Promise((done) => server.close(done) && server.closeAllConnections());
+  await page.goto(home);
+  await page.waitForFunction(() => globalThis.anagrove);
+  assert.equal(await page.$eval("::-p-aria(Language:)", (box) => box.value), "es");
+  await waitForStatus(page, new RegExp(ready));
+  await searched(page, "ll*ma");
+  await listed("Spanish without the server", "--language", "es", "ll*ma");
+
+  // A list of the player's own, read in the page (no server to send it to).
+  const folder = mkdtempSync(join(tmpdir(), "anagrove-own-"));
+  const file = join(folder, "club.txt");
+  writeFileSync(file, "#alphabet es\r\ncalle\r\nllama\r\nchorizo\r\nniño\tNiño\r\nkilo\r\n");
+  const [chooser] = await Promise.all([page.waitForFileChooser(), press(page, "Open word list…")]);
+  await chooser.accept([file]);
+  await page.waitForFunction(() => document.getElementById("language").value === "own");
+  await waitForStatus(page, /words found/);
+  // As anagrove-find says it, the word without a Spanish tile (K) left out.
+  const leftOut = spawnSync(process.env.ANAGROVE_FIND, ["--word-list", file, "--check", "casa"], { encoding: "utf8" }).stderr;
+  assert.equal(leftOut.replace(file, "club.txt"), `anagrove-find: ${(await text(page, "#list-note")).slice(0, -1)}\n`);
+  await searched(page, "[ll]ama*");
+  await listed("own list", "--word-list", file, "[ll]ama*");
+  await searched(page, "nio*");
+  await listed("own list, niño", "--word-list", file, "nio*");
+  await page.reload();
+  await page.waitForFunction(() => globalThis.anagrove);
+  assert.equal(await page.$eval("::-p-aria(Language:)", (box) => box.selectedOptions[0].textContent), "Own list: club.txt");
+  await searched(page, "*ho*i*roz");
+  await listed("own list kept", "--word-list", file, "*ho*i*roz");
+  rmSync(folder, { recursive: true, force: true });
+  assert.deepEqual(page.problems, []);
+  await context.close();
+});
+
+// The refusal of letters that are not the alphabet's, as anagrove-find words it.
+async function refusalIn(page, box, typed, rack) {
+  await search(page, typed, box);
+  await page.waitForFunction(() => document.getElementById("letters-message").textContent !== "");
+  const run = spawnSync(process.env.ANAGROVE_FIND, ["--language", "ca", "--", rack], { encoding: "utf8" });
+  assert.equal(`anagrove-find: ${await text(page, "#letters-message")}\n`, run.stderr);
+}
+
+test("Catalan on a phone after a search with [l·l], and the Polish list's load: its progress, longest task and memory", async () => {
+  const server = await serve(pageDir, { port: 0 });
+  const context = await browser.createBrowserContext();
+  const page = await openPage(context, `http://127.0.0.1:${server.address().port}/?lang=ca&letters=%5Bl%C2%B7l%5Dego*`,
+    { width: 360, height: 740 });
+  await waitForStatus(page, /words found/);
+  assert.deepEqual(await readWords(page), find("--language", "ca", "[l·l]ego*").items);
+  assert.deepEqual(await layoutFaults(page), [], "Catalan at 360x740");
+  await page.$eval('[aria-label="Words found"]', (box) => (box.scrollTop = 0));
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: join(pageDir, "screenshot-catalan-360x740.png") });
+
+  // Polish, the largest list: every status shown while it loads, and every
+  // long task, recorded in the page.
+  await page.evaluate(() => {
+    globalThis.statuses = [];
+    new MutationObserver(() => globalThis.statuses.push(document.getElementById("status").textContent))
+      .observe(document.getElementById("status"), { childList: true, characterData: true, subtree: true });
+    globalThis.longTasks = [];
+    new PerformanceObserver((list) => globalThis.longTasks.push(...list.getEntries().map((e) => e.duration)))
+      .observe({ type: "longtask" });
+    globalThis.loadStart = performance.now();
+  });
+  await press(page, "Clear");
+  await chooseLanguage(page, "Polski");
+  await page.waitForFunction((text) => document.getElementById("status").textContent === text, { timeout: 120_000 }, ready);
+  const loaded = await page.evaluate(() => ({ ms: performance.now() - globalThis.loadStart, statuses: globalThis.statuses,
+    longest: Math.max(0, ...globalThis.longTasks) }));
+  assert.ok(loaded.statuses.some((status) => /^Loading the Polski word list\.\.\. please wait \d+%$/.test(status)),
+    "progress while Polish loads");
+  await searched(page, "żółw*");
+  assert.deepEqual(await readWords(page), find("--language", "pl", "żółw*").items);
+  t_diagnostic(`Polish ready ${Math.round(loaded.ms)} ms after it was chosen; longest task ${Math.round(loaded.longest)} ms; ` +
+    `peak memory of the page's processes ${peakMemory()} MB`);
+  assert.deepEqual(page.problems, []);
+  await context.close();
+});
+
+// The highest resident memory (VmHWM) of the browser's renderer processes, in MB.
+function peakMemory() {
+  let peak = 0;
+  const parents = new Map(spawnSync("ps", ["-eo", "pid=,ppid="], { encoding: "utf8" }).stdout.trim().split("\n")
+    .map((line) => line.trim().split(/\s+/).map(Number)));
+  const under = (pid) => pid > 1 && (parents.get(pid) === browser.process().pid || under(parents.get(pid)));
+  for (const pid of [...parents.keys()].filter(under)) {
+    try {
+      if (!readFileSync(`/proc/${pid}/cmdline`, "utf8").includes("--type=renderer")) continue;
+      const kb = Number(/VmHWM:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, "utf8"))?.[1] ?? 0);
+      peak = Math.max(peak, kb);
+    } catch {
+      // gone meanwhile
+    }
+  }
+  return Math.round(peak / 1024);
+}
+
+function t_diagnostic(message) {
+  console.log(`# ${message}`);
+}

@@ -15,7 +15,7 @@ import test from "node:test";
 import { promisify } from "node:util";
 
 import { moduleIds } from "../../tools/web-page.mjs";
-import { Engine, giveRequest } from "../../web/engine.js";
+import { Engine, giveRequest, mostTiles } from "../../web/engine.js";
 
 const run = promisify(execFile);
 const find = process.env.ANAGROVE_FIND;
@@ -202,7 +202,7 @@ test("the page and the module name the same fields, choices, texts and functions
     letters: "", minimum: "2", maximum: "8", custom: Array(26).fill("1"), board: {},
   });
   assert.deepEqual([...given.choices].sort(), Object.values(ids.Choice).sort(), "choices the page does not give");
-  const fields = Array.from({ length: ids.TextField.custom_a + 26 }, (_, k) => k);
+  const fields = Array.from({ length: ids.TextField.custom_a + mostTiles }, (_, k) => k);
   assert.deepEqual([...given.fields].sort((a, b) => a - b), fields, "fields the page does not give");
 
   // Every text kind the page can name gives a text, and the one past the last
@@ -210,11 +210,93 @@ test("the page and the module name the same fields, choices, texts and functions
   engine.loadList(ids.WordListKind.standard, readFileSync(listFile("standard")));
   giveRequest(engine, { ...fixedRequests[4], sort: "alpha", points: true });
   assert.equal(engine.search(), -1);
-  const kinds = Object.entries(ids.TextKind).filter(([name]) => name !== "message");
-  assert.deepEqual(kinds.filter(([, kind]) => engine.text(kind, 0) === "").map(([name]) => name), []);
+  const empty = () => Object.entries(ids.TextKind).filter(([, kind]) => engine.text(kind, kind === ids.TextKind.tile ? 1 : 0) === "").map(([name]) => name);
+  assert.deepEqual(empty(), ["message", "spelling", "tile", "language_name"]);
+  // In another language every kind but the thesaurus (English only) gives a text too.
+  engine.loadAlphabet(readFileSync(join(dirname(find), "alphabets", "es.txt")));
+  engine.beginTileList();
+  engine.readTileList(Buffer.from("#alphabet es\nni\u00f1o\tNi\u00f1o\n"));
+  assert.equal(engine.endTileList(), 1);
+  giveRequest(engine, { ...fixedRequests[0], tiles: true, letters: "*i\u00f1o", sort: "alpha", points: true });
+  assert.equal(engine.search(), -1);
+  assert.deepEqual(empty(), ["message", "thesaurus_link"]);
   assert.equal(engine.text(Math.max(...Object.values(ids.TextKind)) + 1, 0), "");
   engine.setText(ids.TextField.letters, "");
   assert.equal(engine.check(), ids.TextField.letters);
   assert.equal(engine.text(ids.TextKind.message), "Please enter some letters to begin");
   assert.deepEqual(engine.letterValues(ids.PointScheme.scrabble).slice(0, 4), [1, 3, 3, 2]);
+});
+
+// A language's bag: each tile's text as a rack types it ("a", "[ch]") as many
+// times as the standard set has it, and the blanks.
+function bagOf(code) {
+  const bag = [];
+  for (const line of readFileSync(join(dirname(find), "alphabets", `${code}.txt`), "utf8").split("\n")) {
+    const [key, upper, lower, , count] = line.split(" ");
+    if (key === "tile") bag.push(...Array(Number(count)).fill([...lower].length > 1 ? `[${lower}]` : lower));
+    if (key === "blank") bag.push(...Array(Number(upper)).fill("*"));
+  }
+  return bag;
+}
+
+// The module reads each language's alphabet and list in pieces, as the page
+// hands them over, and lists for racks drawn from the language's bag what
+// anagrove-find --language lists: the same words in the same order, with the
+// same tiles, blanks, scores, spellings and status, or the same refusal.
+test("the module lists what anagrove-find --language lists, in every language", { timeout: 600_000 }, async (t) => {
+  const ids = moduleIds();
+  const engine = await Engine.create(readFileSync(process.env.ANAGROVE_WASM), ids);
+  const rand = randomSource(seed + 1);
+  const pick = (items) => items[Math.floor(rand() * items.length)];
+  let compared = 0;
+  for (const code of ["es", "fr", "de", "pl", "ca", "nl", "pt", "pt-BR", "it"]) {
+    const listPath = join(dirname(find), "languages", `${code}.txt`);
+    const tiles = engine.loadAlphabet(readFileSync(join(dirname(find), "alphabets", `${code}.txt`)));
+    const list = readFileSync(listPath);
+    engine.beginTileList();
+    for (let at = 0; at < list.length; at += 1 << 20) engine.readTileList(list.subarray(at, at + (1 << 20)));
+    const words = engine.endTileList();
+    assert.ok(words > 100_000, `${code}: ${words} words`);
+    const texts = engine.tiles(tiles);
+    const bag = bagOf(code);
+    for (let k = 0; k < 7; k++) {
+      const rack = Array.from({ length: 3 + Math.floor(rand() * 6) }, () => pick(bag));
+      const r = { tiles: true, list: "standard", sort: pick(["alpha", "score", "length"]), minimum: pick(["2", "3"]),
+        maximum: pick(["8", "5"]), nomax: rand() < 0.2, anagram: rand() < 0.15, points: true, scheme: "scrabble",
+        custom: [], board: {}, letters: rack.join("") };
+      const args = ["--language", code, "--sort", r.sort, "--min", r.minimum, "--max", r.maximum, "--format", "tsv"];
+      if (r.nomax) args.push("--no-max");
+      if (r.anagram) args.push("--anagram");
+      if (k === 1) {
+        r.scheme = "custom";
+        r.custom = texts.map(() => String(Math.floor(rand() * 12)));
+        args.push("--custom", texts.map((tile, j) => `${tile.text.toLowerCase()}=${r.custom[j]}`).join(","));
+      }
+      if (k === 2) args.push("--starts", (r.board.starts = pick(bag.filter((tile) => tile !== "*"))));
+      if (k === 3) args.push("--contains", (r.board.contains = pick(bag.filter((tile) => tile !== "*"))));
+      if (k === 4) r.letters = `${r.letters}[xx]`;
+      const native = await runFind([...args, "--", r.letters]);
+      const where = `${code}: anagrove-find ${args.join(" ")} -- ${r.letters}`;
+      giveRequest(engine, r);
+      const refused = engine.search();
+      if (refused >= 0) {
+        assert.equal(native.status, 2, where);
+        assert.equal(native.stderr, `anagrove-find: ${engine.text(ids.TextKind.message)}\n`, where);
+        continue;
+      }
+      assert.equal(native.status, 0, `${where}\n${native.stderr}`);
+      const expected = native.stdout.split("\n").slice(1, -1);
+      const rows = Array.from({ length: engine.count() }, (_, row) => {
+        const tilesApart = engine.text(ids.TextKind.tiles, row);
+        return [engine.text(ids.TextKind.word, row), tilesApart.split(" ").length, engine.blankZeroScore(row),
+          engine.text(ids.TextKind.blank_letters, row), tilesApart,
+          engine.text(ids.TextKind.spelling, row).replaceAll("\t", "\\t")].join("\t");
+      });
+      assert.deepEqual(rows, expected, where);
+      assert.equal(engine.text(ids.TextKind.status), native.stderr.trimEnd(), where);
+      compared += expected.length;
+    }
+  }
+  t.diagnostic(`${compared} rows compared over nine languages (seed ${seed})`);
+  assert.ok(compared > 100);
 });

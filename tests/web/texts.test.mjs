@@ -17,6 +17,11 @@ const pageOwn = new Set([
   "Letters already on the board take no tile.",
   "A letter for each board square and a dot for each square from the rack, as long as the word.",
   "Show every scheme's score",
+  // The languages and the player's own list.
+  "Language:", "English", "Open word list…",
+  "Each other language has one list, fetched when you choose it and kept for use without a network. " +
+    "\"Open word list…\" reads a list of your own (UTF-8, a word a line; a first line \"#alphabet es\" names " +
+    "its language, else the chosen one is taken); it stays on this device and is never uploaded.",
 ]);
 
 // Every string literal of the program's C++ sources, adjacent literals joined,

@@ -82,4 +82,34 @@ TEST(TileWordList, ReadsTheAlphabetLineAndMultiLetterTiles) {
     EXPECT_EQ(pl.WordTiles(0).size(), 6u);
 }
 
+// A list read piece by piece, cut at every place (inside a line, a CR LF, a
+// UTF-8 character or the alphabet line), holds the words of the whole text.
+TEST(TileWordList, ReadsTheSameWordsInPiecesCutAnywhere) {
+    const std::string text = "#alphabet ca\r\ncol·legi\tCol·legi\r\n\nnyap\nkilo\nqueixal";
+    const auto whole = ReadTileWordList(text, Shared("ca"));
+    ASSERT_EQ(Words(whole), "col·legi,nyap,queixal");
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        for (std::size_t second = cut; second <= text.size(); second += 3) {
+            anagrove::TileListReader reader(Shared("ca"));
+            reader.Read(std::string_view(text).substr(0, cut));
+            reader.Read(std::string_view(text).substr(cut, second - cut));
+            reader.Read(std::string_view(text).substr(second));
+            const auto list = reader.Finish();
+            const std::string where =
+                "cut at " + std::to_string(cut) + ", " + std::to_string(second);
+            EXPECT_EQ(Words(list), Words(whole)) << where;
+            EXPECT_EQ(list.Spelling(0), "Col·legi") << where;
+            EXPECT_EQ(list.LeftOut().notTiles, 1) << where;
+            EXPECT_EQ(list.LeftOut().empty, 1) << where;
+        }
+    }
+    // Without the alphabet line, the first line is a word like any other.
+    anagrove::TileListReader reader(Shared("ca"));
+    reader.Read("ny");
+    EXPECT_EQ(reader.WordCount(), 0);
+    reader.Read("ap\n");
+    EXPECT_EQ(reader.WordCount(), 1);
+    EXPECT_EQ(Words(reader.Finish()), "nyap");
+}
+
 } // namespace
