@@ -23,7 +23,8 @@ if [ "${2:-}" = --installed ]; then
     help=$(cd "$BIN/../share/anagrove" && pwd)/anagrove-help.html
     export XDG_CONFIG_HOME=$WORK/config
 else
-    cp -r "$1" "$WORK/bin"
+    # The program and its English data; not the other languages' large lists.
+    mkdir "$WORK/bin" && tar -C "$1" --exclude=./languages -cf - . | tar -C "$WORK/bin" -xf -
     BIN=$WORK/bin settings=$WORK/bin/data.dat help=$WORK/bin/anagrove-help.html
 fi
 printf '"score","1","7","1","1","extended","true","literati"%s\r\n' \
