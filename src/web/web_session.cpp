@@ -86,20 +86,14 @@ Expected<Session::CheckedRequest, int> Session::Checked() {
     c.request.minimumText = texts_[FieldNumber(TextField::minimum)];
     c.request.maximumText = texts_[FieldNumber(TextField::maximum)];
 
-    const auto refuse = [this](TextField field, std::string message) {
-        message_ = std::move(message);
-        return Failure{FieldNumber(field)};
-    };
     const std::string& letters = c.request.letters;
     if (letters.empty())
-        return refuse(TextField::letters, kNoLettersMessage);
+        return Refuse(TextField::letters, kNoLettersMessage);
     if (!std::ranges::all_of(letters, [](char x) { return IsLetter(x) || x == '*'; }))
-        return refuse(TextField::letters, kLettersOnlyMessage);
+        return Refuse(TextField::letters, kLettersOnlyMessage);
     const auto limits = ReadSearchLimits(c.request);
     if (!limits)
-        return refuse(c.request.anagram || ParseDecimal(c.request.minimumText) ? TextField::maximum
-                                                                               : TextField::minimum,
-                      limits.error());
+        return Refuse(LimitsFaultField(c.request), limits.error());
     c.limits = *limits;
     c.points = PresetTable(scheme_);
     if (scheme_ == PointScheme::custom) {
@@ -107,7 +101,7 @@ Expected<Session::CheckedRequest, int> Session::Checked() {
         std::copy_n(texts_.begin() + FieldNumber(TextField::custom_a), 26, entries.begin());
         const auto active = ActiveCustomValues(entries);
         if (!active)
-            return refuse(
+            return Refuse(
                 static_cast<TextField>(FieldNumber(TextField::custom_a) + active.error().letter),
                 active.error().message);
         c.custom = c.points = *active;
@@ -121,8 +115,8 @@ Expected<Session::CheckedRequest, int> Session::Checked() {
         const BoardFault fault = board.error();
         const auto box = static_cast<std::size_t>(fault.box);
         if (fault.kind == BoardFault::Kind::pattern_with_others)
-            return refuse(TextField::pattern, kPatternAloneMessage);
-        return refuse(
+            return Refuse(TextField::pattern, kPatternAloneMessage);
+        return Refuse(
             static_cast<TextField>(FieldNumber(TextField::starts) + static_cast<int>(box)),
             BoardLettersMessage(kBoardBoxes[box], fault.box == BoardBox::pattern));
     }

@@ -130,6 +130,8 @@ class Session {
     [[nodiscard]] const FoundRow& Row(std::int32_t row) const;
     [[nodiscard]] std::string_view Field(TextField field, int offset = 0) const;
     Failure<int> Refuse(TextField field, std::string message, int offset = 0);
+    // The limit box that a refusal of the length limits points at.
+    [[nodiscard]] static TextField LimitsFaultField(const SearchRequest& request);
 
     std::string input_;
     std::array<std::shared_ptr<const WordList>, 2> lists_;

@@ -35,6 +35,12 @@ Failure<int> Session::Refuse(TextField field, std::string message, int offset) {
     return Failure{static_cast<int>(field) + offset};
 }
 
+TextField Session::LimitsFaultField(const SearchRequest& request) {
+    // The maximum is at fault once the minimum reads, or when the anagram rule ignores it.
+    return request.anagram || ParseDecimal(request.minimumText) ? TextField::maximum
+                                                                : TextField::minimum;
+}
+
 std::int32_t Session::LoadAlphabet() {
     reader_.reset();
     tileList_.reset();
@@ -102,9 +108,7 @@ Expected<Session::CheckedTiles, int> Session::CheckedInTiles() {
     c.rack = std::move(*rack);
     const auto limits = ReadSearchLimits(c.request);
     if (!limits)
-        return Refuse(c.request.anagram || ParseDecimal(c.request.minimumText) ? TextField::maximum
-                                                                               : TextField::minimum,
-                      limits.error());
+        return Refuse(LimitsFaultField(c.request), limits.error());
     c.limits = *limits;
     if (scheme_ == PointScheme::literati || scheme_ == PointScheme::wordmojo)
         return Refuse(TextField::letters, EnglishSchemeMessage(alphabet.name));
