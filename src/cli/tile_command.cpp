@@ -15,6 +15,7 @@
 #include "platform/whole_file.h"
 #include "search/tile_board.h"
 #include "search/tile_search.h"
+#include "word_list/texts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -100,11 +101,10 @@ using LoadedLanguage = LanguageFiles;
 
 // Tells how many words of the list were left out, and why; passes the list on.
 LoadedLanguage ReportLeftOut(LoadedLanguage loaded, const std::string& shown, std::ostream& err) {
-    const LeftOutWords& left = loaded.list->LeftOut();
-    if (left.notTiles + left.tooLong > 0)
-        err << "anagrove-find: " << left.notTiles + left.tooLong << " words of the list " << shown
-            << " were left out: " << left.notTiles << " not " << loaded.alphabet->name << " tiles, "
-            << left.tooLong << " over " << kMostWordTiles << " tiles\n";
+    const std::string text =
+        TileWordsLeftOutText(shown, loaded.list->LeftOut(), loaded.alphabet->name);
+    if (!text.empty())
+        err << "anagrove-find: " << text << '\n';
     return loaded;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/whole_file.h"
 #include "texts.h"
 #include "twips.h"
+#include "word_list/texts.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -175,6 +176,11 @@ void MainWindow::languageLoaded(int load, Expected<LanguageFiles> files) {
         // An own list names its alphabet: the captions and custom values follow it.
         state_.languages.language = files->alphabet->code;
         statusBar_->showMessage(kReadyStatusText);
+        // A list of the player's own may hold words that are no tiles of its alphabet.
+        if (const std::string left = TileWordsLeftOutText(
+                languageTitle().toStdString(), files->list->LeftOut(), files->alphabet->name);
+            !left.empty())
+            failure = FromUtf8(left + ".");
     } else {
         state_.languageFiles = {};
         statusBar_->showMessage(kNoWordListStatusText);

@@ -12,4 +12,14 @@ std::string LeftOutWordsText(const std::string& path, std::int64_t dropped) {
            " were loaded; " + std::to_string(dropped) + " more were left out.";
 }
 
+std::string TileWordsLeftOutText(const std::string& list, const LeftOutWords& left,
+                                 const std::string& languageName) {
+    if (left.notTiles + left.tooLong == 0)
+        return {};
+    return std::to_string(left.notTiles + left.tooLong) + " words of the list " + list +
+           " were left out: " + std::to_string(left.notTiles) + " not " + languageName +
+           " tiles, " + std::to_string(left.tooLong) + " over " + std::to_string(kMostWordTiles) +
+           " tiles";
+}
+
 } // namespace anagrove

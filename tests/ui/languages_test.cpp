@@ -390,7 +390,7 @@ void LanguagesTest::ownWordList() {
     const QString path = p.dir.filePath("club list.txt");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#alphabet ca\nal\u00b7la\nl\u00b7l\u00e0s\nnyap\nnia\n");
+    file.write("#alphabet ca\nal\u00b7la\nl\u00b7l\u00e0s\nnyap\nkiwi\nnia\n"); // no K in Catalan
     file.close();
     // Cancelled: nothing changes.
     ChooseFromMenu(p, -1); // the last entry
@@ -401,6 +401,8 @@ void LanguagesTest::ownWordList() {
     ChooseFromMenu(p, -1);
     QVERIFY(Loaded(p));
     QCOMPARE(Options(p).section('|', 0, 1), "Own list: club list.txt*|Extended Catalan (off)");
+    QVERIFY(p.messages().endsWith("1 words of the list club list.txt were left out: 1 not "
+                                  "Catal\u00e0 tiles, 0 over 63 tiles."));
     p.find("a[L\u00b7L]a*");
     QCOMPARE(p.items(), "al\u00b7la (12)|l\u00b7las (11)"); // L·L is 10 points
     p.find("nyap");
