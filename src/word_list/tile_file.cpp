@@ -142,13 +142,14 @@ std::optional<TileWordList> TileFile::Read(std::istream& in, std::uint64_t fileB
     // Each word of 1 to kMostWordTiles tiles, together all the tiles, each a
     // letter of this alphabet. A mask is not checked against its word's tiles:
     // a wrong one could hide a word, never reach past the alphabet.
+    // The sum is kept wide: wrapped round, it could match the tiles' count.
     list.starts_.resize(lengths.size() + 1);
-    std::uint32_t at = 0;
+    std::uint64_t at = 0;
     bool unsound = false;
     for (std::size_t i = 0; i < lengths.size(); ++i) {
         unsound |= static_cast<std::uint8_t>(lengths[i] - 1) >= kMostWordTiles;
         at += lengths[i];
-        list.starts_[i + 1] = at;
+        list.starts_[i + 1] = static_cast<std::uint32_t>(at);
     }
     if (unsound || at != list.tiles_.size() || !AllLetters(list.tiles_, header.tileCount))
         return std::nullopt;
