@@ -7,6 +7,19 @@
 
 namespace anagrove {
 
+namespace {
+
+// The alphabet a list file's first line names, else code; nothing when it
+// names none and no code is given.
+std::optional<std::string> ListAlphabetCode(std::string_view listText,
+                                            std::optional<std::string_view> code) {
+    if (auto named = NamedAlphabet(listText))
+        return named;
+    return code ? std::optional<std::string>(*code) : std::nullopt;
+}
+
+} // namespace
+
 Expected<std::shared_ptr<const Alphabet>> LoadAlphabet(const std::string& programDirectory,
                                                        std::string_view code) {
     const std::string path = AlphabetPath(programDirectory, code);
@@ -34,13 +47,6 @@ Expected<LanguageFiles> LoadShippedLanguage(const std::string& programDirectory,
         return FailureText(alphabet.error());
     return LanguageFiles{*alphabet,
                          std::make_shared<const TileWordList>(ReadTileWordList(*file, *alphabet))};
-}
-
-std::optional<std::string> ListAlphabetCode(std::string_view listText,
-                                            std::optional<std::string_view> code) {
-    if (auto named = NamedAlphabet(listText))
-        return named;
-    return code ? std::optional<std::string>(*code) : std::nullopt;
 }
 
 Expected<LanguageFiles> ReadLanguageList(const std::string& programDirectory,

@@ -26,14 +26,9 @@ LoadAlphabet(const std::string& programDirectory, std::string_view code);
 [[nodiscard]] Expected<LanguageFiles> LoadShippedLanguage(const std::string& programDirectory,
                                                           std::string_view code);
 
-// The alphabet a list file's first line names ("#alphabet es"), else code;
-// nothing when it names none and no code is given.
-[[nodiscard]] std::optional<std::string> ListAlphabetCode(std::string_view listText,
-                                                          std::optional<std::string_view> code);
-
-// A list file's text (a player's own list) read with ListAlphabetCode's
-// alphabet, or why not: "names no alphabet", "names the alphabet "xx", which is
-// not one of the languages", or the alphabet's fault.
+// A list file's text (a player's own list) read with the alphabet its first
+// line names ("#alphabet es"), else with code; or why not: "names no alphabet", "names the alphabet
+// "xx", which is not one of the languages", or the alphabet's fault.
 [[nodiscard]] Expected<LanguageFiles> ReadLanguageList(const std::string& programDirectory,
                                                        std::string_view listText,
                                                        std::optional<std::string_view> code);
